@@ -1,0 +1,2 @@
+#include "CountingTables.h"
+#include "ScanOptions.h"

@@ -1,0 +1,85 @@
+// The current deal: hands, points and double-dummy tricks decoded from one library record,
+// with the suit and fit lengths derived from them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Indices.h"
+
+namespace lott {
+
+// One suit of one hand: card letters highest first, at most 13 of them. Fixed size so that
+// decoding a deal never allocates.
+class Holding {
+public:
+    Holding() = default;
+    explicit Holding(std::string_view cards);
+    void clear() { n_ = 0; }
+    bool push(char letter) {
+        if (n_ >= 13) return false;
+        c_[n_++] = letter;
+        return true;
+    }
+    int size() const { return n_; }
+    bool empty() const { return n_ == 0; }
+    std::string_view view() const { return {c_.data(), n_}; }
+    std::string str() const { return std::string(view()); }
+    bool contains(char letter) const { return view().find(letter) != std::string_view::npos; }
+    char operator[](int i) const { return c_[static_cast<std::size_t>(i)]; }
+    bool operator==(const Holding& o) const { return view() == o.view(); }
+
+private:
+    std::array<char, 13> c_{};
+    std::uint8_t n_ = 0;
+};
+
+struct SideStrainRec {
+    std::int32_t Declarer = 0;
+    std::int32_t Tricks = 0;
+    std::int32_t FitLen = 0;
+    std::int32_t Score = 0;
+};
+
+using TrickDigits = std::array<char, 4>;
+
+// How a record decoded.
+enum class RecordStatus {
+    Ok,
+    Damaged,  // an ASCII hand field that is not 13 card letters and three dots, or a card twice
+};
+
+class Deal {
+public:
+    std::array<std::array<Holding, 4>, 4> Hand{};      // [seat][suit]
+    std::array<float, 4> HCP{};                         // [seat]
+    StrainIndexed<TrickDigits> TrickHex{};              // four hex digits per strain
+    std::array<StrainIndexed<std::int32_t>, 4> Tricks{};  // [seat][strain], declarer side's tricks
+    std::array<std::array<std::int32_t, 4>, 4> SuitLen{};  // [seat][suit]
+    std::array<std::int32_t, 2> LongestFit{};           // [pair] suit 0..3
+    std::array<StrainIndexed<SideStrainRec>, 2> SideStrain{};  // [pair][strain]
+
+    void Erase();
+    // Both decoders erase first. Binary records cannot be damaged: every 2-bit owner is a seat.
+    void DecodeBinDeal(const std::uint8_t* rec);
+    RecordStatus DecodeAscDeal(const char* rec);
+    void CountLengths();
+    void DecodeTricks();
+};
+
+inline constexpr int kBinRecLen = 26;
+inline constexpr int kAscRecLen = 89;
+
+// Returns the text before the first "." of text and removes it, with the dot, from text.
+// Without a dot the whole text is returned and text becomes empty.
+std::string SplitSuit(std::string& text);
+// The points of the card named by letter; 0 for a letter that names no card.
+int CardValue(char letter);
+// Decimal text of n without blanks.
+std::string StrNum(long long n);
+// Value of one trick digit; a character that is no hexadecimal digit reads as 0.
+int HexDigitValue(char c);
+
+}  // namespace lott
