@@ -5,7 +5,9 @@ namespace lott {
 std::int32_t TrickScore(int strain, int tricks) {
     int level = tricks - 6;
     if (level <= 0) return 0;
-    std::int32_t score = strain == NoTrump ? 30 * level + 10 : strain <= 1 ? 30 * level : 20 * level;
+    std::int32_t score = strain == NoTrump ? 30 * level + 10
+                         : strain <= 1     ? 30 * level
+                                           : 20 * level;
     if (level == 6) score += 500;
     if (level == 7) score += 1000;
     return score;

@@ -113,7 +113,9 @@ int CardValue(char letter) {
     return r < 0 ? 0 : static_cast<int>(CardPoints[r]);
 }
 
-std::string StrNum(long long n) { return std::to_string(n); }
+std::string StrNum(long long n) {
+    return std::to_string(n);
+}
 
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';

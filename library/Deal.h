@@ -14,7 +14,7 @@ namespace lott {
 // One suit of one hand: card letters highest first, at most 13 of them. Fixed size so that
 // decoding a deal never allocates.
 class Holding {
-public:
+  public:
     Holding() = default;
     explicit Holding(std::string_view cards);
     void clear() { n_ = 0; }
@@ -31,7 +31,7 @@ public:
     char operator[](int i) const { return c_[static_cast<std::size_t>(i)]; }
     bool operator==(const Holding& o) const { return view() == o.view(); }
 
-private:
+  private:
     std::array<char, 13> c_{};
     std::uint8_t n_ = 0;
 };
@@ -52,13 +52,13 @@ enum class RecordStatus {
 };
 
 class Deal {
-public:
-    std::array<std::array<Holding, 4>, 4> Hand{};      // [seat][suit]
-    std::array<float, 4> HCP{};                         // [seat]
-    StrainIndexed<TrickDigits> TrickHex{};              // four hex digits per strain
-    std::array<StrainIndexed<std::int32_t>, 4> Tricks{};  // [seat][strain], declarer side's tricks
+  public:
+    std::array<std::array<Holding, 4>, 4> Hand{};          // [seat][suit]
+    std::array<float, 4> HCP{};                            // [seat]
+    StrainIndexed<TrickDigits> TrickHex{};                 // four hex digits per strain
+    std::array<StrainIndexed<std::int32_t>, 4> Tricks{};   // [seat][strain], declarer side's tricks
     std::array<std::array<std::int32_t, 4>, 4> SuitLen{};  // [seat][suit]
-    std::array<std::int32_t, 2> LongestFit{};           // [pair] suit 0..3
+    std::array<std::int32_t, 2> LongestFit{};              // [pair] suit 0..3
     std::array<StrainIndexed<SideStrainRec>, 2> SideStrain{};  // [pair][strain]
 
     void Erase();

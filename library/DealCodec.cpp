@@ -87,7 +87,8 @@ bool EncodeAscDeal(const DealRecord& rec, std::array<char, kAscRecLen>& out) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     for (int strain = -1; strain <= 3; ++strain)
         for (int i = 0; i < 4; ++i)
-            out[static_cast<std::size_t>(68 + 4 * (strain + 1) + i)] = kHex[rec.nsTricks[strain][i]];
+            out[static_cast<std::size_t>(68 + 4 * (strain + 1) + i)] =
+                kHex[rec.nsTricks[strain][i]];
     out[88] = '\n';
     return true;
 }

@@ -46,7 +46,8 @@ FitOddsTable FitOdds() {
                 double hands = Binomial(13, static_cast<std::int16_t>(a)) *
                                Binomial(13, static_cast<std::int16_t>(b)) *
                                Binomial(13, static_cast<std::int16_t>(c)) *
-                               Binomial(13, static_cast<std::int16_t>(d)) * Arrangements(a, b, c, d);
+                               Binomial(13, static_cast<std::int16_t>(d)) *
+                               Arrangements(a, b, c, d);
                 if (hands == 0) continue;
                 longest[a] += hands;
                 joint[a][13 - d] += hands;
@@ -56,8 +57,10 @@ FitOddsTable FitOdds() {
         for (int e = 7; e <= 13; ++e) total[a + e] += joint[a][e];
     const double all = Binomial(52, 26);
     FitOddsTable t;
-    for (int a = 7; a <= 13; ++a) t.v[0][static_cast<std::size_t>(a)] = static_cast<float>(longest[a] / all);
-    for (int s = 14; s <= 26; ++s) t.v[1][static_cast<std::size_t>(s)] = static_cast<float>(total[s] / all);
+    for (int a = 7; a <= 13; ++a)
+        t.v[0][static_cast<std::size_t>(a)] = static_cast<float>(longest[a] / all);
+    for (int s = 14; s <= 26; ++s)
+        t.v[1][static_cast<std::size_t>(s)] = static_cast<float>(total[s] / all);
     return t;
 }
 

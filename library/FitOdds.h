@@ -23,12 +23,20 @@ std::int32_t Factorial(std::int16_t n);
 std::int32_t Arrangements(int a, int b, int c, int d);
 
 // Rows of the table window's grid per kind (-1 suit-notrump, 0 suit-suit).
-constexpr int TableMinLen(int kind) { return kind == -1 ? 12 : 11; }
-constexpr int TableMaxLen(int kind) { return kind == -1 ? 21 : 24; }
+constexpr int TableMinLen(int kind) {
+    return kind == -1 ? 12 : 11;
+}
+constexpr int TableMaxLen(int kind) {
+    return kind == -1 ? 21 : 24;
+}
 constexpr std::int32_t CellIndex(int kind, int length, int column) {
     return column + (length - TableMinLen(kind)) * 20 + 6 + (kind == -1 ? 500 : 0);
 }
-constexpr std::int32_t RowStart(int kind, int length) { return CellIndex(kind, length, -6); }
-constexpr std::int32_t TableEnd(int kind) { return RowStart(kind, TableMaxLen(kind) + 1); }
+constexpr std::int32_t RowStart(int kind, int length) {
+    return CellIndex(kind, length, -6);
+}
+constexpr std::int32_t TableEnd(int kind) {
+    return RowStart(kind, TableMaxLen(kind) + 1);
+}
 
 }  // namespace lott

@@ -16,8 +16,12 @@ constexpr int NoTrump = -1;
 constexpr int KindSuit = 0;
 constexpr int KindNT = -1;
 
-constexpr int PairOf(int seat) { return seat % 2; }
-constexpr int PartnerOf(int seat) { return (seat + 2) % 4; }
+constexpr int PairOf(int seat) {
+    return seat % 2;
+}
+constexpr int PartnerOf(int seat) {
+    return (seat + 2) % 4;
+}
 
 // An array indexed by strain -1..3 (notrump, spades, hearts, diamonds, clubs),
 // so that code can use the strain numbers directly.

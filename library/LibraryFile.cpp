@@ -21,7 +21,9 @@ std::int64_t RegularFileLength(const std::filesystem::path& p) {
 }
 }  // namespace
 
-int RecLenOfMode(int libMode) { return libMode == 0 ? kAscRecLen : kBinRecLen; }
+int RecLenOfMode(int libMode) {
+    return libMode == 0 ? kAscRecLen : kBinRecLen;
+}
 
 LibraryChoice DiscoverLibrary(const std::filesystem::path& folder) {
     LibraryChoice c;
@@ -34,15 +36,17 @@ LibraryChoice DiscoverLibrary(const std::filesystem::path& folder) {
             c.LibRecLen = RecLenOfMode(mode);
             c.found = true;
             c.LibFileLen = len;
-            c.DealCount = static_cast<std::int32_t>(
-                std::min<std::int64_t>(len / c.LibRecLen, INT32_MAX));
+            c.DealCount =
+                static_cast<std::int32_t>(std::min<std::int64_t>(len / c.LibRecLen, INT32_MAX));
             return c;
         }
     }
     return c;
 }
 
-LibraryFile::~LibraryFile() { Close(); }
+LibraryFile::~LibraryFile() {
+    Close();
+}
 
 bool LibraryFile::Open(const std::filesystem::path& path, int libMode) {
     Close();
@@ -97,7 +101,8 @@ const std::uint8_t* LibraryFile::RecordBytes(std::int32_t dealNo, ReadStatus& st
         }
     }
     status = ReadStatus::Ok;
-    return buf_.data() + static_cast<std::size_t>(dealNo - bufFirst_) * static_cast<std::size_t>(recLen_);
+    return buf_.data() +
+           static_cast<std::size_t>(dealNo - bufFirst_) * static_cast<std::size_t>(recLen_);
 }
 
 ReadStatus LibraryFile::ReadDeal(std::int32_t dealNo, Deal& d) {

@@ -37,7 +37,7 @@ enum class ReadStatus {
 // Reads records through a buffer of whole records, so that a scan in deal order costs a few
 // large reads and a viewer's random access one small read per deal.
 class LibraryFile {
-public:
+  public:
     LibraryFile() = default;
     ~LibraryFile();
     LibraryFile(const LibraryFile&) = delete;
@@ -58,7 +58,7 @@ public:
     // The raw bytes of one record (valid until the next read), or nullptr.
     const std::uint8_t* RecordBytes(std::int32_t dealNo, ReadStatus& status);
 
-private:
+  private:
     int fd_ = -1;
     int libMode_ = 1;
     int recLen_ = kBinRecLen;

@@ -8,13 +8,15 @@
 namespace lott {
 
 class CountingTables {
-public:
+  public:
     static constexpr int kMaxLen = 30;  // length 30 holds the totals of all lengths
     static constexpr int kMinDev = -10;
     static constexpr int kMaxDev = 30;  // deviations 28, 29, 30 hold the sums of a row
 
     // kind -1..0, length 0..30, dev -10..30
-    float& DevTable(int kind, int length, int dev) { return dev_[Kind(kind)][Len(length)][Dev(dev)]; }
+    float& DevTable(int kind, int length, int dev) {
+        return dev_[Kind(kind)][Len(length)][Dev(dev)];
+    }
     float DevTable(int kind, int length, int dev) const {
         return dev_[Kind(kind)][Len(length)][Dev(dev)];
     }
@@ -23,7 +25,9 @@ public:
     float& DevAbsMean(int kind, int length) { return absMean_[Kind(kind)][Len(length)]; }
     float DevAbsMean(int kind, int length) const { return absMean_[Kind(kind)][Len(length)]; }
     // event 1..3
-    float& EventTable(int kind, int length, int e) { return event_[Kind(kind)][Len(length)][Ev(e)]; }
+    float& EventTable(int kind, int length, int e) {
+        return event_[Kind(kind)][Len(length)][Ev(e)];
+    }
     float EventTable(int kind, int length, int e) const {
         return event_[Kind(kind)][Len(length)][Ev(e)];
     }
@@ -40,7 +44,7 @@ public:
 
     static bool ValidLength(int length) { return length >= 0 && length <= kMaxLen; }
 
-private:
+  private:
     static std::size_t Kind(int kind) {
         assert(kind == -1 || kind == 0);
         return static_cast<std::size_t>(kind + 1);

@@ -7,9 +7,9 @@ namespace lott {
 namespace {
 
 TEST(TrickScore, LevelsSlamsAndStrains) {
-    EXPECT_EQ(TrickScore(0, 10), 120);   // 4 spades
-    EXPECT_EQ(TrickScore(-1, 9), 100);   // 3 notrump
-    EXPECT_EQ(TrickScore(3, 12), 620);   // 6 clubs
+    EXPECT_EQ(TrickScore(0, 10), 120);    // 4 spades
+    EXPECT_EQ(TrickScore(-1, 9), 100);    // 3 notrump
+    EXPECT_EQ(TrickScore(3, 12), 620);    // 6 clubs
     EXPECT_EQ(TrickScore(-1, 13), 1220);  // 7 notrump
     EXPECT_EQ(TrickScore(1, 7), 30);
     EXPECT_EQ(TrickScore(2, 8), 40);

@@ -13,8 +13,8 @@ namespace {
 
 using test::MakeRecord;
 
-const std::array<std::string_view, 4> kHands = {
-    "AKQ.JT9.8765.432", "JT98.AKQ.432.765", "765.8765.AKQ.JT9", "432.432.JT9.AKQ8"};
+const std::array<std::string_view, 4> kHands = {"AKQ.JT9.8765.432", "JT98.AKQ.432.765",
+                                                "765.8765.AKQ.JT9", "432.432.JT9.AKQ8"};
 const std::array<std::string_view, 5> kDigits = {"6776", "0D0D", "1234", "ABCD", "5555"};
 
 TEST(DecodeBinDeal, AllZeroBytesGiveEveryCardToWest) {
@@ -79,9 +79,8 @@ TEST(DecodeTricks, NonHexDigitsReadAsZeroAndLargeDigitsAreKept) {
 }
 
 TEST(DecodeAscDeal, VoidsAndAllThirteenClubs) {
-    DealRecord r = MakeRecord({"...AKQJT98765432", "AKQJT98765432...", ".AKQJT98765432..",
-                               "..AKQJT98765432."},
-                              kDigits);
+    DealRecord r = MakeRecord(
+        {"...AKQJT98765432", "AKQJT98765432...", ".AKQJT98765432..", "..AKQJT98765432."}, kDigits);
     std::array<char, kAscRecLen> rec{};
     ASSERT_TRUE(EncodeAscDeal(r, rec));
     EXPECT_EQ(std::string(rec.data(), 16), "...AKQJT98765432");

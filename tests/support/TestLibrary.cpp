@@ -14,8 +14,7 @@ DealRecord MakeRecord(const std::array<std::string_view, 4>& hands,
     DealRecord r = DealRecord::FromText(hands);
     for (int strain = -1; strain <= 3; ++strain)
         for (int i = 0; i < 4; ++i)
-            r.nsTricks[strain][i] =
-                static_cast<std::uint8_t>(HexDigitValue(digits[strain + 1][i]));
+            r.nsTricks[strain][i] = static_cast<std::uint8_t>(HexDigitValue(digits[strain + 1][i]));
     return r;
 }
 

@@ -28,7 +28,7 @@ void WriteAsc(const std::filesystem::path& file, const std::vector<DealRecord>& 
 
 // A fresh empty folder below the system temp folder, removed by the destructor.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -36,7 +36,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,0 +1,66 @@
+#include "DealAnalysis.h"
+
+#include <cmath>
+
+namespace lott {
+
+ReadStatus DealAnalysis::Proc_0(LibraryFile& lib, std::array<std::int32_t, 2>& PairHCP) {
+    // The trace of a single deal only marks the deal; it never ends the program.
+    ReadStatus st = lib.ReadDeal(DealNo, deal_);
+    if (st != ReadStatus::Ok) return st;
+    AnalyseLoadedDeal(PairHCP);
+    return st;
+}
+
+void DealAnalysis::AnalyseLoadedDeal(std::array<std::int32_t, 2>& PairHCP) {
+    for (int p = 0; p < 2; ++p)
+        PairHCP[p] =
+            static_cast<std::int32_t>(std::floor(deal_.HCP[p]) + std::floor(deal_.HCP[p + 2]));
+    deal_.CountLengths();
+    deal_.DecodeTricks();
+    FindBidders();
+    SetContractByLength();
+}
+
+void DealAnalysis::FindBidders() {
+    for (int p = 0; p < 2; ++p) {
+        for (int s = -1; s <= 3; ++s) {
+            DeclarerPick pick = PickDeclarer(deal_, p, s, ForbidArtificial != 0);
+            SideStrainRec& ss = deal_.SideStrain[p][s];
+            ss.Declarer = pick.Declarer;
+            ss.Tricks = pick.Tricks;
+            ss.Score = TrickScore(s, pick.Tricks);
+        }
+        BestTrickSuit[p] = FindBestTrickSuit(deal_, p);
+    }
+}
+
+void DealAnalysis::SumTotals() {
+    TotalTricks = Contract[1].Tricks + Contract[0].Tricks;
+    TotalTrumps = Contract[1].Trumps + Contract[0].Trumps;
+}
+
+void DealAnalysis::SetContractByLength() {
+    for (int p = 0; p < 2; ++p) SetContract(Contract[p], deal_, p, deal_.LongestFit[p]);
+    SumTotals();
+}
+
+void DealAnalysis::SetContractByScore() {
+    for (int p = 0; p < 2; ++p) {
+        BestScore b = BestScoreSuit(deal_, p);
+        int suit = b.score == 0 ? BestTrickSuit[p] : b.suit;
+        SetContract(Contract[p], deal_, p, suit);
+    }
+    SumTotals();
+}
+
+void DealAnalysis::Competition(int /*pass*/) {
+    // Pair 1 is judged against pair 0's contract after pair 0's possible switch.
+    for (int p = 0; p < 2; ++p) {
+        ContractRec& c = Contract[p];
+        if (c.Score != 0 && Outranks(Contract[1 - p], c) && BestTrickSuit[p] != c.Strain)
+            SetContract(c, deal_, p, BestTrickSuit[p]);
+    }
+}
+
+}  // namespace lott

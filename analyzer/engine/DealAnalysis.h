@@ -1,0 +1,68 @@
+// The analysis of the current deal: both pairs' suit contracts, the notrump step and the
+// correction events of one pass, with the totals the counting tables consume.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "Contracts.h"
+#include "Deal.h"
+#include "LibraryFile.h"
+
+namespace lott {
+
+// EventCount(1..3): double fits, solid trumps, chameleon queens of a suit-suit pass; for a
+// suit-notrump pass the one flag of the suit side's shortness class.
+using EventCounts = std::array<std::int32_t, 4>;  // index 0 unused
+
+class DealAnalysis {
+  public:
+    explicit DealAnalysis(Deal& deal) : deal_(deal) {}
+
+    Deal& deal() { return deal_; }
+    const Deal& deal() const { return deal_; }
+
+    // The contracts of the current pass.
+    std::array<ContractRec, 2> Contract{};
+    std::array<std::int32_t, 2> BestTrickSuit{};
+    std::int32_t TotalTricks = 0;
+    std::int32_t TotalTrumps = 0;
+    // Notrump step and events.
+    std::array<std::int32_t, 2> NTSide{};
+    std::int32_t NTCount = 0;
+    std::int32_t NTShape = 0;  // 22 no shortness, 23 singleton, 24 void (the suit side's)
+    EventCounts EventCount{};
+
+    std::int32_t DealNo = 0;
+    std::int32_t ForbidArtificial = 0;  // 0 Allow, -1 Forbid (the natural declarer)
+    bool TraceDeal = false;
+    bool DebugMode = false;
+    // Called when both pairs qualified for notrump, in the debug mode.
+    std::function<void(std::int32_t dealNo)> onDoubleNT;
+
+    // Reads deal DealNo and ends with the by-Length contracts; fills PairHCP.
+    ReadStatus Proc_0(LibraryFile& lib, std::array<std::int32_t, 2>& PairHCP);
+    // The same analysis on a deal already in deal().
+    void AnalyseLoadedDeal(std::array<std::int32_t, 2>& PairHCP);
+
+    void FindBidders();
+    void SetContractByLength();
+    void SetContractByScore();
+    void Competition(int pass);
+
+    void ProcNT(int index);
+    void SearchPossibleNT();
+    void BothBidsNT();
+    void SetNotrumpContract();
+    std::int32_t ShortnessClass(int pair, int trump) const;
+
+    void GetSuitEventCorr();
+    static std::int32_t CheckQxx(const Holding& s);
+
+  private:
+    void SumTotals();
+    Deal& deal_;
+};
+
+}  // namespace lott

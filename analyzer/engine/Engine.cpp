@@ -1,2 +1,0 @@
-#include "CountingTables.h"
-#include "ScanOptions.h"

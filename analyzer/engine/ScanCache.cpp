@@ -1,0 +1,192 @@
+#include "ScanCache.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace lott {
+
+namespace {
+constexpr std::size_t kFlushBytes = 6 * 16384;
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
+    h ^= v * 0x9E3779B97F4A7C15ull;
+    h = (h << 31) | (h >> 33);
+    return h * 0xC2B2AE3D27D4EB4Full;
+}
+
+bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
+    while (n > 0) {
+        ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return false;
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+std::string SourceText(const LibraryIdentity& id) {
+    std::ostringstream s;
+    s << "size " << id.size << "\r\nchecksum " << std::hex << id.checksum << "\r\n";
+    return s.str();
+}
+}  // namespace
+
+LibraryIdentity IdentifyLibrary(const std::filesystem::path& library) {
+    LibraryIdentity id;
+    int fd = ::open(library.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return id;
+    // Four independent lanes over 8-byte words keep this near memory speed.
+    std::uint64_t lane[4] = {1, 2, 3, 4};
+    std::vector<std::uint8_t> buf(1 << 20);
+    std::int64_t total = 0;
+    std::size_t have = 0;
+    for (;;) {
+        ssize_t n = ::read(fd, buf.data() + have, buf.size() - have);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return LibraryIdentity{};
+        }
+        have += static_cast<std::size_t>(n);
+        total += n;
+        std::size_t words = have / 32 * 4;
+        for (std::size_t i = 0; i < words; i += 4)
+            for (int k = 0; k < 4; ++k) {
+                std::uint64_t v;
+                std::memcpy(&v, buf.data() + 8 * (i + static_cast<std::size_t>(k)), 8);
+                lane[k] = Mix(lane[k], v);
+            }
+        std::size_t used = words * 8;
+        std::memmove(buf.data(), buf.data() + used, have - used);
+        have -= used;
+        if (n == 0) break;
+    }
+    ::close(fd);
+    std::uint64_t h = static_cast<std::uint64_t>(total);
+    for (std::size_t i = 0; i < have; ++i) h = Mix(h, buf[i]);
+    for (auto l : lane) h = Mix(h, l);
+    id.size = total;
+    id.checksum = h;
+    return id;
+}
+
+bool PlausibleCacheRecord(const std::uint8_t* rec) {
+    // HCP bands: only bits 0 and 1, and 17..23 lies inside 15..25.
+    if ((rec[0] & ~3u) != 0 || rec[0] == 2) return false;
+    for (int i : {3, 5}) {
+        unsigned code = rec[i];
+        if (code & 0x80u) {
+            // A notrump pass: shape 1..3 in the low bits, nothing else.
+            if ((code & 0x7Cu) != 0 || (code & 3u) == 0) return false;
+        } else if (((code >> 4) & 7u) > 2 || ((code >> 2) & 3u) > 2 || (code & 3u) > 2) {
+            return false;  // every event count lies in 0..2
+        }
+    }
+    return true;
+}
+
+bool ScanCache::Exists() const {
+    std::error_code ec;
+    return std::filesystem::exists(CachePath(), ec);
+}
+
+ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int32_t dealCount,
+                                 std::vector<std::uint8_t>& records) {
+    records.clear();
+    std::error_code ec;
+    if (!std::filesystem::exists(CachePath(), ec)) {
+        std::filesystem::remove(SourcePath(), ec);
+        return State::Missing;
+    }
+    auto discard = [&] {
+        records.clear();
+        Delete();
+        return State::Discarded;
+    };
+    auto size = std::filesystem::file_size(CachePath(), ec);
+    if (ec || dealCount <= 0 || size != static_cast<std::uintmax_t>(dealCount) * 6)
+        return discard();
+    std::ifstream note(SourcePath(), std::ios::binary);
+    std::stringstream noteText;
+    noteText << note.rdbuf();
+    if (!note || noteText.str() != SourceText(IdentifyLibrary(library))) return discard();
+
+    records.resize(size);
+    std::ifstream in(CachePath(), std::ios::binary);
+    in.read(reinterpret_cast<char*>(records.data()), static_cast<std::streamsize>(size));
+    if (!in) return discard();
+    for (std::size_t i = 0; i < records.size(); i += 6)
+        if (!PlausibleCacheRecord(records.data() + i)) return discard();
+    return State::Valid;
+}
+
+bool ScanCache::Delete() {
+    std::error_code ec1, ec2;
+    std::filesystem::remove(CachePath(), ec1);
+    std::filesystem::remove(SourcePath(), ec2);
+    return !ec1 && !ec2;
+}
+
+bool ScanCache::BeginWrite(std::string& error) {
+    std::error_code ec;
+    std::filesystem::remove(SourcePath(), ec);
+    fd_ = ::open(CachePath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        error = "Cannot write the scan cache " + CachePath().string() + ": " + std::strerror(errno);
+        return false;
+    }
+    pending_.clear();
+    pending_.reserve(kFlushBytes);
+    return true;
+}
+
+bool ScanCache::Flush(std::string& error) {
+    if (fd_ < 0) return true;
+    if (!WriteAll(fd_, pending_.data(), pending_.size())) {
+        error = "Cannot write the scan cache " + CachePath().string() + ": " + std::strerror(errno);
+        ::close(fd_);
+        fd_ = -1;
+        std::error_code ec;
+        std::filesystem::remove(CachePath(), ec);
+        return false;
+    }
+    pending_.clear();
+    return true;
+}
+
+bool ScanCache::Append(const ScanCacheRec& rec, std::string& error) {
+    pending_.insert(pending_.end(), rec.begin(), rec.end());
+    return pending_.size() < kFlushBytes || Flush(error);
+}
+
+bool ScanCache::EndWrite(bool complete, const std::filesystem::path& library, std::string& error) {
+    if (fd_ < 0) return true;
+    bool ok = Flush(error);
+    if (fd_ >= 0 && ::close(fd_) != 0 && ok) {
+        error = "Cannot write the scan cache " + CachePath().string();
+        ok = false;
+    }
+    fd_ = -1;
+    if (!ok) {
+        Delete();
+        return false;
+    }
+    if (!complete) return true;
+    std::ofstream note(SourcePath(), std::ios::binary | std::ios::trunc);
+    note << SourceText(IdentifyLibrary(library));
+    note.close();
+    if (!note) {
+        error = "Cannot write " + SourcePath().string();
+        Delete();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lott

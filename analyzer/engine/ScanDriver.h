@@ -1,0 +1,89 @@
+// The scan driver: runs deals Nstart..Nend either by reading and analysing the library (writing
+// the scan cache and the Over20 list on the way) or by replaying the cache, and counts the pass
+// the settings name. Windows and the batch tool drive it through the hooks below.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CountingTables.h"
+#include "DealAnalysis.h"
+#include "ExpectedFreq.h"
+#include "LibraryFile.h"
+#include "ScanCache.h"
+#include "ScanOptions.h"
+#include "TableCounter.h"
+
+namespace lott {
+
+// Where a scan lists the deals with more than 20 Total Trumps.
+class Over20Sink {
+  public:
+    virtual ~Over20Sink() = default;
+    virtual bool Open(std::string& error) = 0;
+    virtual bool Line(std::int32_t TTrumps, std::int32_t TTricks, std::int32_t dealNo,
+                      const std::array<std::int32_t, 2>& HCPs, std::string& error) = 0;
+    // completed: the run went to its end (a stopped run still keeps the deals listed so far).
+    virtual bool Close(bool completed, std::string& error) = 0;
+};
+
+enum class RunOutcome { Completed, Stopped, Failed };
+
+struct RunResult {
+    RunOutcome outcome = RunOutcome::Completed;
+    std::string message;  // why a run failed
+};
+
+class ScanDriver {
+  public:
+    ScanDriver(CountingTables& tables, const ExpectedFreq& freq);
+
+    // Set before a run.
+    std::filesystem::path libraryPath;
+    int libMode = 1;
+    ScanOptions options;
+
+    // Shared with the windows.
+    int TableState = 0;  // 0 not shown, 1 shown and live, 4 button re-enabled, 5 run finished
+    bool StopRequested = false;
+    std::int32_t DealNo = 0;
+
+    // Progress point (every 20th deal scanning, 40th replaying): shows the deal number and
+    // serves the window system; may set StopRequested or change TableState.
+    std::function<void(std::int32_t dealNo)> progress;
+    // At a progress point while the table window is not shown.
+    std::function<void()> EnableReShowTable;
+    // A counted deal while TableState is 1.
+    std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
+    std::function<void(std::int32_t dealNo)> onDoubleNT;
+    bool DebugMode = false;
+
+    // Reads and analyses the library. With writeFiles the cache and the Over20 list are
+    // written (a single deal traced from the debug box writes neither).
+    RunResult RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, ScanCache* cache,
+                               Over20Sink* over20);
+    // Replays cache records Nstart..Nend (each deal its own record).
+    RunResult RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
+                                 const std::vector<std::uint8_t>& records);
+
+    // The per-deal analysis of both passes (for tests and the one-deal report).
+    DealAnalysis& analysis() { return analysis_; }
+    TableCounter& counter() { return counter_; }
+
+  private:
+    bool Counted(std::uint8_t hcpBands) const;
+    void CountPass();
+    std::uint8_t PassCode();
+    static std::uint8_t Packed(std::int32_t tricks, std::int32_t trumps);
+
+    CountingTables& tables_;
+    Deal deal_;
+    DealAnalysis analysis_;
+    TableCounter counter_;
+};
+
+}  // namespace lott
