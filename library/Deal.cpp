@@ -16,18 +16,35 @@ void Deal::Erase() {
 }
 
 void Deal::DecodeBinDeal(const std::uint8_t* rec) {
-    Erase();
+    int points[4] = {0, 0, 0, 0};
     for (int suit = 0; suit < 4; ++suit) {
-        int rank = 0;
-        for (int b = 3; b >= 0 && rank < 13; --b) {
-            unsigned byte = rec[suit * 4 + b];
-            for (int field = 0; field < 4 && rank < 13; ++field, ++rank) {
-                int owner = static_cast<int>((byte >> (2 * field)) & 3u);
-                Hand[owner][suit].push(CardName[rank]);
-                HCP[owner] += CardPoints[rank];
-            }
+        // B3 holds the ace in its lowest bits; reading B3..B0 as one word puts rank r at bits
+        // 2r and 2r + 1. Split the owner fields into their low and high bits, one bit per rank.
+        const std::uint8_t* b = rec + suit * 4;
+        const std::uint32_t word =
+            static_cast<std::uint32_t>(b[3]) | static_cast<std::uint32_t>(b[2]) << 8 |
+            static_cast<std::uint32_t>(b[1]) << 16 | static_cast<std::uint32_t>(b[0]) << 24;
+        std::uint32_t lo = 0, hi = 0;
+        for (int rank = 0; rank < 13; ++rank) {
+            lo |= ((word >> (2 * rank)) & 1u) << rank;
+            hi |= ((word >> (2 * rank + 1)) & 1u) << rank;
+        }
+        constexpr std::uint32_t all = (1u << 13) - 1;
+        const std::uint32_t held[4] = {~lo & ~hi & all, lo & ~hi & all, ~lo & hi & all, lo & hi};
+        for (int seat = 0; seat < 4; ++seat) {
+            // Ranks in ascending bit order are the cards from the ace down.
+            std::array<char, 13> cards;
+            int n = 0;
+            for (std::uint32_t m = held[seat]; m != 0; m &= m - 1)
+                cards[static_cast<std::size_t>(n++)] =
+                    CardName[static_cast<std::size_t>(__builtin_ctz(m))];
+            Hand[seat][suit].assign(std::string_view(cards.data(), static_cast<std::size_t>(n)));
+            const std::uint32_t h = held[seat];
+            points[seat] += 4 * static_cast<int>(h & 1u) + 3 * static_cast<int>((h >> 1) & 1u) +
+                            2 * static_cast<int>((h >> 2) & 1u) + static_cast<int>((h >> 3) & 1u);
         }
     }
+    for (int seat = 0; seat < 4; ++seat) HCP[seat] = static_cast<float>(points[seat]);
     static constexpr char kHex[] = "0123456789ABCDEF";
     for (int strain = -1; strain <= 3; ++strain) {
         const std::uint8_t* w = rec + 16 + 2 * (strain + 1);
@@ -117,11 +134,22 @@ std::string StrNum(long long n) {
     return std::to_string(n);
 }
 
+namespace {
+constexpr std::array<std::uint8_t, 256> MakeHexTable() {
+    std::array<std::uint8_t, 256> t{};
+    for (int c = '0'; c <= '9'; ++c)
+        t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c)
+        t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'A' + 10);
+    for (int c = 'a'; c <= 'f'; ++c)
+        t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c - 'a' + 10);
+    return t;
+}
+constexpr std::array<std::uint8_t, 256> kHexValue = MakeHexTable();
+}  // namespace
+
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
+    return kHexValue[static_cast<unsigned char>(c)];
 }
 
 }  // namespace lott

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,11 @@ class Holding {
     Holding() = default;
     explicit Holding(std::string_view cards);
     void clear() { n_ = 0; }
+    // Copies at most 13 letters.
+    void assign(std::string_view cards) {
+        n_ = static_cast<std::uint8_t>(cards.size() < 13 ? cards.size() : 13);
+        std::memcpy(c_.data(), cards.data(), n_);
+    }
     bool push(char letter) {
         if (n_ >= 13) return false;
         c_[n_++] = letter;
@@ -27,7 +33,11 @@ class Holding {
     bool empty() const { return n_ == 0; }
     std::string_view view() const { return {c_.data(), n_}; }
     std::string str() const { return std::string(view()); }
-    bool contains(char letter) const { return view().find(letter) != std::string_view::npos; }
+    bool contains(char letter) const {
+        for (std::uint8_t i = 0; i < n_; ++i)
+            if (c_[i] == letter) return true;
+        return false;
+    }
     char operator[](int i) const { return c_[static_cast<std::size_t>(i)]; }
     bool operator==(const Holding& o) const { return view() == o.view(); }
 

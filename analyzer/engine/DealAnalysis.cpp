@@ -13,13 +13,23 @@ ReadStatus DealAnalysis::Proc_0(LibraryFile& lib, std::array<std::int32_t, 2>& P
 }
 
 void DealAnalysis::AnalyseLoadedDeal(std::array<std::int32_t, 2>& PairHCP) {
+    Measure(PairHCP);
+    FindBidders();
+    SetContractByLength();
+}
+
+void DealAnalysis::Measure(std::array<std::int32_t, 2>& PairHCP) {
     for (int p = 0; p < 2; ++p)
         PairHCP[p] =
             static_cast<std::int32_t>(std::floor(deal_.HCP[p]) + std::floor(deal_.HCP[p + 2]));
     deal_.CountLengths();
     deal_.DecodeTricks();
-    FindBidders();
-    SetContractByLength();
+}
+
+ReadStatus DealAnalysis::ReadAndMeasure(LibraryFile& lib, std::array<std::int32_t, 2>& PairHCP) {
+    ReadStatus st = lib.ReadDeal(DealNo, deal_);
+    if (st == ReadStatus::Ok) Measure(PairHCP);
+    return st;
 }
 
 void DealAnalysis::FindBidders() {

@@ -45,6 +45,9 @@ class DealAnalysis {
     ReadStatus Proc_0(LibraryFile& lib, std::array<std::int32_t, 2>& PairHCP);
     // The same analysis on a deal already in deal().
     void AnalyseLoadedDeal(std::array<std::int32_t, 2>& PairHCP);
+    // Proc_0 without its contracts: read the deal, the pair points, lengths and tricks. A scan
+    // decides the contracts again right after reading, so it uses this.
+    ReadStatus ReadAndMeasure(LibraryFile& lib, std::array<std::int32_t, 2>& PairHCP);
 
     void FindBidders();
     void SetContractByLength();
@@ -61,6 +64,7 @@ class DealAnalysis {
     static std::int32_t CheckQxx(const Holding& s);
 
   private:
+    void Measure(std::array<std::int32_t, 2>& PairHCP);
     void SumTotals();
     Deal& deal_;
 };

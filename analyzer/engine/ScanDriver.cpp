@@ -124,8 +124,10 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
         }
         a.DealNo = DealNo;
         a.NTCount = 0;
+        // The natural-declarer contracts of the reading step would be replaced below before
+        // anything reads them, so only the deal itself is read and measured here.
         a.ForbidArtificial = -1;
-        ReadStatus st = a.Proc_0(lib, PairHCP);
+        ReadStatus st = a.ReadAndMeasure(lib, PairHCP);
         if (st != ReadStatus::Ok) {
             fail("Deal " + std::to_string(DealNo) + " of " + libraryPath.filename().string() +
                  (st == ReadStatus::Damaged ? " is damaged." : " cannot be read."));
