@@ -16,6 +16,27 @@ namespace lott {
 // suit-notrump pass the one flag of the suit side's shortness class.
 using EventCounts = std::array<std::int32_t, 4>;  // index 0 unused
 
+// What one pass of a deal ends with.
+struct PassResult {
+    std::array<ContractRec, 2> Contract{};
+    std::int32_t TotalTricks = 0;
+    std::int32_t TotalTrumps = 0;
+    std::int32_t NTCount = 0;
+    std::int32_t NTShape = 0;
+    EventCounts EventCount{};
+    std::uint8_t totals = 0;  // Total Tricks and Total Trumps as the cache packs them
+    std::uint8_t code = 0;    // the cache's notrump or event code
+};
+
+// Everything a scan learns of one deal.
+struct DealPasses {
+    std::array<std::int32_t, 2> PairHCP{};
+    std::uint8_t hcpBands = 0;  // bit 0: W-E hold 15..25, bit 1: 17..23
+    PassResult first;           // by Length before the notrump step
+    PassResult byLength;        // by Length after the notrump step
+    PassResult byScore;         // by Score after the notrump step
+};
+
 class DealAnalysis {
   public:
     explicit DealAnalysis(Deal& deal) : deal_(deal) {}
@@ -60,11 +81,15 @@ class DealAnalysis {
     void SetNotrumpContract();
     std::int32_t ShortnessClass(int pair, int trump) const;
 
+    // The scan's work on deal DealNo: read it, then both passes in their order.
+    ReadStatus AnalyseBothPasses(LibraryFile& lib, DealPasses& out);
+
     void GetSuitEventCorr();
     static std::int32_t CheckQxx(const Holding& s);
 
   private:
     void Measure(std::array<std::int32_t, 2>& PairHCP);
+    void Snapshot(PassResult& r);
     void SumTotals();
     Deal& deal_;
 };

@@ -1,7 +1,5 @@
 #include "ScanDriver.h"
 
-#include "Rounding.h"
-
 namespace lott {
 
 ScanDriver::ScanDriver(CountingTables& tables, const ExpectedFreq& freq)
@@ -9,10 +7,6 @@ ScanDriver::ScanDriver(CountingTables& tables, const ExpectedFreq& freq)
     counter_.WriteTable = [this](int kind, int length, int dev, const EventCounts& ev) {
         if (TableState == 1 && WriteTable) WriteTable(kind, length, dev, ev);
     };
-}
-
-std::uint8_t ScanDriver::Packed(std::int32_t tricks, std::int32_t trumps) {
-    return static_cast<std::uint8_t>(Trunc(tricks) * 16 + Trunc(trumps));
 }
 
 bool ScanDriver::Counted(std::uint8_t hcpBands) const {
@@ -29,45 +23,31 @@ bool ScanDriver::Counted(std::uint8_t hcpBands) const {
     return false;
 }
 
-// Counts the pass in analysis_ under the Standard preset.
-void ScanDriver::CountPass() {
-    const DealAnalysis& a = analysis_;
-    if (a.NTCount == 0) {
-        counter_.UpdateTableSuit(a.TotalTricks, a.TotalTrumps, a.EventCount);
-        return;
-    }
-    bool count = false;
-    switch (options.NT) {
+bool ScanDriver::NTChoiceCounts(NTChoice choice, int shortness) {
+    switch (choice) {
         case NTChoice::Co:
         case NTChoice::V1:
         case NTChoice::V2:
-            count = true;
-            break;
+            return true;
         case NTChoice::Vd:
-            count = a.NTShape == 24;
-            break;
+            return shortness == 3;
         case NTChoice::Sg:
-            count = a.NTShape == 23;
-            break;
+            return shortness == 2;
         case NTChoice::Db:
-            count = a.NTShape == 22;
-            break;
+            return shortness == 1;
         case NTChoice::None:
-            break;
+            return false;
     }
-    if (count) counter_.UpdateTableNT(a.TotalTricks, a.TotalTrumps, a.EventCount);
+    return false;
 }
 
-// The cache code of the pass just made; fills EventCount as the count will read it.
-std::uint8_t ScanDriver::PassCode() {
-    DealAnalysis& a = analysis_;
-    if (a.NTCount != 0) {
-        a.EventCount = {0, 0, 0, 0};
-        a.EventCount[a.NTShape - 21] = 1;
-        return static_cast<std::uint8_t>((a.NTShape - 21) + 128);
-    }
-    a.GetSuitEventCorr();
-    return static_cast<std::uint8_t>(a.EventCount[1] * 16 + a.EventCount[2] * 4 + a.EventCount[3]);
+// Counts a pass under the Standard preset: suit-suit deals always, suit-notrump deals by the
+// notrump choice (the shape choices count only their own shortness class).
+void ScanDriver::CountPass(const PassResult& p) {
+    if (p.NTCount == 0)
+        counter_.UpdateTableSuit(p.TotalTricks, p.TotalTrumps, p.EventCount);
+    else if (NTChoiceCounts(options.NT, p.NTShape - 21))
+        counter_.UpdateTableNT(p.TotalTricks, p.TotalTrumps, p.EventCount);
 }
 
 RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, ScanCache* cache,
@@ -109,10 +89,9 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
     const bool standard = options.SettingMode == 1;
     const bool ostrevan = options.SettingMode == 0;
     const EventCounts noEvents{};
+    DealPasses dp;
 
     for (DealNo = Nstart; DealNo <= Nend; ++DealNo) {
-        ScanCacheRec rec{};
-        std::array<std::int32_t, 2> PairHCP{};
         if (DealNo % 20 == 0) {
             if (progress) progress(DealNo);
             if (StopRequested) {
@@ -123,49 +102,32 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
             if (TableState == 0 && EnableReShowTable) EnableReShowTable();
         }
         a.DealNo = DealNo;
-        a.NTCount = 0;
-        // The natural-declarer contracts of the reading step would be replaced below before
-        // anything reads them, so only the deal itself is read and measured here.
-        a.ForbidArtificial = -1;
-        ReadStatus st = a.ReadAndMeasure(lib, PairHCP);
+        ReadStatus st = a.AnalyseBothPasses(lib, dp);
         if (st != ReadStatus::Ok) {
             fail("Deal " + std::to_string(DealNo) + " of " + libraryPath.filename().string() +
                  (st == ReadStatus::Damaged ? " is damaged." : " cannot be read."));
             return finish(false);
         }
-        a.ForbidArtificial = 0;
+        const bool counted = Counted(dp.hcpBands);
+        // The Ostrevan count is of the by-Length totals before the notrump step, and counts no
+        // events (the deal's events are not known at that point of a scan).
+        if (ostrevan && counted)
+            counter_.UpdateTableSuit(dp.first.TotalTricks, dp.first.TotalTrumps, noEvents);
+        if (standard && options.ByLengthSelected && counted) CountPass(dp.byLength);
 
-        if (PairHCP[0] >= 15 && PairHCP[0] <= 25) rec[0] |= 1;
-        if (PairHCP[0] >= 17 && PairHCP[0] <= 23) rec[0] |= 2;
-        const bool counted = Counted(rec[0]);
-
-        a.FindBidders();
-        a.SetContractByLength();
-        rec[1] = Packed(a.TotalTricks, a.TotalTrumps);
-        // The Ostrevan count comes before this deal's events exist: it counts none.
-        if (ostrevan && counted) counter_.UpdateTableSuit(a.TotalTricks, a.TotalTrumps, noEvents);
-
-        a.ProcNT(0);
-        rec[2] = Packed(a.TotalTricks, a.TotalTrumps);
-        rec[3] = PassCode();
-        if (standard && options.ByLengthSelected && counted) CountPass();
-
-        a.SetContractByScore();
-        a.ProcNT(1);
-        rec[4] = Packed(a.TotalTricks, a.TotalTrumps);
-        rec[5] = PassCode();
-
+        const ScanCacheRec rec{dp.hcpBands,      dp.first.totals,   dp.byLength.totals,
+                               dp.byLength.code, dp.byScore.totals, dp.byScore.code};
         if (cache && !cache->Append(rec, error)) {
             fail(error);
             return finish(false);
         }
-        if (over20 && a.NTCount == 0 && a.TotalTrumps >= 21 &&
-            !over20->Line(a.TotalTrumps, a.TotalTricks, DealNo, PairHCP, error)) {
+        const PassResult& s = dp.byScore;
+        if (over20 && s.NTCount == 0 && s.TotalTrumps >= 21 &&
+            !over20->Line(s.TotalTrumps, s.TotalTricks, DealNo, dp.PairHCP, error)) {
             fail(error);
             return finish(false);
         }
-        if (standard && options.ByScoreSelected && counted) CountPass();
-        if (options.ForbidSelected) a.ForbidArtificial = -1;
+        if (standard && options.ByScoreSelected && counted) CountPass(dp.byScore);
     }
     return finish(true);
 }
@@ -175,13 +137,10 @@ RunResult ScanDriver::RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
     RunResult result;
     const std::int32_t available = static_cast<std::int32_t>(records.size() / 6);
     if (Nend > available) Nend = available;
-    DealAnalysis& a = analysis_;
     counter_.options = options;
     const bool byLength = options.ByLengthSelected;
+    EventCounts ev{};
     for (DealNo = Nstart; DealNo <= Nend; ++DealNo) {
-        a.EventCount = {0, 0, 0, 0};
-        a.NTCount = 0;
-        a.NTShape = 0;
         if (DealNo % 40 == 0) {
             if (progress) progress(DealNo);
             if (StopRequested) {
@@ -190,52 +149,28 @@ RunResult ScanDriver::RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
             }
             if (TableState == 0 && EnableReShowTable) EnableReShowTable();
         }
+        // Each deal replays its own record (also a single deal traced from the debug box).
         const std::uint8_t* rec = records.data() + static_cast<std::size_t>(DealNo - 1) * 6;
         if (!Counted(rec[0])) continue;
+        ev = {0, 0, 0, 0};
         if (options.SettingMode == 0) {
-            a.TotalTricks = (rec[1] >> 4) + 10;
-            a.TotalTrumps = (rec[1] & 15) + 10;
-            counter_.UpdateTableSuit(a.TotalTricks, a.TotalTrumps, a.EventCount);
+            counter_.UpdateTableSuit((rec[1] >> 4) + 10, (rec[1] & 15) + 10, ev);
             continue;
         }
         if (options.SettingMode != 1) continue;
         const std::uint8_t totals = byLength ? rec[2] : rec[4];
         const std::uint8_t code = byLength ? rec[3] : rec[5];
-        a.TotalTricks = (totals >> 4) + 10;
-        a.TotalTrumps = (totals & 15) + 10;
+        const std::int32_t tricks = (totals >> 4) + 10;
+        const std::int32_t trumps = (totals & 15) + 10;
         if ((code & 0x80u) == 0) {
-            a.EventCount[1] = (code >> 4) & 7;
-            a.EventCount[2] = (code >> 2) & 3;
-            a.EventCount[3] = code & 3;
+            ev[1] = (code >> 4) & 7;
+            ev[2] = (code >> 2) & 3;
+            ev[3] = code & 3;
+            counter_.UpdateTableSuit(tricks, trumps, ev);
         } else {
-            a.NTCount = 1;
-            a.NTShape = code & 3;
-            a.EventCount[a.NTShape] = 1;
-        }
-        if (a.NTCount == 0) {
-            counter_.UpdateTableSuit(a.TotalTricks, a.TotalTrumps, a.EventCount);
-        } else {
-            // The cache keeps the shape as 1..3; the choices name it as 22..24.
-            bool count = false;
-            switch (options.NT) {
-                case NTChoice::Co:
-                case NTChoice::V1:
-                case NTChoice::V2:
-                    count = true;
-                    break;
-                case NTChoice::Vd:
-                    count = a.NTShape == 3;
-                    break;
-                case NTChoice::Sg:
-                    count = a.NTShape == 2;
-                    break;
-                case NTChoice::Db:
-                    count = a.NTShape == 1;
-                    break;
-                case NTChoice::None:
-                    break;
-            }
-            if (count) counter_.UpdateTableNT(a.TotalTricks, a.TotalTrumps, a.EventCount);
+            const int shape = code & 3;  // 1 no shortness, 2 singleton, 3 void
+            ev[shape] = 1;
+            if (NTChoiceCounts(options.NT, shape)) counter_.UpdateTableNT(tricks, trumps, ev);
         }
     }
     return result;

@@ -76,9 +76,9 @@ class ScanDriver {
 
   private:
     bool Counted(std::uint8_t hcpBands) const;
-    void CountPass();
-    std::uint8_t PassCode();
-    static std::uint8_t Packed(std::int32_t tricks, std::int32_t trumps);
+    void CountPass(const PassResult& p);
+    // Whether a suit-notrump deal of this shortness (1 none, 2 singleton, 3 void) is counted.
+    static bool NTChoiceCounts(NTChoice choice, int shortness);
 
     CountingTables& tables_;
     Deal deal_;

@@ -1,0 +1,60 @@
+// The per-deal sequence of a scan: read the deal, then the by-Length and by-Score passes with
+// their notrump steps, events and cache bytes.
+#include "DealAnalysis.h"
+#include "Rounding.h"
+
+namespace lott {
+
+namespace {
+std::uint8_t Packed(std::int32_t tricks, std::int32_t trumps) {
+    return static_cast<std::uint8_t>(Trunc(tricks) * 16 + Trunc(trumps));
+}
+}  // namespace
+
+void DealAnalysis::Snapshot(PassResult& r) {
+    r.Contract = Contract;
+    r.TotalTricks = TotalTricks;
+    r.TotalTrumps = TotalTrumps;
+    r.NTCount = NTCount;
+    r.NTShape = NTShape;
+    r.totals = Packed(TotalTricks, TotalTrumps);
+    // A notrump pass keeps only its shortness class among the events.
+    if (NTCount != 0) {
+        EventCount = {0, 0, 0, 0};
+        EventCount[NTShape - 21] = 1;
+        r.code = static_cast<std::uint8_t>((NTShape - 21) + 128);
+    } else {
+        GetSuitEventCorr();
+        r.code = static_cast<std::uint8_t>(EventCount[1] * 16 + EventCount[2] * 4 + EventCount[3]);
+    }
+    r.EventCount = EventCount;
+}
+
+ReadStatus DealAnalysis::AnalyseBothPasses(LibraryFile& lib, DealPasses& out) {
+    out = DealPasses{};
+    NTCount = 0;
+    // The reading step decides with the natural declarer, but its contracts are decided again
+    // at once with the best declarer, so only the deal itself is read and measured there.
+    ForbidArtificial = -1;
+    ReadStatus st = ReadAndMeasure(lib, out.PairHCP);
+    if (st != ReadStatus::Ok) return st;
+    ForbidArtificial = 0;
+    if (out.PairHCP[0] >= 15 && out.PairHCP[0] <= 25) out.hcpBands |= 1;
+    if (out.PairHCP[0] >= 17 && out.PairHCP[0] <= 23) out.hcpBands |= 2;
+
+    FindBidders();
+    SetContractByLength();
+    out.first.Contract = Contract;
+    out.first.TotalTricks = TotalTricks;
+    out.first.TotalTrumps = TotalTrumps;
+    out.first.totals = Packed(TotalTricks, TotalTrumps);
+
+    ProcNT(0);
+    Snapshot(out.byLength);
+    SetContractByScore();
+    ProcNT(1);
+    Snapshot(out.byScore);
+    return st;
+}
+
+}  // namespace lott
