@@ -1,6 +1,8 @@
 #include "TestLibrary.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -53,11 +55,29 @@ void WriteAsc(const std::filesystem::path& file, const std::vector<DealRecord>& 
     WriteFile(file, bytes);
 }
 
+namespace {
+// The programs refuse folders whose path holds "zip" or "tmp", so test folders go below the
+// first of these places whose path holds neither.
+std::filesystem::path TestFolderBase() {
+    std::vector<std::filesystem::path> candidates = {std::filesystem::current_path() / "testfolders"};
+    if (const char* home = std::getenv("HOME")) candidates.push_back(std::filesystem::path(home) / ".trickscan-tests");
+    candidates.push_back("/var/lib/trickscan-tests");
+    for (const auto& c : candidates) {
+        std::string lower = c.string();
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+        if (lower.find("zip") != std::string::npos || lower.find("tmp") != std::string::npos)
+            continue;
+        std::error_code ec;
+        std::filesystem::create_directories(c, ec);
+        if (!ec) return c;
+    }
+    throw std::runtime_error("no folder for tests whose path holds neither zip nor tmp");
+}
+}  // namespace
+
 TempFolder::TempFolder() {
-    // The analyzer refuses folders whose path holds "tmp" or "zip"; tests that need a usable
-    // program folder therefore live below a neutral name in the build tree when they can.
-    auto base = std::filesystem::current_path() / "testfolders";
-    std::filesystem::create_directories(base);
+    static const std::filesystem::path base = TestFolderBase();
     static std::mt19937_64 rng{std::random_device{}()};
     for (;;) {
         path_ = base / ("case" + std::to_string(rng() % 100000000));

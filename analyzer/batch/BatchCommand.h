@@ -1,0 +1,30 @@
+// The command line of trickscan-batch: a program folder and the clicks, numbers and outputs
+// that one analysis run takes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lott {
+
+struct BatchCommand {
+    std::string folder;          // empty: the executable's folder
+    std::optional<int> preset;   // option 0 or 1, clicked first
+    std::vector<int> clicks;     // option indices, in command-line order
+    std::optional<std::int64_t> deals;
+    int language = 0;
+    bool table = false;
+    std::optional<std::int64_t> deal;  // --deal N: one deal's analysis as JSON
+    bool help = false;
+};
+
+// Parses the arguments (without the program name). On a bad argument returns nothing and puts a
+// one-line reason in error.
+std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
+                                              std::string& error);
+
+extern const char* const kBatchUsage;
+
+}  // namespace lott

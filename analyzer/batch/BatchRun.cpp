@@ -1,0 +1,76 @@
+#include "BatchRun.h"
+
+#include <sstream>
+
+#include "Analyzer.h"
+#include "ArchiveCheck.h"
+#include "DealJson.h"
+#include "TableText.h"
+
+namespace lott {
+
+namespace {
+
+int Fail(std::ostream& err, const std::string& message) {
+    err << "trickscan-batch: " << message << "\n";
+    return 1;
+}
+
+}  // namespace
+
+int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
+             std::ostream& err) {
+    const std::filesystem::path folder = cmd.folder.empty() ? exeFolder : cmd.folder;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec))
+        return Fail(err, "no program folder " + folder.string());
+    const std::filesystem::path abs = std::filesystem::absolute(folder, ec);
+    if (ChkZip(abs.string(), ArchiveRule::ZipOrTmp))
+        return Fail(err, "the program folder " + abs.string() +
+                             " lies in an archive or temporary folder (its path holds \"zip\" or "
+                             "\"tmp\"); move the programs out of it");
+
+    if (cmd.deal) {
+        std::string json, error;
+        if (!DealJson(folder, *cmd.deal, json, error)) return Fail(err, error);
+        out << json;
+        return 0;
+    }
+
+    Analyzer a(folder);
+    switch (a.Load(false, cmd.language)) {
+        case Analyzer::StartState::Running: break;
+        case Analyzer::StartState::LibraryMissing:
+            return Fail(err, "no library (Library.bin or Library.asc) in " + folder.string());
+        case Analyzer::StartState::FolderProblem: return Fail(err, a.problem);
+        case Analyzer::StartState::ArchiveRefused: return Fail(err, "refused folder");
+    }
+    std::vector<int> clicks = cmd.clicks;
+    if (cmd.preset) clicks.insert(clicks.begin(), *cmd.preset);
+    for (int i : clicks) {
+        if (!Settings::Exists(i)) return Fail(err, "there is no option " + std::to_string(i));
+        if (!a.settings.Click(i))
+            return Fail(err, "option " + std::to_string(i) + " is disabled at that point");
+    }
+    if (a.settings.SettingMode < 0)
+        return Fail(err, "choose a preset first (--preset ostrevan|standard)");
+    if (cmd.deals) a.tBox = std::to_string(*cmd.deals);
+
+    bool beeped = false;
+    a.beep = [&] { beeped = true; };
+    a.cmdStart_Click();
+    if (a.StartCaption != "Finished") {
+        if (!a.message.empty()) return Fail(err, a.message);
+        if (beeped) return Fail(err, "the choice of settings is incomplete (an HCP range, or a notrump choice under Standard)");
+        return Fail(err, "nothing was scanned (Deals to be Scanned is " + a.tBox + ")");
+    }
+    const std::filesystem::path file = a.DataDir / (a.RunResultName() + ".dat");
+    out << a.RunResultName() << "\n" << file.string() << "\n";
+    if (cmd.table) {
+        a.LoadStoredResult();
+        out << TableText(a.tables, a.settings, a.Headers);
+    }
+    return 0;
+}
+
+}  // namespace lott

@@ -1,0 +1,16 @@
+// One run of trickscan-batch: the analysis a press of Start makes in the program folder, or one
+// deal's analysis as JSON.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "BatchCommand.h"
+
+namespace lott {
+
+// Returns the exit code: 0 when the run finished and its result file was written.
+int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
+             std::ostream& err);
+
+}  // namespace lott

@@ -1,0 +1,239 @@
+#include "Analyzer.h"
+
+#include <cctype>
+#include <system_error>
+
+#include "Headers.h"
+#include "ListFiles.h"
+#include "ResultFile.h"
+#include "ResultHousekeeping.h"
+
+namespace lott {
+
+namespace {
+
+// "Over20.txt" as the scan driver writes it.
+class Over20File : public Over20Sink {
+  public:
+    Over20File(const std::filesystem::path& folder, int language)
+        : list_(folder), language_(language) {}
+    bool Open(std::string& error) override { return list_.OpenOver20(language_, error); }
+    bool Line(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
+              const std::array<std::int32_t, 2>& hcp, std::string&) override {
+        list_.FoutOver20(trumps, tricks, dealNo, hcp);
+        return true;
+    }
+    bool Close(bool, std::string& error) override { return list_.CloseOver20(error); }
+
+  private:
+    Over20List list_;
+    int language_;
+};
+
+bool IsFile(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+}  // namespace
+
+Analyzer::Analyzer(std::filesystem::path programFolder)
+    : folder(std::move(programFolder)),
+      DataDir(folder / "DataFiles"),
+      driver(tables, freq) {
+    settings.DataDir = DataDir;
+    settings.SetTables(&tables);
+    StartCaption = IdleCaption();
+}
+
+std::optional<std::int64_t> Analyzer::WholeNumber(const std::string& text) {
+    std::size_t i = 0, n = text.size();
+    while (i < n && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    while (n > i && std::isspace(static_cast<unsigned char>(text[n - 1]))) --n;
+    if (i == n) return std::nullopt;
+    bool negative = false;
+    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    if (i == n || n - i > 12) return std::nullopt;
+    std::int64_t v = 0;
+    for (; i < n; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+        v = v * 10 + (text[i] - '0');
+    }
+    return negative ? -v : v;
+}
+
+void Analyzer::Say(const std::string& english, const std::string& japanese) {
+    message = Language == 1 ? japanese : english;
+}
+
+Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
+    Language = language;
+    StartCaption = IdleCaption();
+    ScreenShotMode = IsFile(folder / "ScreenShot.txt");
+    std::error_code ec;
+    if (!std::filesystem::is_directory(DataDir, ec)) {
+        std::filesystem::create_directory(DataDir, ec);
+        if (ec || !std::filesystem::is_directory(DataDir, ec)) {
+            problem = "The folder \"DataFiles\" cannot be made in " + folder.string() + ".";
+            return StartState::FolderProblem;
+        }
+    }
+    fitOdds = FitOdds();
+    freq.LoadPtValues();
+    DebugMode = IsFile(folder / "debug.dat");
+    if (DebugMode) {
+        std::string error;
+        fBackUp(folder, "DoubleNT.txt", error);
+    }
+    settings.DefaultSetting(ScreenShotMode);
+    if (archiveRefused) return StartState::ArchiveRefused;
+
+    library = DiscoverLibrary(folder);
+    if (!library.found || library.DealCount <= 0) return StartState::LibraryMissing;
+    tBox = std::to_string(library.DealCount);
+    settings.SettingMode = -1;
+    if (ScreenShotMode) {
+        settings.EnableAllButtons();
+    } else {
+        std::string error;
+        MoveTxtFiles(folder, DataDir, error);
+        RenameTxtFiles(DataDir, error);
+        if (!error.empty()) message = error;
+    }
+    return StartState::Running;
+}
+
+void Analyzer::cmdStart_Click() {
+    if (!settings.Selected(6) && !settings.Selected(7) && !settings.Selected(8)) {
+        if (beep) beep();
+        return;
+    }
+    if (settings.SettingMode == 1) {
+        bool anyNT = false;
+        for (int i : {11, 12, 13, 22, 23, 24}) anyNT = anyNT || settings.Selected(i);
+        if (!anyNT) {
+            if (beep) beep();
+            return;
+        }
+    }
+    if (!settings.Selected(0) && !settings.Selected(1)) return;
+
+    if (StartCaption == IdleCaption()) {
+        auto n = WholeNumber(tBox);
+        if (!n) {
+            if (beep) beep();
+            Say("  \"Deals to be Scanned\" must be a whole number.",
+                "  「調べるディールの個数」には整数を入力して下さい。");
+            return;
+        }
+        message.clear();
+        driver.StopRequested = false;
+        StartCaption = "Working";
+        std::int64_t last = std::min<std::int64_t>(*n, library.DealCount);
+        if (last < -1) last = -1;
+        Start(1, static_cast<std::int32_t>(last));
+    } else if (StartCaption == "Working") {
+        driver.StopRequested = true;
+        StartCaption = "Stopped";
+    } else if (StartCaption == "Finished" || StartCaption == "Stopped") {
+        StartCaption = IdleCaption();
+    }
+}
+
+void Analyzer::EnableReShowTable() {
+    if (StartCaption != "Working") return;
+    driver.TableState = 4;
+    settings.EnableTableButton(settings.SettingMode);
+    if (buttonsChanged) buttonsChanged();
+}
+
+RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDeal) {
+    tables.Erase();
+    if (Nstart > Nend) return RunOutcome::Completed;
+
+    // What the run reads is fixed here: later clicks on the options that stay enabled change
+    // only the selection.
+    runResultName_ = settings.ResultName;
+    const Settings runSettings = settings;
+    driver.TableState = 1;
+    Headers = PrepareHeaders(runSettings, NowText());
+    if (LoadTab) LoadTab();
+    settings.Disable();
+    running_ = true;
+
+    driver.DealNo = Nstart;
+    driver.options = runSettings.Snapshot();
+    driver.counter().options = driver.options;
+    driver.counter().SetUseFlags();
+    driver.libraryPath = LibraryPath();
+    driver.libMode = library.LibMode;
+    driver.DebugMode = DebugMode;
+    driver.progress = [this](std::int32_t n) {
+        lblNo = std::to_string(n);
+        if (progress) progress(n);
+    };
+    driver.EnableReShowTable = [this] { EnableReShowTable(); };
+    driver.onDoubleNT = [this](std::int32_t n) {
+        std::string error;
+        if (!AppendDoubleNT(folder, n, error)) message = error;
+    };
+    driver.analysis().TraceDeal = singleDeal;
+
+    ScanCache cache(DataDir);
+    std::vector<std::uint8_t> records;
+    ScanCache::State state = cache.Load(LibraryPath(), library.DealCount, records);
+    RunResult r;
+    if (state == ScanCache::State::Valid) {
+        r = driver.RunWithoutScanning(Nstart, Nend, records);
+    } else if (singleDeal) {
+        r = driver.RunWhileScanning(Nstart, Nend, nullptr, nullptr);
+    } else {
+        Over20File list(folder, Language);
+        r = driver.RunWhileScanning(Nstart, Nend, &cache, &list);
+    }
+    driver.analysis().TraceDeal = false;
+
+    const std::int32_t last = driver.DealNo - 1;
+    if (r.outcome == RunOutcome::Completed && !singleDeal && last >= Nend) {
+        std::string error;
+        if (!Fout(DataDir, runResultName_, tables, runSettings, Headers, error)) {
+            r.outcome = RunOutcome::Failed;
+            r.message = error;
+        }
+    }
+    lblNo = std::to_string(last);
+    if (r.outcome == RunOutcome::Failed) {
+        // A run whose files could not be read or written is not reported as finished.
+        StartCaption = "Stopped";
+        message = r.message;
+        if (beep) beep();
+    } else {
+        StartCaption = "Finished";
+    }
+    driver.TableState = 5;
+    running_ = false;
+    settings.Enable();
+    settings.UpdateResultButtons();
+    if (buttonsChanged) buttonsChanged();
+    return r.outcome;
+}
+
+void Analyzer::DebugDeal(const std::string& text) {
+    if (running_ || (!settings.Selected(0) && !settings.Selected(1))) return;
+    auto n = WholeNumber(text);
+    if (!n || *n < 1 || *n >= library.DealCount) return;
+    Start(static_cast<std::int32_t>(*n), static_cast<std::int32_t>(*n), true);
+}
+
+void Analyzer::Submenu_Click(int index) {
+    if (index != 1 || running_) return;
+    ScanCache cache(DataDir);
+    if (!cache.Delete()) Say("  The scan cache could not be deleted.", "  スキャン・キャッシュを削除できませんでした。");
+}
+
+bool Analyzer::LoadStoredResult() {
+    FinResult r = Fin(DataDir, settings.ResultName, tables, settings, Headers);
+    return r.found;
+}
+
+}  // namespace lott

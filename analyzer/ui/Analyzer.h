@@ -1,0 +1,93 @@
+// The analyzer's main window without its widgets: start-up, the Start button's cycle over the
+// scan driver, the settings model, the stored results and the files of a run. The window binds
+// its controls to this object; trickscan-batch drives it without a window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "CountingTables.h"
+#include "ExpectedFreq.h"
+#include "FitOdds.h"
+#include "LibraryFile.h"
+#include "ScanDriver.h"
+#include "Settings.h"
+
+namespace lott {
+
+class Analyzer {
+  public:
+    enum class StartState { Running, LibraryMissing, ArchiveRefused, FolderProblem };
+
+    explicit Analyzer(std::filesystem::path programFolder);
+
+    // Start-up (the window's Form_Load without its drawing). archiveRefused is the answer of
+    // the archive-folder check for this folder; language is 1 when a Japanese font was found.
+    StartState Load(bool archiveRefused, int language);
+
+    // --- state the window shows ---------------------------------------------------------------
+    std::filesystem::path folder;
+    std::filesystem::path DataDir;
+    bool ScreenShotMode = false;
+    bool DebugMode = false;
+    int Language = 0;
+    LibraryChoice library;
+    std::string tBox;               // "Deals to be Scanned"
+    std::string StartCaption;       // "Start" / "開 始", "Working", "Stopped", "Finished"
+    std::string lblNo = "count";    // the deal being scanned
+    std::string message;            // what the window says about the last action, if anything
+    std::array<std::string, 3> Headers;
+    std::string problem;            // why the start-up ended in FolderProblem
+
+    CountingTables tables;
+    ExpectedFreq freq;
+    FitOddsTable fitOdds;
+    Settings settings;
+    ScanDriver driver;
+
+    std::string IdleCaption() const { return Language == 1 ? "開 始" : "Start"; }
+
+    // --- the window's hooks -------------------------------------------------------------------
+    std::function<void()> beep;
+    // Opens the table window at the start of a run (TableState is already 1).
+    std::function<void()> LoadTab;
+    // A progress point of the run: show lblNo and serve the window system.
+    std::function<void(std::int32_t dealNo)> progress;
+    // The table button of the running preset was enabled again.
+    std::function<void()> buttonsChanged;
+
+    // --- actions ------------------------------------------------------------------------------
+    // The Start button; reads "Deals to be Scanned" from tBox when it starts a run.
+    void cmdStart_Click();
+    // One run over deals Nstart..Nend. singleDeal: a deal traced from the debug box (no cache,
+    // list or result file is written).
+    RunOutcome Start(std::int32_t Nstart, std::int32_t Nend, bool singleDeal = false);
+    // The debug box's Enter: analyses one deal alone.
+    void DebugDeal(const std::string& text);
+    // "Initialize the Software" (1) or "Cancel" (2).
+    void Submenu_Click(int index);
+    // Reads the stored result of the current settings into the tables and Headers.
+    bool LoadStoredResult();
+
+    bool Running() const { return running_; }
+    // The result name the running (or last) run stores its result under.
+    const std::string& RunResultName() const { return runResultName_; }
+
+    // A whole number of deals from the text of "Deals to be Scanned", or nothing.
+    static std::optional<std::int64_t> WholeNumber(const std::string& text);
+
+  private:
+    void EnableReShowTable();
+    void Say(const std::string& english, const std::string& japanese);
+    std::filesystem::path LibraryPath() const { return folder / library.LibFileName; }
+
+    bool running_ = false;
+    std::string runResultName_;
+};
+
+}  // namespace lott
