@@ -29,18 +29,32 @@ std::string strX(float x) {
 std::string Fixed2(float x) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Infinity" : "Infinity";
-    // A float has 24 significant bits and 100 needs 5, so the product is exact in long double
-    // (64 bits), and roundl then decides true ties, which printf would round to even.
-    const long double hundredths = std::roundl(static_cast<long double>(x) * 100.0L);
-    if (hundredths == 0.0L) return "0.00";  // also what would print as "-0.00"
-    char buf[64];
-    // hundredths is a whole number (up to about 3.4e40), so "%.0Lf" prints it exactly.
-    std::snprintf(buf, sizeof buf, "%.0Lf", std::fabs(hundredths));
-    std::string digits = buf;
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    digits.insert(digits.size() - 2, 1, '.');
-    if (hundredths < 0) digits.insert(0, 1, '-');
-    return digits;
+    // A float has 24 significant bits and 100 needs 5, so the product is exact in double, and
+    // round then decides true ties away from zero (printf would round them to even).
+    const double hundredths = std::round(static_cast<double>(x) * 100.0);
+    if (hundredths == 0.0) return "0.00";  // also what would print as "-0.00"
+    const double magnitude = std::fabs(hundredths);
+    if (magnitude >= 1e18) {
+        char buf[64];
+        // A whole number (up to about 3.4e40), so "%.0f" prints it exactly.
+        std::snprintf(buf, sizeof buf, "%.0f", magnitude);
+        std::string digits = buf;
+        digits.insert(digits.size() - 2, 1, '.');
+        if (hundredths < 0) digits.insert(0, 1, '-');
+        return digits;
+    }
+    // The common case without printf: the table window formats several cells per deal.
+    auto n = static_cast<std::uint64_t>(magnitude);
+    char buf[32];
+    char* const end = buf + sizeof buf;
+    char* p = end;
+    for (int count = 1; n != 0 || count <= 3; ++count) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+        if (count == 2) *--p = '.';
+    }
+    if (hundredths < 0) *--p = '-';
+    return std::string(p, end);
 }
 
 }  // namespace lott

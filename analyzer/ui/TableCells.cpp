@@ -1,6 +1,7 @@
 #include "TableCells.h"
 
 #include <cmath>
+#include <utility>
 
 #include "NumberFormat.h"
 #include "Rounding.h"
@@ -18,8 +19,23 @@ bool InRange(int kind, int L) {
 }  // namespace
 
 void TableCells::InitLabels() {
-    for (auto& c : cells_) c.clear();
+    for (std::int32_t i = 0; i < kCellCount; ++i) SetCell(i, std::string());
     for (auto& n : names_) n.clear();
+}
+
+void TableCells::SetCell(std::int32_t index, const std::string& text) {
+    const auto i = static_cast<std::size_t>(index);
+    if (cells_[i] == text) return;
+    cells_[i] = text;
+    if (!changedFlag_[i]) {
+        changedFlag_[i] = true;
+        changed_.push_back(index);
+    }
+}
+
+std::vector<std::int32_t> TableCells::TakeChanged() {
+    for (std::int32_t i : changed_) changedFlag_[static_cast<std::size_t>(i)] = false;
+    return std::exchange(changed_, {});
 }
 
 const std::string& TableCells::Cell(std::int32_t index) const {
@@ -28,14 +44,14 @@ const std::string& TableCells::Cell(std::int32_t index) const {
     return cells_[static_cast<std::size_t>(index)];
 }
 
-void TableCells::Put(std::vector<CellUpdate>& out, int kind, int L, int c, std::string text) {
+void TableCells::Put(Updates out, int kind, int L, int c, std::string text) {
     const std::int32_t index = CellIndex(kind, L, c);
-    cells_[static_cast<std::size_t>(index)] = text;
-    out.push_back(CellUpdate{index, std::move(text)});
+    SetCell(index, text);
+    if (out) out->push_back(CellUpdate{index, std::move(text)});
 }
 
 // A count cell is written only when its rounded value is not 0.
-void TableCells::PutCount(std::vector<CellUpdate>& out, int kind, int L, int c, float value) {
+void TableCells::PutCount(Updates out, int kind, int L, int c, float value) {
     const std::int32_t n = Round(value);
     if (n != 0) Put(out, kind, L, c, std::to_string(n));
 }
@@ -47,8 +63,7 @@ bool TableCells::RowEvents(const Settings& s, int kind) {
     return kind == -1 ? !s.Selected(11) : !s.CorrCode.empty();
 }
 
-void TableCells::SuitEventRates(std::vector<CellUpdate>& out, const CountingTables& t,
-                                const Settings& s) {
+void TableCells::SuitEventRates(Updates out, const CountingTables& t, const Settings& s) {
     if (s.SpecialFlags[1]) return;
     const int row = TotalRow(0);
     if (!s.Selected(16)) Put(out, 0, row, 8, Fixed2(t.EventRate(0, 1)));
@@ -56,16 +71,16 @@ void TableCells::SuitEventRates(std::vector<CellUpdate>& out, const CountingTabl
     if (!s.Selected(21)) Put(out, 0, row, 10, Fixed2(t.EventRate(0, 3)));
 }
 
-void TableCells::NTEventRates(std::vector<CellUpdate>& out, const CountingTables& t,
-                              const Settings& s) {
+void TableCells::NTEventRates(Updates out, const CountingTables& t, const Settings& s) {
     if (s.NTFormula == 0) return;
     for (int e = 1; e <= 3; ++e) Put(out, -1, TotalRow(-1), 7 + e, Fixed2(t.EventRate(-1, e)));
 }
 
 std::vector<CellUpdate> TableCells::WriteWholeTable(const CountingTables& t, const Settings& s,
                                                     std::int32_t dealNo, bool runGoing) {
-    std::vector<CellUpdate> out;
-    out.reserve(400);
+    std::vector<CellUpdate> list;
+    list.reserve(400);
+    const Updates out = &list;
     const bool standard = s.SettingMode == 1;
     for (int k : {-1, 0}) {
         if (k == -1 && !standard) continue;
@@ -90,15 +105,22 @@ std::vector<CellUpdate> TableCells::WriteWholeTable(const CountingTables& t, con
     if (standard) NTEventRates(out, t, s);
     // The name of the stored result; a run only shows it at its very start or near its end.
     if (!runGoing || dealNo == 0 || dealNo > 600000) names_[1] = s.ResultName + ".dat";
-    return out;
+    return list;
 }
 
 std::vector<CellUpdate> TableCells::WriteTable(const CountingTables& t, const Settings& s, int kind,
                                                int L, int d,
                                                const std::array<std::int32_t, 3>& events) {
     std::vector<CellUpdate> out;
-    if (kind != 0 && kind != -1) return out;
     out.reserve(14);
+    WriteTable(t, s, kind, L, d, events, &out);
+    return out;
+}
+
+void TableCells::WriteTable(const CountingTables& t, const Settings& s, int kind, int L, int d,
+                            const std::array<std::int32_t, 3>& events, Updates out) {
+    if (out) out->clear();
+    if (kind != 0 && kind != -1) return;
     const bool inRange = InRange(kind, L);
     const int row = TotalRow(kind);
     if (inRange) PutCount(out, kind, L, -6, t.DevTable(kind, L, 30));
@@ -113,7 +135,7 @@ std::vector<CellUpdate> TableCells::WriteTable(const CountingTables& t, const Se
     }
     Put(out, kind, row, 6, Fixed2(t.DevMean(kind, 30)));
     Put(out, kind, row, 7, Fixed2(t.DevAbsMean(kind, 30)));
-    if (s.SpecialFlags[static_cast<std::size_t>(kind + 1)]) return out;
+    if (s.SpecialFlags[static_cast<std::size_t>(kind + 1)]) return;
     if (inRange && RowEvents(s, kind)) {
         for (int e = 1; e <= 3; ++e)
             if (events[static_cast<std::size_t>(e - 1)] != 0)
@@ -123,7 +145,6 @@ std::vector<CellUpdate> TableCells::WriteTable(const CountingTables& t, const Se
         SuitEventRates(out, t, s);
     else
         NTEventRates(out, t, s);
-    return out;
 }
 
 }  // namespace lott

@@ -35,6 +35,10 @@ class TableCells {
     // changes; they are written and returned in order.
     std::vector<CellUpdate> WriteTable(const CountingTables& t, const Settings& s, int kind, int L,
                                        int d, const std::array<std::int32_t, 3>& events);
+    // The same into out (cleared first) when out is given; without it only the grid changes,
+    // which is what a live table needs that repaints its changed cells now and then.
+    void WriteTable(const CountingTables& t, const Settings& s, int kind, int L, int d,
+                    const std::array<std::int32_t, 3>& events, std::vector<CellUpdate>* out);
 
     const std::string& Cell(std::int32_t index) const;
     const std::string& Cell(int kind, int length, int column) const {
@@ -42,14 +46,21 @@ class TableCells {
     }
     const std::string& txtName(int i) const { return names_[i == 0 ? 0 : 1]; }
 
+    // The cells whose text changed since the last call, each once, in the order they changed.
+    std::vector<std::int32_t> TakeChanged();
+
   private:
-    void Put(std::vector<CellUpdate>& out, int kind, int L, int c, std::string text);
-    void PutCount(std::vector<CellUpdate>& out, int kind, int L, int c, float value);
-    void SuitEventRates(std::vector<CellUpdate>& out, const CountingTables& t, const Settings& s);
-    void NTEventRates(std::vector<CellUpdate>& out, const CountingTables& t, const Settings& s);
+    using Updates = std::vector<CellUpdate>*;
+    void Put(Updates out, int kind, int L, int c, std::string text);
+    void PutCount(Updates out, int kind, int L, int c, float value);
+    void SetCell(std::int32_t index, const std::string& text);
+    void SuitEventRates(Updates out, const CountingTables& t, const Settings& s);
+    void NTEventRates(Updates out, const CountingTables& t, const Settings& s);
     static bool RowEvents(const Settings& s, int kind);
 
     std::array<std::string, kCellCount> cells_{};
+    std::array<bool, kCellCount> changedFlag_{};
+    std::vector<std::int32_t> changed_;
     std::array<std::string, 2> names_{};
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "TableCells.h"
 #include "UiTestSupport.h"
@@ -193,6 +194,28 @@ TEST(WriteTable, OneDealChangesItsRowAndTheTotalRow) {
                        {CellIndex(0, 25, 8), "1.00"},  // double fit on; solid, chameleon "  0"
                    }));
     EXPECT_EQ(cells.Cell(0, 17, 8), "1");
+}
+
+TEST(WriteTable, ChangedCellsAreCollectedOnceUntilTaken) {
+    TableCells cells;
+    CountingTables t;
+    Settings s = Clicked({0});
+    Count(t, 0, 17, 1);
+    std::vector<CellUpdate> updates;
+    cells.WriteTable(t, s, 0, 17, 1, {0, 0, 0}, nullptr);  // the grid alone
+    EXPECT_EQ(cells.Cell(0, 17, 1), "1");
+    Count(t, 0, 17, 1);
+    cells.WriteTable(t, s, 0, 17, 1, {0, 0, 0}, &updates);
+    EXPECT_EQ(updates.size(), 8u);  // every write is listed, changed or not
+    const auto changed = cells.TakeChanged();
+    // The first deal wrote 8 cells; the second changed 4 of them again: each is listed once.
+    EXPECT_EQ(std::set<std::int32_t>(changed.begin(), changed.end()).size(), changed.size());
+    EXPECT_EQ(changed.size(), 8u);
+    EXPECT_EQ(cells.TakeChanged().size(), 0u);
+    cells.WriteTable(t, s, 0, 17, 1, {0, 0, 0}, nullptr);  // same texts again
+    EXPECT_EQ(cells.TakeChanged().size(), 0u);
+    cells.InitLabels();
+    EXPECT_EQ(cells.TakeChanged().size(), 8u);
 }
 
 TEST(WriteTable, DealsOutsideTheGridOnlyTouchTheTotalRow) {
