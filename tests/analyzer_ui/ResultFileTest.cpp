@@ -82,53 +82,6 @@ TEST(ResultFileLayout, FieldsCountsAndAverages) {
                          "2345.68   0.13");
 }
 
-TEST(ResultFileLayout, OptionalFieldsFollowTheirConditions) {
-    CountingTables t;
-    for (int k : {0, -1}) {
-        for (int L = 10; L <= 25; ++L)
-            for (int e = 1; e <= 3; ++e) t.EventTable(k, L, e) = float(e);
-        t.EventTable(k, 15, 2) = 0.4f;  // blanks
-        for (int e = 1; e <= 3; ++e) t.EventRate(k, e) = 0.25f * float(e);
-    }
-    struct Expect {
-        std::vector<int> clicks;
-        std::size_t suitLen, ntRowLen, ntTotalLen;
-    };
-    const Expect cases[] = {
-        {{0}, 119, 0, 0},             // Ostrevan, no code
-        {{1, 14, 0}, 140, 0, 0},      // Ostrevan keeps the last Standard code
-        {{1}, 119, 119, 119},         // Quenby, no code
-        {{1, 43}, 140, 119, 119},     // the code "-" alone
-        {{1, 23}, 119, 140, 119},     // a shortness choice: rows only
-        {{1, 12}, 119, 140, 140},     // (8,7,6): rows and rates
-        {{1, 13, 29}, 140, 140, 140}  // a filter is a code too
-    };
-    for (const auto& c : cases) {
-        Settings s = Clicked(c.clicks);
-        const auto lines = CrLfLines(ResultFileText(t, s, kHead));
-        SCOPED_TRACE(s.ResultName);
-        for (std::size_t i = 3; i <= 19; ++i) EXPECT_EQ(lines[i].size(), c.suitLen) << i;
-        if (c.ntRowLen == 0) {
-            EXPECT_EQ(lines.size(), 20u);
-            continue;
-        }
-        ASSERT_EQ(lines.size(), 33u);
-        for (std::size_t i = 20; i <= 31; ++i) EXPECT_EQ(lines[i].size(), c.ntRowLen) << i;
-        EXPECT_EQ(lines[32].size(), c.ntTotalLen);
-        if (c.suitLen == 140) {
-            EXPECT_EQ(lines[3].substr(119), "      1      2      3");
-            EXPECT_EQ(lines[3 + 5].substr(119), "      1" + kBlank + "      3");  // L = 15
-            EXPECT_EQ(lines[19].substr(119), "   0.25   0.50   0.75");
-        }
-        if (c.ntRowLen == 140) {
-            EXPECT_EQ(lines[20 + 4].substr(119), "      1" + kBlank + "      3");
-        }
-        if (c.ntTotalLen == 140) {
-            EXPECT_EQ(lines[32].substr(119), "   0.25   0.50   0.75");
-        }
-    }
-}
-
 TEST(Fout, ReplacesAnEarlierResultAndLeavesNoPartFile) {
     test::TempFolder dir;
     Settings s = Clicked({0});

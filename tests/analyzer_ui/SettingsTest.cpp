@@ -334,13 +334,10 @@ TEST(Snapshot, ReadsEverySettingFromTheSelections) {
     EXPECT_EQ(o.TrumpBy, 0);
     EXPECT_TRUE(o.ByLengthSelected);
 
-    const std::pair<int, DealFilter> filters[] = {
-        {25, DealFilter::D0}, {26, DealFilter::D1}, {27, DealFilter::D2}, {28, DealFilter::S0},
-        {29, DealFilter::S1}, {30, DealFilter::S2}, {31, DealFilter::C0}, {33, DealFilter::C2}};
-    for (auto [i, f] : filters) {
-        ASSERT_TRUE(s.Click(i));
-        EXPECT_EQ(s.Snapshot().Filter, f) << i;
-    }
+    ASSERT_TRUE(s.Click(25));
+    EXPECT_EQ(s.Snapshot().Filter, DealFilter::D0);
+    ASSERT_TRUE(s.Click(30));
+    EXPECT_EQ(s.Snapshot().Filter, DealFilter::S2);
     ASSERT_TRUE(s.Click(22));
     EXPECT_EQ(s.Snapshot().NT, NTChoice::Db);
     ASSERT_TRUE(s.Click(24));
