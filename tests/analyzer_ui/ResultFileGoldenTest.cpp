@@ -38,8 +38,8 @@ float ParseFloat(const std::string& text) {
 
 GoldenCase LoadCase(const fs::path& folder) {
     GoldenCase c;
-    std::istringstream spec(test::ReadFile(folder / "case.txt"));
-    for (std::string line; std::getline(spec, line);) {
+    std::istringstream caseText(test::ReadFile(folder / "case.txt"));
+    for (std::string line; std::getline(caseText, line);) {
         const auto space = line.find(' ');
         const std::string word = line.substr(0, space);
         const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);

@@ -102,20 +102,20 @@ def block(t, k, row_events, total_events):
 
 
 def make_case(folder):
-    spec = {"headers": []}
+    case = {"headers": []}
     for line in (folder / "case.txt").read_text(encoding="utf-8").splitlines():
         word, _, rest = line.partition(" ")
         if word == "header":
-            spec["headers"].append(rest)
+            case["headers"].append(rest)
         elif word:
-            spec[word] = rest.split()
-    flags = set(spec.get("layout", []))
-    rng = random.Random(int(spec["seed"][0]))
+            case[word] = rest.split()
+    flags = set(case.get("layout", []))
+    rng = random.Random(int(case["seed"][0]))
     t = make_tables(rng)
     with open(folder / "tables.txt", "w", encoding="utf-8", newline="\n") as f:
         for key, v in sorted(t.items(), key=lambda kv: [str(x) for x in kv[0]]):
             f.write(" ".join(str(x) for x in key) + " " + fmt_num(v) + "\n")
-    lines = list(spec["headers"])
+    lines = list(case["headers"])
     lines += block(t, 0, "suitEvents" in flags, "suitEvents" in flags)
     if "ntBlock" in flags:
         lines += block(t, -1, "ntRowEvents" in flags, "ntTotalEvents" in flags)
