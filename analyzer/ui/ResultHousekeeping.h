@@ -1,0 +1,28 @@
+// File housekeeping around the result files: the one-run backup of a list file, and bringing
+// result files of older versions into "DataFiles" and into the current naming.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace lott {
+
+// "Over20.txt": the present list becomes "Over20.bak", replacing an older backup. Any other
+// name: the file is deleted. Returns false, with the reason in error, when that fails.
+bool fBackUp(const std::filesystem::path& folder, const std::string& name, std::string& error);
+
+// Moves the ".txt" result files of older versions from the program folder into dataDir. A file
+// that already exists in dataDir is never replaced. Failures are collected in error.
+bool MoveTxtFiles(const std::filesystem::path& programDir, const std::filesystem::path& dataDir,
+                  std::string& error);
+
+// Inside dataDir: every ".txt" file becomes ".dat", then "(-)" names become "(none)" names and
+// the "-" of a "-)" is dropped. No existing file is replaced: a rename onto an existing name
+// is left undone (and, for the second step, reported in error).
+bool RenameTxtFiles(const std::filesystem::path& dataDir, std::string& error);
+
+// Renames from to to unless to exists; false with ec set when it could not be done.
+bool RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to,
+                     std::error_code& ec);
+
+}  // namespace lott

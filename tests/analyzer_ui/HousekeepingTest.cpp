@@ -1,0 +1,148 @@
+// The list backup and the start-up tidying of old result files; no existing file is replaced.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ResultHousekeeping.h"
+#include "TestLibrary.h"
+
+namespace lott {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(fBackUp, Over20KeepsOneBackup) {
+    test::TempFolder dir;
+    std::string error;
+    test::WriteFile(dir / "Over20.txt", "list 1");
+    test::WriteFile(dir / "Over20.bak", "list 0");
+    ASSERT_TRUE(fBackUp(dir.path(), "Over20.txt", error)) << error;
+    EXPECT_FALSE(fs::exists(dir / "Over20.txt"));
+    EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "list 1");
+
+    // No list: the old backup goes and none is left.
+    ASSERT_TRUE(fBackUp(dir.path(), "Over20.txt", error)) << error;
+    EXPECT_FALSE(fs::exists(dir / "Over20.bak"));
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST(fBackUp, OtherNamesAreDeleted) {
+    test::TempFolder dir;
+    std::string error;
+    test::WriteFile(dir / "DoubleNT.txt", "# 1  double NT\r\n");
+    ASSERT_TRUE(fBackUp(dir.path(), "DoubleNT.txt", error));
+    EXPECT_FALSE(fs::exists(dir / "DoubleNT.txt"));
+    EXPECT_TRUE(fBackUp(dir.path(), "DoubleNT.txt", error));  // nothing there: fine
+    EXPECT_FALSE(fs::exists(dir / "DoubleNT.bak"));
+}
+
+TEST(fBackUp, FailureIsReportedAndTheListStays) {
+    test::TempFolder dir;
+    std::string error;
+    test::WriteFile(dir / "Over20.txt", "list 1");
+    fs::create_directory(dir / "Over20.bak");
+    test::WriteFile(dir / "Over20.bak" / "inside", "x");
+    EXPECT_FALSE(fBackUp(dir.path(), "Over20.txt", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(test::ReadFile(dir / "Over20.txt"), "list 1");
+    EXPECT_TRUE(fs::exists(dir / "Over20.bak" / "inside"));
+
+    fs::create_directory(dir / "DoubleNT.txt");
+    error.clear();
+    EXPECT_FALSE(fBackUp(dir.path(), "DoubleNT.txt", error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(MoveTxtFiles, MovesOldResultFilesIntoDataFilesWithoutReplacing) {
+    test::TempFolder dir;
+    const fs::path data = dir / "DataFiles";
+    fs::create_directory(data);
+    test::WriteFile(dir / "(none)40ScoCo.txt", "a");
+    test::WriteFile(dir / "40OstLen.txt", "b");
+    test::WriteFile(dir / "(D)15LenV2.TXT", "c");  // the extension in any case
+    test::WriteFile(dir / "notes.txt", "d");
+    test::WriteFile(dir / "Over20.txt", "e");
+    test::WriteFile(dir / "40ScoV1.dat", "f");  // not a .txt
+    test::WriteFile(dir / "(E)17LenV1.txt", "new");
+    test::WriteFile(data / "(E)17LenV1.txt", "already there");
+    fs::create_directory(dir / "40LenCo.txt");
+
+    std::string error;
+    EXPECT_TRUE(MoveTxtFiles(dir.path(), data, error)) << error;
+    EXPECT_EQ(test::ReadFile(data / "(none)40ScoCo.txt"), "a");
+    EXPECT_EQ(test::ReadFile(data / "40OstLen.txt"), "b");
+    EXPECT_EQ(test::ReadFile(data / "(D)15LenV2.TXT"), "c");
+    EXPECT_FALSE(fs::exists(dir / "(none)40ScoCo.txt"));
+    EXPECT_TRUE(fs::exists(dir / "notes.txt"));
+    EXPECT_TRUE(fs::exists(dir / "Over20.txt"));
+    EXPECT_TRUE(fs::exists(dir / "40ScoV1.dat"));
+    EXPECT_EQ(test::ReadFile(dir / "(E)17LenV1.txt"), "new");
+    EXPECT_EQ(test::ReadFile(data / "(E)17LenV1.txt"), "already there");
+    EXPECT_TRUE(fs::is_directory(dir / "40LenCo.txt"));
+
+    // No data folder to move into: reported.
+    test::TempFolder other;
+    test::WriteFile(other / "40OstLen.txt", "b");
+    error.clear();
+    EXPECT_FALSE(MoveTxtFiles(other.path(), other / "DataFiles", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(test::ReadFile(other / "40OstLen.txt"), "b");
+}
+
+TEST(RenameTxtFiles, BringsOldNamesIntoTheCurrentNaming) {
+    test::TempFolder dir;
+    test::WriteFile(dir / "(-)40LenCo.txt", "a");
+    test::WriteFile(dir / "(DS-)40Sco.dat", "b");
+    test::WriteFile(dir / "(T1)17ScoV2.txt", "c");
+    test::WriteFile(dir / "(none)40ScoCo.dat", "d");
+    std::string error;
+    EXPECT_TRUE(RenameTxtFiles(dir.path(), error)) << error;
+    EXPECT_EQ(test::ReadFile(dir / "(none)40LenCo.dat"), "a");
+    EXPECT_EQ(test::ReadFile(dir / "(DS)40Sco.dat"), "b");
+    EXPECT_EQ(test::ReadFile(dir / "(T1)17ScoV2.dat"), "c");
+    EXPECT_EQ(test::ReadFile(dir / "(none)40ScoCo.dat"), "d");
+    int count = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++count;
+    EXPECT_EQ(count, 4);
+}
+
+TEST(RenameTxtFiles, NeverReplacesAFileThatExists) {
+    test::TempFolder dir;
+    test::WriteFile(dir / "40OstLen.txt", "old text");
+    test::WriteFile(dir / "40OstLen.dat", "current");
+    test::WriteFile(dir / "(-)40ScoCo.dat", "no limit");
+    test::WriteFile(dir / "(none)40ScoCo.dat", "no limit chosen");
+    test::WriteFile(dir / "(D-)15ScoV1.dat", "with dash");
+    test::WriteFile(dir / "(D)15ScoV1.dat", "without");
+    std::string error;
+    EXPECT_FALSE(RenameTxtFiles(dir.path(), error));
+    EXPECT_NE(error.find("(-)40ScoCo.dat"), std::string::npos) << error;
+    EXPECT_NE(error.find("(D-)15ScoV1.dat"), std::string::npos) << error;
+    EXPECT_EQ(test::ReadFile(dir / "40OstLen.txt"), "old text");  // first step skips quietly
+    EXPECT_EQ(test::ReadFile(dir / "40OstLen.dat"), "current");
+    EXPECT_EQ(test::ReadFile(dir / "(-)40ScoCo.dat"), "no limit");
+    EXPECT_EQ(test::ReadFile(dir / "(none)40ScoCo.dat"), "no limit chosen");
+    EXPECT_EQ(test::ReadFile(dir / "(D-)15ScoV1.dat"), "with dash");
+    EXPECT_EQ(test::ReadFile(dir / "(D)15ScoV1.dat"), "without");
+
+    error.clear();
+    EXPECT_FALSE(RenameTxtFiles(dir / "missing", error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(RenameNoReplace, RenamesOnlyOntoAFreeName) {
+    test::TempFolder dir;
+    test::WriteFile(dir / "a", "1");
+    test::WriteFile(dir / "b", "2");
+    std::error_code ec;
+    EXPECT_FALSE(RenameNoReplace(dir / "a", dir / "b", ec));
+    EXPECT_EQ(ec, std::errc::file_exists);
+    EXPECT_EQ(test::ReadFile(dir / "b"), "2");
+    EXPECT_TRUE(RenameNoReplace(dir / "a", dir / "c", ec)) << ec.message();
+    EXPECT_EQ(test::ReadFile(dir / "c"), "1");
+    EXPECT_FALSE(RenameNoReplace(dir / "a", dir / "d", ec));  // a is gone
+    EXPECT_TRUE(ec);
+}
+
+}  // namespace
+}  // namespace lott
