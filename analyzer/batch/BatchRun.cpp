@@ -20,7 +20,8 @@ int Fail(std::ostream& err, const std::string& message) {
 
 int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
              std::ostream& err) {
-    const std::filesystem::path folder = cmd.folder.empty() ? exeFolder : cmd.folder;
+    const std::filesystem::path folder =
+        cmd.folder.empty() ? exeFolder : std::filesystem::path(cmd.folder);
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec))
         return Fail(err, "no program folder " + folder.string());
