@@ -255,9 +255,9 @@ class NotrumpStep(unittest.TestCase):
         hands = ["AKQJT98.K32.K32.", "5.QJ4.QJ4.QJ9876", "432.AT98765.T9.2", "76..A8765.AKT543"]
         d = make_deal(hands, table({}))
         a = ref.DealAnalysis(d)
-        self.assertEqual(a.shortness_class(0, 0), 24)  # a void in one hand, a singleton in the other
+        self.assertEqual(a.shortness_class(0, 0), 24)  # a void in one hand, a singleton in other
         self.assertEqual(a.shortness_class(0, 3), 22)  # both shortnesses are in the trump suit
-        self.assertEqual(a.shortness_class(1, 1), 23)  # South's void is in trumps, North's singleton
+        self.assertEqual(a.shortness_class(1, 1), 23)  # South's void is in trumps
         d2 = make_deal(BALANCED, table({}))
         self.assertEqual(ref.DealAnalysis(d2).shortness_class(1, 0), 22)
 
