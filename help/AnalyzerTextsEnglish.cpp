@@ -20,9 +20,9 @@ AnalyzerTextTable MakeEnglish() {
             "",
             "Standard",
             "    This is the choice of the author of this program, which improves on the",
-            "    artefacts of that study: trumps by Score (by Length may be chosen), the natural",
-            "    declarer, notrump contracts counted separately, and optional corrections and",
-            "    deal filters.",
+            "    artefacts of that study: trumps by Score (by Length may be chosen), notrump",
+            "    contracts for balanced hands, counted separately, and optional corrections",
+            "    and deal filters.",
             "",
             "Then choose the HCP range and the other options, and press Start.",
             "The next menu item, \"In Detail\", gives the details of both presets.",
@@ -158,7 +158,7 @@ AnalyzerTextTable MakeEnglish() {
         "",
         "Deals in which both sides play a suit are counted in the upper part [Suit]; deals in "
         "which one side plays notrump are counted in the lower part [NT]. Both sides seek the "
-        "highest-scoring contract, notrump included, and the natural declarer plays it.",
+        "highest-scoring contract, notrump included.",
         "",
         "Upper part [Suit]. Column 1 is now the Total Trumps: the trumps of the two contracts "
         "actually chosen (with \"by Length\", the Total Length of the longest suits). When "
