@@ -21,8 +21,7 @@ AnalyzerTextTable MakeEnglish() {
             "Standard",
             "    This is the choice of the author of this program, which improves on the",
             "    artefacts of that study: trumps by Score (by Length may be chosen), notrump",
-            "    contracts for balanced hands, counted separately, and optional corrections",
-            "    and deal filters.",
+            "    contracts counted separately, and optional corrections and deal filters.",
             "",
             "Then choose the HCP range and the other options, and press Start.",
             "The next menu item, \"In Detail\", gives the details of both presets.",
@@ -161,7 +160,7 @@ AnalyzerTextTable MakeEnglish() {
         "highest-scoring contract, notrump included.",
         "",
         "Upper part [Suit]. Column 1 is now the Total Trumps: the trumps of the two contracts "
-        "actually chosen (with \"by Length\", the Total Length of the longest suits). When "
+        "actually chosen (with \"by Length\" each side starts from its longest suit). When "
         "corrections are chosen, each deal is entered at its corrected Total Trumps. A deal "
         "moved by its corrections counts with a weight, the ratio of the expected frequencies "
         "of its new and its old Total Trumps, so that the corrected distribution keeps the "
@@ -196,7 +195,7 @@ AnalyzerTextTable MakeEnglish() {
         "Red marks: the average actual Total Tricks of the deals with that Total Length.",
         "Error bars: the average error above and below each mark, that is how far a single "
         "deal typically lies from the average.",
-        "Blue bars: how often each Total Length occurs in the library, in percent (left "
+        "Light blue bars: how often each Total Length occurs in the library, in percent (left "
         "scale).",
         "Blue circles: the theoretical frequency of each Total Length, computed by counting "
         "all possible deals. Bars that reach their circles show that the library is a fair "
