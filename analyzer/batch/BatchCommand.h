@@ -10,9 +10,9 @@
 namespace lott {
 
 struct BatchCommand {
-    std::string folder;          // empty: the executable's folder
-    std::optional<int> preset;   // option 0 or 1, clicked first
-    std::vector<int> clicks;     // option indices, in command-line order
+    std::string folder;         // empty: the executable's folder
+    std::optional<int> preset;  // option 0 or 1, clicked first
+    std::vector<int> clicks;    // option indices, in command-line order
     std::optional<std::int64_t> deals;
     int language = 0;
     bool table = false;

@@ -40,11 +40,14 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
 
     Analyzer a(folder);
     switch (a.Load(false, cmd.language)) {
-        case Analyzer::StartState::Running: break;
+        case Analyzer::StartState::Running:
+            break;
         case Analyzer::StartState::LibraryMissing:
             return Fail(err, "no library (Library.bin or Library.asc) in " + folder.string());
-        case Analyzer::StartState::FolderProblem: return Fail(err, a.problem);
-        case Analyzer::StartState::ArchiveRefused: return Fail(err, "refused folder");
+        case Analyzer::StartState::FolderProblem:
+            return Fail(err, a.problem);
+        case Analyzer::StartState::ArchiveRefused:
+            return Fail(err, "refused folder");
     }
     std::vector<int> clicks = cmd.clicks;
     if (cmd.preset) clicks.insert(clicks.begin(), *cmd.preset);
@@ -62,7 +65,10 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
     a.cmdStart_Click();
     if (a.StartCaption != "Finished") {
         if (!a.message.empty()) return Fail(err, a.message);
-        if (beeped) return Fail(err, "the choice of settings is incomplete (an HCP range, or a notrump choice under Standard)");
+        if (beeped)
+            return Fail(err,
+                        "the choice of settings is incomplete (an HCP range, or a notrump choice "
+                        "under Standard)");
         return Fail(err, "nothing was scanned (Deals to be Scanned is " + a.tBox + ")");
     }
     const std::filesystem::path file = a.DataDir / (a.RunResultName() + ".dat");

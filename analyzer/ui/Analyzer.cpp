@@ -38,9 +38,7 @@ bool IsFile(const std::filesystem::path& p) {
 }  // namespace
 
 Analyzer::Analyzer(std::filesystem::path programFolder)
-    : folder(std::move(programFolder)),
-      DataDir(folder / "DataFiles"),
-      driver(tables, freq) {
+    : folder(std::move(programFolder)), DataDir(folder / "DataFiles"), driver(tables, freq) {
     settings.DataDir = DataDir;
     settings.SetTables(&tables);
     StartCaption = IdleCaption();
@@ -228,7 +226,9 @@ void Analyzer::DebugDeal(const std::string& text) {
 void Analyzer::Submenu_Click(int index) {
     if (index != 1 || running_) return;
     ScanCache cache(DataDir);
-    if (!cache.Delete()) Say("  The scan cache could not be deleted.", "  スキャン・キャッシュを削除できませんでした。");
+    if (!cache.Delete())
+        Say("  The scan cache could not be deleted.",
+            "  スキャン・キャッシュを削除できませんでした。");
 }
 
 bool Analyzer::LoadStoredResult() {

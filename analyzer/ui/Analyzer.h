@@ -37,12 +37,12 @@ class Analyzer {
     bool DebugMode = false;
     int Language = 0;
     LibraryChoice library;
-    std::string tBox;               // "Deals to be Scanned"
-    std::string StartCaption;       // "Start" / "開 始", "Working", "Stopped", "Finished"
-    std::string lblNo = "count";    // the deal being scanned
-    std::string message;            // what the window says about the last action, if anything
+    std::string tBox;             // "Deals to be Scanned"
+    std::string StartCaption;     // "Start" / "開 始", "Working", "Stopped", "Finished"
+    std::string lblNo = "count";  // the deal being scanned
+    std::string message;          // what the window says about the last action, if anything
     std::array<std::string, 3> Headers;
-    std::string problem;            // why the start-up ended in FolderProblem
+    std::string problem;  // why the start-up ended in FolderProblem
 
     CountingTables tables;
     ExpectedFreq freq;
