@@ -4,7 +4,7 @@
 
 namespace lott {
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 

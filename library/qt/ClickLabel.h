@@ -8,7 +8,7 @@ namespace lott {
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
-    explicit ClickLabel(const QString& text = {}, QWidget* parent = nullptr);
+    explicit ClickLabel(QWidget* parent = nullptr);
 
   signals:
     void clicked();
