@@ -303,6 +303,7 @@ void Form1::hsbar_Change(int value) {
 }
 
 void Form1::SelectOption(int mode) {
+    s_.LibMode = mode;
     QRadioButton* option = mode == 0 ? c_.OptAsc : c_.OptBin;
     if (option->isChecked()) return;
     {
@@ -315,13 +316,17 @@ void Form1::SelectOption(int mode) {
 void Form1::OptAsc_Click() {
     c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 0)));
     if (s_.DealNo == 0) return;
-    if (!OpenLibrary(0, s_.AscLibName, false) && s_.HasLibrary()) SelectOption(s_.LibMode);
+    // A form that cannot be opened gives way to the one in use; without one it is kept.
+    if (!OpenLibrary(0, s_.AscLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(0);
 }
 
 void Form1::OptBin_Click() {
     c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 1)));
     if (s_.DealNo == 0) return;
-    if (!OpenLibrary(1, s_.BinLibName, false) && s_.HasLibrary()) SelectOption(s_.LibMode);
+    // A form that cannot be opened gives way to the one in use; without one it is kept.
+    if (!OpenLibrary(1, s_.BinLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(1);
 }
 
 void Form1::Lib_KeyPress() {
