@@ -142,7 +142,7 @@ const std::array<const char*, 9> kJapanese = {
     "ます。行をクリックすると，そのディールが表示されます。",
 };
 
-constexpr std::array<double, 9> kWidthFactor = {1.0, 1.1, 1.2, 1.1, 1.0, 1.25, 1.0, 1.0, 1.1};
+constexpr std::array<double, 9> kWidthFactor = {1.0, 1.1, 1.2, 1.1, 1.0, 1.25, 1.2, 1.0, 1.1};
 constexpr std::array<double, 9> kTextShare = {0.93, 0.94, 0.95, 0.94, 0.93, 0.95, 0.93, 0.93, 0.94};
 
 bool Valid(int topic) {

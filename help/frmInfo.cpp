@@ -1,9 +1,9 @@
 #include "frmInfo.h"
 
-#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 
@@ -44,11 +44,11 @@ void frmInfo::Form_Load(int language, const QString& japaneseFont, const InfoAnc
 
     // The window is as tall as its text needs, within the screen.
     const int textWidth = static_cast<int>(width * textShare_);
-    const int inner = textWidth - 2 * static_cast<int>(txt_->document()->documentMargin()) - 4;
-    QFontMetrics fm(font);
-    const QRect need =
-        fm.boundingRect(QRect(0, 0, std::max(inner, 50), 100000), Qt::TextWordWrap, text);
-    int height = static_cast<int>(std::ceil((need.height() + 3 * fm.height()) / 0.9));
+    QTextDocument layout;
+    layout.setDefaultFont(font);
+    layout.setPlainText(text);
+    layout.setTextWidth(textWidth - 4);
+    int height = static_cast<int>(std::ceil((layout.size().height() + 12) / 0.9));
     if (QScreen* s = screen()) height = std::min(height, s->availableGeometry().height() - 100);
 
     InfoGeometry g = InfoPlacement::Place(topic_, width, anchor);

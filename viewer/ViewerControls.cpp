@@ -165,7 +165,8 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
                                           "NoTrump", "Top Box",    "Middle Box", "Bottom Box",
                                           "Output",  "View Over20"};
     // Nine topics share the narrow window's menu bar.
-    window->menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 4px; }"));
+    window->menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 3px; }"));
+    window->menuBar()->setFont(Font(QStringLiteral("Arial"), 8.25));
     for (int i = 1; i <= 9; ++i)
         c.menu[static_cast<std::size_t>(i)] =
             window->menuBar()->addAction(QString::fromUtf8(kMenu[i]));
