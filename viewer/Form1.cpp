@@ -111,7 +111,6 @@ Form1::~Form1() {
 void Form1::Form_Load(const StartOptions& options) {
     downloadDelayMs_ = options.downloadDelayMs;
     SetWidth(ViewerControls::kNarrowWidth);
-    SetStrMenu();
 
     japaneseFont_ = options.japaneseFont ? *options.japaneseFont : FindJapaneseFont();
     if (!japaneseFont_.isEmpty()) Language_Click();

@@ -70,10 +70,9 @@ class Form1 : public QMainWindow {
 
   private:
     void Form_Load(const StartOptions& options);
-    void SetStrMenu() {}  // the caption table lives in ViewerTexts
     bool ChkZip(int flag, std::optional<bool> answer);
     bool ReStart();
-    bool OpenLibrary(int mode, const std::string& name, bool fromStart);
+    bool OpenLibrary(int mode, const std::string& name, bool resetDealNo);
     void ClrTopLeft();
     void PrintLibraryLines();
     void LibraryNotFound(const std::string& fileName);
