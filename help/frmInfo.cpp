@@ -1,0 +1,65 @@
+#include "frmInfo.h"
+
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
+
+#include "ViewerHelpTexts.h"
+
+namespace lott {
+
+const QString frmInfo::kCaption = QStringLiteral(" Boardlook Help");
+
+frmInfo::frmInfo(int infoTopic, int language, const QString& japaneseFont, const InfoAnchor& anchor,
+                 QWidget* parent)
+    : QWidget(parent, Qt::Window), topic_(infoTopic), txt_(new QPlainTextEdit(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kCaption);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    txt_->setReadOnly(true);
+    txt_->setFrameShape(QFrame::NoFrame);
+    txt_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txt_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Form_Load(language, japaneseFont, anchor);
+}
+
+void frmInfo::Form_Load(int language, const QString& japaneseFont, const InfoAnchor& anchor) {
+    const int width = static_cast<int>(
+        std::lround(InfoPlacement::kStandardWidth * ViewerHelpTexts::WidthFactor(topic_)));
+    textShare_ = ViewerHelpTexts::TextWidthShare(topic_);
+
+    QFont font(language == 1 ? japaneseFont : QStringLiteral("Verdana"));
+    font.setPointSizeF(12);
+    txt_->setFont(font);
+    const QString text = QString::fromStdString(ViewerHelpTexts::Text(topic_, language));
+    txt_->setPlainText(text);
+
+    // The window is as tall as its text needs, within the screen.
+    const int textWidth = static_cast<int>(width * textShare_);
+    QTextDocument layout;
+    layout.setDefaultFont(font);
+    layout.setPlainText(text);
+    layout.setTextWidth(textWidth - 4);
+    int height = static_cast<int>(std::ceil((layout.size().height() + 12) / 0.9));
+    if (QScreen* s = screen()) height = std::min(height, s->availableGeometry().height() - 100);
+
+    InfoGeometry g = InfoPlacement::Place(topic_, width, anchor);
+    setGeometry(g.left, g.top, width, height);
+}
+
+void frmInfo::resizeEvent(QResizeEvent* event) {
+    const int w = static_cast<int>(event->size().width() * textShare_);
+    const int h = static_cast<int>(event->size().height() * 0.9);
+    txt_->setGeometry((event->size().width() - w) / 2, 4, w, h);
+    QWidget::resizeEvent(event);
+}
+
+}  // namespace lott

@@ -1,0 +1,321 @@
+#include "PictureBox.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+
+namespace lott {
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+
+QFont MakeFont(const QString& name, double size, bool bold) {
+    QFont f(name);
+    f.setPointSizeF(size > 0 ? size : 1.0);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::SetBackColor(const QColor& c) {
+    back_ = c;
+    update();
+}
+
+void PictureBox::SetFontName(const QString& name) {
+    if (name == fontName_) return;
+    fontName_ = name;
+    font_.reset();
+}
+
+void PictureBox::SetFontSize(double points) {
+    if (points == fontSize_) return;
+    fontSize_ = points;
+    font_.reset();
+}
+
+void PictureBox::SetFontBold(bool bold) {
+    if (bold == bold_) return;
+    bold_ = bold;
+    font_.reset();
+}
+
+void PictureBox::SetBorder(bool on) {
+    border_ = on;
+    update();
+}
+
+void PictureBox::SetScaleMode(ScaleMode mode) {
+    mode_ = mode;
+    left_ = top_ = 0;
+    if (mode == ScaleMode::User) {
+        userWidth_ = std::max(1, width());
+        userHeight_ = std::max(1, height());
+    }
+}
+
+void PictureBox::Scale(double left, double top, double width, double height) {
+    mode_ = ScaleMode::User;
+    left_ = left;
+    top_ = top;
+    userWidth_ = width == 0 ? 1 : width;
+    userHeight_ = height == 0 ? 1 : height;
+}
+
+double PictureBox::ScaleWidth() const {
+    switch (mode_) {
+        case ScaleMode::Pixels:
+            return width();
+        case ScaleMode::Twips:
+            return width() * kTwipsPerPixel;
+        case ScaleMode::User:
+            break;
+    }
+    return userWidth_;
+}
+
+double PictureBox::ScaleHeight() const {
+    switch (mode_) {
+        case ScaleMode::Pixels:
+            return height();
+        case ScaleMode::Twips:
+            return height() * kTwipsPerPixel;
+        case ScaleMode::User:
+            break;
+    }
+    return userHeight_;
+}
+
+double PictureBox::pxPerUnitX() const {
+    switch (mode_) {
+        case ScaleMode::Pixels:
+            return 1.0;
+        case ScaleMode::Twips:
+            return 1.0 / kTwipsPerPixel;
+        case ScaleMode::User:
+            break;
+    }
+    return std::max(1, width()) / userWidth_;
+}
+
+double PictureBox::pxPerUnitY() const {
+    switch (mode_) {
+        case ScaleMode::Pixels:
+            return 1.0;
+        case ScaleMode::Twips:
+            return 1.0 / kTwipsPerPixel;
+        case ScaleMode::User:
+            break;
+    }
+    return std::max(1, height()) / userHeight_;
+}
+
+const QFont& PictureBox::currentFont() const {
+    if (!font_) {
+        font_ = MakeFont(fontName_, fontSize_, bold_);
+        QFontMetricsF fm(*font_, this);
+        ascentPx_ = fm.ascent();
+        heightPx_ = fm.height();
+    }
+    return *font_;
+}
+
+double PictureBox::TextWidth(const QString& text) const {
+    QFontMetricsF fm(currentFont(), this);
+    return fm.horizontalAdvance(text) / pxPerUnitX();
+}
+
+double PictureBox::TextHeight(const QString&) const {
+    currentFont();
+    return heightPx_ / pxPerUnitY();
+}
+
+void PictureBox::add(DrawOp op) {
+    ops_.push_back(std::move(op));
+    update();
+}
+
+void PictureBox::Print(const QString& text, bool lineEnd) {
+    DrawOp op;
+    op.kind = OpKind::Text;
+    op.text = text;
+    op.lineEnd = lineEnd;
+    op.x1 = x_;
+    op.y1 = y_;
+    double w = text.isEmpty() ? 0 : TextWidth(text);
+    double h = TextHeight();
+    op.x2 = x_ + w;
+    op.y2 = y_ + h;
+    op.color = fore_;
+    op.fontName = fontName_;
+    op.fontSize = fontSize_;
+    op.bold = bold_;
+    add(std::move(op));
+    if (lineEnd) {
+        x_ = left_;
+        y_ += h;
+    } else {
+        x_ += w;
+    }
+}
+
+void PictureBox::PrintNumber(long long n, bool lineEnd) {
+    QString t = QString::number(n);
+    Print((n < 0 ? t : QStringLiteral(" ") + t) + QStringLiteral(" "), lineEnd);
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& color) {
+    DrawOp op;
+    op.kind = OpKind::Line;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.color = color;
+    op.width = drawWidth_;
+    op.style = drawStyle_;
+    add(std::move(op));
+    x_ = x2;
+    y_ = y2;
+}
+
+void PictureBox::Box(double x1, double y1, double x2, double y2, const QColor& color, bool filled) {
+    if (filled && color.alpha() == 255) {
+        double l = std::min(x1, x2), r = std::max(x1, x2);
+        double t = std::min(y1, y2), b = std::max(y1, y2);
+        auto covered = [&](const DrawOp& o) {
+            if (o.kind == OpKind::Circle)
+                return o.x1 - o.x2 >= l && o.x1 + o.x2 <= r && o.y1 - o.x2 >= t && o.y1 + o.x2 <= b;
+            return std::min(o.x1, o.x2) >= l && std::max(o.x1, o.x2) <= r &&
+                   std::min(o.y1, o.y2) >= t && std::max(o.y1, o.y2) <= b;
+        };
+        ops_.erase(std::remove_if(ops_.begin(), ops_.end(), covered), ops_.end());
+    }
+    DrawOp op;
+    op.kind = OpKind::Box;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.color = color;
+    op.filled = filled;
+    op.fillColor = color;
+    op.width = drawWidth_;
+    op.style = drawStyle_;
+    add(std::move(op));
+    x_ = x2;
+    y_ = y2;
+}
+
+void PictureBox::Circle(double cx, double cy, double radius, const QColor& color,
+                        std::optional<QColor> fill) {
+    DrawOp op;
+    op.kind = OpKind::Circle;
+    op.x1 = cx;
+    op.y1 = cy;
+    op.x2 = radius;
+    op.color = color;
+    op.filled = fill.has_value();
+    if (fill) op.fillColor = *fill;
+    op.width = drawWidth_;
+    op.style = drawStyle_;
+    add(std::move(op));
+    x_ = cx;
+    y_ = cy;
+}
+
+void PictureBox::Cls() {
+    ops_.clear();
+    x_ = left_;
+    y_ = top_;
+    update();
+}
+
+QStringList PictureBox::Lines() const {
+    QStringList lines;
+    QString current;
+    bool open = false;
+    for (const auto& op : ops_) {
+        if (op.kind != OpKind::Text) continue;
+        current += op.text;
+        open = true;
+        if (op.lineEnd) {
+            lines << current;
+            current.clear();
+            open = false;
+        }
+    }
+    if (open && !current.isEmpty()) lines << current;
+    return lines;
+}
+
+QStringList PictureBox::Texts() const {
+    QStringList t;
+    for (const auto& op : ops_)
+        if (op.kind == OpKind::Text && !op.text.isEmpty()) t << op.text;
+    return t;
+}
+
+bool PictureBox::SavePng(const QString& file) {
+    return grab().save(file, "PNG");
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const auto& op : ops_) {
+        switch (op.kind) {
+            case OpKind::Text: {
+                if (op.text.isEmpty()) break;
+                QFont f = MakeFont(op.fontName, op.fontSize, op.bold);
+                QFontMetricsF fm(f, this);
+                painter.setFont(f);
+                painter.setPen(op.color);
+                painter.drawText(QPointF(ToPixelX(op.x1), ToPixelY(op.y1) + fm.ascent()), op.text);
+                break;
+            }
+            case OpKind::Line: {
+                painter.setPen(QPen(op.color, op.width, op.style));
+                painter.drawLine(QPointF(ToPixelX(op.x1), ToPixelY(op.y1)),
+                                 QPointF(ToPixelX(op.x2), ToPixelY(op.y2)));
+                break;
+            }
+            case OpKind::Box: {
+                QRectF r(QPointF(ToPixelX(op.x1), ToPixelY(op.y1)),
+                         QPointF(ToPixelX(op.x2), ToPixelY(op.y2)));
+                r = r.normalized();
+                if (op.filled) {
+                    painter.fillRect(r.adjusted(0, 0, 1, 1), op.fillColor);
+                } else {
+                    painter.setPen(QPen(op.color, op.width, op.style));
+                    painter.setBrush(Qt::NoBrush);
+                    painter.drawRect(r);
+                }
+                break;
+            }
+            case OpKind::Circle: {
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.setPen(QPen(op.color, op.width, op.style));
+                painter.setBrush(op.filled ? QBrush(op.fillColor) : QBrush(Qt::NoBrush));
+                QPointF c(ToPixelX(op.x1), ToPixelY(op.y1));
+                painter.drawEllipse(c, op.x2 * pxPerUnitX(), op.x2 * pxPerUnitY());
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                break;
+            }
+        }
+    }
+    if (border_) {
+        painter.setPen(QColor(160, 160, 160));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace lott

@@ -1,0 +1,538 @@
+#include "Form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "ArchiveCheck.h"
+#include "ClickLabel.h"
+#include "Fonts.h"
+#include "Over20List.h"
+#include "PictureBox.h"
+#include "ScrollSteps.h"
+#include "ViewerTexts.h"
+#include "WebPages.h"
+#include "frmInfo.h"
+
+namespace lott::boardlook {
+
+namespace {
+constexpr int kTwips = 15;
+const QColor kBlue(0, 0, 255);
+
+QRectF TwipsRect(const QWidget* w) {
+    return QRectF(w->x() * kTwips, w->y() * kTwips, w->width() * kTwips, w->height() * kTwips);
+}
+
+void SetFont(QWidget* w, const QString& family, double size) {
+    QFont f = w->font();
+    f.setFamily(family);
+    if (size > 0) f.setPointSizeF(size);
+    w->setFont(f);
+}
+
+void SetFontSize(QWidget* w, double size) {
+    QFont f = w->font();
+    f.setPointSizeF(size);
+    w->setFont(f);
+}
+
+void SetLabelStyle(QLabel* l, const QColor& colour, bool bold) {
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    QFont f = l->font();
+    f.setBold(bold);
+    l->setFont(f);
+}
+
+std::string GroupSeparator() {
+    return QLocale::system().groupSeparator().toStdString();
+}
+}  // namespace
+
+const QString Form1::kDesignCaption = QStringLiteral("Viewer for Ostrevan's Double-Dummy Library");
+
+Form1::Form1(const StartOptions& options, QWidget* parent)
+    : QMainWindow(parent),
+      c_(ViewerControls::Build(this)),
+      s_(QDir(options.programFolder).absolutePath().toStdString()),
+      painter_(c_.p, c_.box, c_.p2, c_.p3) {
+    downloadTimer_.setSingleShot(true);
+    connect(&downloadTimer_, &QTimer::timeout, this, [this] { cmdDownload_Click(s_.Language); });
+
+    connect(c_.cmdGo, &QPushButton::clicked, this, [this] { cmdGo_Click(); });
+    connect(c_.cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    c_.cmdGo->installEventFilter(this);
+    c_.cmdBack->installEventFilter(this);
+    connect(c_.txtCount, &QLineEdit::returnPressed, this, [this] { txtCount_KeyPress(); });
+    connect(c_.hsbar, &QScrollBar::valueChanged, this, [this](int v) { hsbar_Change(v); });
+    connect(c_.Lib, &QLineEdit::returnPressed, this, [this] { Lib_KeyPress(); });
+    connect(c_.OptAsc, &QRadioButton::clicked, this, [this] { OptAsc_Click(); });
+    connect(c_.OptBin, &QRadioButton::clicked, this, [this] { OptBin_Click(); });
+    connect(c_.lblScore, &ClickLabel::clicked, this, [this] { lblScore_Click(); });
+    connect(c_.lblLength, &ClickLabel::clicked, this, [this] { lblLength_Click(); });
+    connect(c_.lblNegNT, &ClickLabel::clicked, this, [this] { lblNegNT_Click(); });
+    connect(c_.Language, &ClickLabel::clicked, this, [this] { Language_Click(); });
+    connect(c_.cmdOver20, &QPushButton::clicked, this, [this] { cmdOver20_Click(); });
+    for (int i = 0; i < 6; ++i)
+        connect(c_.optTT[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { optTT_Click(i); });
+    connect(c_.Deals, &QListWidget::itemClicked, this, [this] { Deals_Click(); });
+    for (int i = 1; i <= 9; ++i)
+        connect(c_.menu[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { menu_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(c_.cmdDownload[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { cmdDownload_Click(i); });
+    connect(c_.cmdRead, &QPushButton::clicked, this, [this] { cmdRead_Click(); });
+    connect(c_.cmdOutput, &QPushButton::clicked, this, [this] { cmdOutput_Click(); });
+    connect(c_.cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
+
+    Form_Load(options);
+}
+
+Form1::~Form1() {
+    if (info_) delete info_.data();
+}
+
+void Form1::Form_Load(const StartOptions& options) {
+    downloadDelayMs_ = options.downloadDelayMs;
+    SetWidth(ViewerControls::kNarrowWidth);
+
+    japaneseFont_ = options.japaneseFont ? *options.japaneseFont : FindJapaneseFont();
+    if (!japaneseFont_.isEmpty()) Language_Click();
+
+    s_.LibMode = 1;
+    setWindowTitle(kDesignCaption + QStringLiteral(" Ver 3.3"));
+
+    const bool over20 =
+        QFileInfo(QDir(options.programFolder).filePath(Over20List::kFileName)).isFile();
+    c_.cmdOver20->setVisible(over20);
+    c_.menu[9]->setText(over20 ? QStringLiteral("View Over20") : QString());
+    c_.menu[9]->setEnabled(over20);
+    c_.menu[9]->setVisible(over20);
+
+    show();
+    if (ChkZip(0, options.inArchive)) return;
+
+    s_.DealNo = 0;
+    s_.BinLibName = kBinLibName;
+    s_.AscLibName = kAscLibName;
+    c_.OptAsc->setEnabled(s_.Usable(s_.AscLibName, 0));
+    if (c_.OptAsc->isEnabled()) SelectOption(0);
+    c_.OptBin->setEnabled(s_.Usable(s_.BinLibName, 1));
+    if (c_.OptBin->isEnabled()) SelectOption(1);
+    if (!c_.OptAsc->isChecked() && !c_.OptBin->isChecked()) LibraryNotFound(s_.BinLibName);
+
+    DealPainter::ShowSuitMarks(*c_.canvas, TwipsRect(c_.p));
+    DealPainter::ShowLeads(*c_.canvas, TwipsRect(c_.box));
+    const QRectF box = TwipsRect(c_.box);
+    const QRectF neg = TwipsRect(c_.lblNegNT);
+    c_.canvas->Box(box.right() + 30, box.top() + 60, box.right() + 30 + neg.width() + 165,
+                   box.top() + 60 + neg.height() + 150, kBlue, false);
+
+    s_.DealNo = 1;
+    lblScore_Click();
+}
+
+bool Form1::ChkZip(int flag, std::optional<bool> answer) {
+    const bool inArchive =
+        answer ? *answer : lott::ChkZip(s_.Folder().string(), ArchiveRule::ZipOnly, flag);
+    if (!inArchive) return false;
+    refused_ = true;
+    PictureBox& w = *c_.canvas;
+    w.Cls();
+    w.SetFontSize(12);
+    w.Print(QString());
+    if (s_.Language == 1) {
+        w.SetFontName(japaneseFont_);
+    } else {
+        w.SetFontSize(15);
+        w.SetFontName(QStringLiteral("Verdana"));
+    }
+    w.Print(Text(ViewerTexts::ZipLine1(s_.Language)));
+    w.Print(Text(ViewerTexts::ZipLine2(s_.Language)));
+    for (QWidget* control : c_.AllButEnd()) control->hide();
+    menuBar()->hide();
+    c_.cmdEnd->move(c_.cmdEnd->x(), 3000 / kTwips);
+    return true;
+}
+
+void Form1::SetWidth(int twips) {
+    c_.central->setFixedSize(twips / kTwips, ViewerControls::kDesignHeight / kTwips);
+    setFixedSize(twips / kTwips,
+                 ViewerControls::kDesignHeight / kTwips + menuBar()->sizeHint().height());
+}
+
+void Form1::ClrTopLeft() {
+    const QRectF p = TwipsRect(c_.p);
+    c_.canvas->Box(0, 0, p.right(), p.top(), ViewerControls::kBackColor, true);
+}
+
+void Form1::PrintLibraryLines() {
+    PictureBox& w = *c_.canvas;
+    const LibraryFile& lib = s_.Library();
+    const double h = w.TextHeight();
+    const std::string sep = GroupSeparator();
+    if (s_.Language == 1) {
+        w.SetFontName(japaneseFont_);
+        w.Print(Text(ViewerTexts::LibraryLine1(1, lib.LibFileLen(), sep)));
+        w.SetCurrentY(w.CurrentY() + 0.05 * h);
+        w.Print(Text(ViewerTexts::LibraryLine2(1, lib.DealCount(), lib.LibRecLen(), sep)));
+        w.SetFontName(QStringLiteral("Arial"));
+    } else {
+        w.SetFontSize(12);
+        w.Print(Text(ViewerTexts::LibraryLine1(0, lib.LibFileLen(), sep)));
+        w.SetCurrentY(w.CurrentY() + 0.3 * h);
+        w.Print(Text(ViewerTexts::LibraryLine2(0, lib.DealCount(), lib.LibRecLen(), sep)));
+    }
+}
+
+bool Form1::ReStart() {
+    return OpenLibrary(s_.LibMode, s_.LibMode == 0 ? s_.AscLibName : s_.BinLibName, false);
+}
+
+// Opens (again) a library and shows the deal DealNo in it. A library that cannot be opened
+// leaves the one in use, and its form, in use.
+bool Form1::OpenLibrary(int mode, const std::string& name, bool resetDealNo) {
+    // The missing-library message of this very name is already on the window (and its page on
+    // its way): say nothing twice.
+    if (!s_.HasLibrary() && notFoundShown_ == name && !s_.Usable(name, mode)) return false;
+    for (QPushButton* b : c_.cmdDownload) b->hide();
+    ClrTopLeft();
+    c_.canvas->MoveTo(0, 0.3 * c_.canvas->TextHeight());
+    if (!s_.OpenLibrary(mode, name)) {
+        LibraryNotFound(name);
+        return false;
+    }
+    notFoundShown_.clear();
+    downloadTimer_.stop();
+    if (resetDealNo) s_.DealNo = 1;
+    SelectOption(s_.LibMode);
+    PrintLibraryLines();
+    ScrollSteps steps(s_.DealCount());
+    c_.hsbar->setRange(ScrollSteps::kMin, ScrollSteps::kMax);
+    c_.hsbar->setPageStep(steps.LargeChange());
+    c_.hsbar->setSingleStep(steps.SmallChange());
+    if (s_.DealNo < 1) s_.DealNo = 1;
+    MainProc(s_.DealNo);
+    return true;
+}
+
+void Form1::LibraryNotFound(const std::string& fileName) {
+    notFoundShown_ = fileName;
+    prnt(Text(ViewerTexts::NotFoundLine1(fileName)));
+    c_.canvas->Print(QString(), true);
+    prnt(Text(ViewerTexts::NotFoundLine2(fileName)));
+    c_.canvas->Print(QString(), true);
+    const int lang = s_.Language == 1 ? 1 : 0;
+    if (lang == 1) c_.cmdDownload[1]->move(c_.cmdDownload[1]->x(), c_.cmdDownload[0]->y());
+    c_.cmdDownload[static_cast<std::size_t>(lang)]->show();
+    c_.cmdDownload[static_cast<std::size_t>(1 - lang)]->hide();
+    // The page opens by itself a moment later, once, without holding up the window.
+    downloadTimer_.start(downloadDelayMs_);
+}
+
+void Form1::prnt(const QString& a) {
+    PictureBox& w = *c_.canvas;
+    const bool bold = w.FontBold();
+    int i = 0;
+    while (i < a.size()) {
+        const bool punct = a[i] == '.' || a[i] == ',';
+        int j = i;
+        while (j < a.size() && (a[j] == '.' || a[j] == ',') == punct) ++j;
+        w.SetFontBold(punct);
+        w.Print(a.mid(i, j - i), false);
+        i = j;
+    }
+    w.SetFontBold(bold);
+}
+
+void Form1::MainProc(std::int32_t dealNo) {
+    c_.txtCount->setText(QString::number(dealNo));
+    const ReadStatus st = s_.Show(dealNo);
+    if (st == ReadStatus::Ok) {
+        painter_.ShowDeal(s_.deal(), s_.decision(), s_.TrumpBy);
+    } else if (st == ReadStatus::Damaged) {
+        painter_.ShowUnreadable(Text(ViewerTexts::DamagedDeal(s_.Language, dealNo)));
+    } else {
+        painter_.ShowUnreadable(Text(ViewerTexts::UnreadableDeal(s_.Language, dealNo)));
+    }
+}
+
+void Form1::GoForward(int n) {
+    const auto step = s_.GoForward(n);
+    if (!step.show) return;
+    if (step.wrapped) c_.hsbar->setValue(c_.hsbar->minimum());
+    MainProc(s_.DealNo);
+}
+
+void Form1::GoBack(int n) {
+    const auto step = s_.GoBack(n);
+    if (!step.show) return;
+    if (step.wrapped) c_.hsbar->setValue(c_.hsbar->maximum());
+    MainProc(s_.DealNo);
+}
+
+void Form1::txtCount_KeyPress() {
+    if (s_.TypeDealNo(c_.txtCount->text().toStdString()))
+        MainProc(s_.DealNo);
+    else
+        QApplication::beep();
+}
+
+void Form1::hsbar_Change(int value) {
+    if (!s_.HasLibrary()) return;
+    s_.DealNo = ScrollSteps(s_.DealCount()).DealAt(value);
+    c_.txtCount->setText(QString::number(s_.DealNo));
+    MainProc(s_.DealNo);
+}
+
+void Form1::SelectOption(int mode) {
+    s_.LibMode = mode;
+    QRadioButton* option = mode == 0 ? c_.OptAsc : c_.OptBin;
+    if (option->isChecked()) return;
+    {
+        const QSignalBlocker block(option);
+        option->setChecked(true);
+    }
+    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), mode)));
+}
+
+void Form1::OptAsc_Click() {
+    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 0)));
+    if (s_.DealNo == 0) return;
+    // A form that cannot be opened gives way to the one in use; without one it is kept.
+    if (!OpenLibrary(0, s_.AscLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(0);
+}
+
+void Form1::OptBin_Click() {
+    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 1)));
+    if (s_.DealNo == 0) return;
+    // A form that cannot be opened gives way to the one in use; without one it is kept.
+    if (!OpenLibrary(1, s_.BinLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(1);
+}
+
+void Form1::Lib_KeyPress() {
+    const std::string typed = c_.Lib->text().trimmed().toStdString();
+    const auto mode = ViewerSession::ModeOfName(typed);
+    if (!mode) {
+        QApplication::beep();
+        return;
+    }
+    // The name is opened as typed; the library in use stays until this one is open.
+    OpenLibrary(*mode, typed, true);
+}
+
+void Form1::lblScore_Click() {
+    if (s_.TrumpBy == 0)
+        SetScoreMode();
+    else
+        SetLengthMode();
+}
+
+void Form1::lblLength_Click() {
+    lblScore_Click();
+}
+
+void Form1::SetScoreMode() {
+    s_.TrumpBy = 1;
+    SetLabelStyle(c_.lblScore, kBlue, true);
+    SetLabelStyle(c_.lblLength, Qt::black, false);
+    if (s_.NoNT == 1) ToggleNoNT();
+    ReStart();
+}
+
+void Form1::SetLengthMode() {
+    s_.TrumpBy = 0;
+    SetLabelStyle(c_.lblLength, kBlue, true);
+    SetLabelStyle(c_.lblScore, Qt::black, false);
+    if (s_.NoNT == 0) ToggleNoNT();
+    ReStart();
+}
+
+void Form1::lblNegNT_Click() {
+    // Notrump cannot be allowed while trumps go by Length.
+    if (s_.TrumpBy == 0 && s_.NoNT == 1) return;
+    ToggleNoNT();
+    ReStart();
+}
+
+void Form1::ToggleNoNT() {
+    s_.NoNT = 1 - s_.NoNT;
+    ShowNegNT();
+}
+
+void Form1::ShowNegNT() {
+    const bool allowed = s_.NoNT == 0;
+    SetLabelStyle(c_.lblNegNT, allowed ? QColor(Qt::black) : kBlue, false);
+    c_.lblNegNT->setText(Text(ViewerTexts::MenuText(s_.Language, allowed ? 11 : 12)));
+    SetFontSize(c_.lblNegNT, allowed ? 11 : 10.5);
+}
+
+void Form1::Language_Click() {
+    s_.Language = 1 - s_.Language;
+    const int lang = s_.Language;
+    const QString captionFont = lang == 1 ? japaneseFont_ : QStringLiteral("Verdana");
+    c_.Language->setText(lang == 1 ? QStringLiteral("Japanese") : QStringLiteral("English"));
+    SetFont(c_.Language, captionFont, 0);
+    for (int k = 1; k <= 7; ++k)
+        c_.menu[static_cast<std::size_t>(k)]->setText(Text(ViewerTexts::MenuText(lang, k)));
+    c_.lblScore->setText(Text(ViewerTexts::MenuText(lang, 9)));
+    c_.lblLength->setText(Text(ViewerTexts::MenuText(lang, 8)));
+    c_.cmdEnd->setText(Text(ViewerTexts::MenuText(lang, 10)));
+    c_.cmdRead->setText(Text(ViewerTexts::MenuText(lang, 13)));
+    c_.cmdGo->setText(Text(ViewerTexts::MenuText(lang, 14)));
+    c_.cmdBack->setText(Text(ViewerTexts::MenuText(lang, 15)));
+    c_.fraTT->setTitle(Text(ViewerTexts::MenuText(lang, 16)));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c_.lblScore, c_.lblLength, c_.lblNegNT, c_.cmdRead,
+                                         c_.cmdEnd, c_.cmdGo, c_.cmdBack, c_.fraTT})
+        SetFont(w, captionFont, 0);
+    SetFontSize(c_.cmdRead, lang == 1 ? 10.5 : 11);
+    ShowNegNT();
+
+    // The library lines again, in the new language.
+    PictureBox& w = *c_.canvas;
+    w.Box(5000, 1000, 0, 0, ViewerControls::kBackColor, true);
+    w.MoveTo(0, 0.2 * w.TextHeight());
+    if (s_.HasLibrary()) {
+        const LibraryFile& lib = s_.Library();
+        const std::string sep = GroupSeparator();
+        if (lang == 1) {
+            w.SetFontName(japaneseFont_);
+            w.SetFontSize(10.5);
+        } else {
+            w.SetFontSize(12);
+        }
+        w.Print(Text(ViewerTexts::LibraryLine1(lang, lib.LibFileLen(), sep)));
+        w.SetCurrentX(0);
+        w.Print(Text(ViewerTexts::LibraryLine2(lang, lib.DealCount(), lib.LibRecLen(), sep)));
+        w.SetFontName(QStringLiteral("Arial"));
+        w.SetFontSize(12);
+    } else if (!notFoundShown_.empty()) {
+        // Without a library the missing-library message stays, and the download button
+        // follows the language.
+        prnt(Text(ViewerTexts::NotFoundLine1(notFoundShown_)));
+        w.Print(QString(), true);
+        prnt(Text(ViewerTexts::NotFoundLine2(notFoundShown_)));
+        w.Print(QString(), true);
+        c_.cmdDownload[static_cast<std::size_t>(lang)]->show();
+        c_.cmdDownload[static_cast<std::size_t>(1 - lang)]->hide();
+    }
+}
+
+void Form1::cmdOver20_Click() {
+    SetWidth(ViewerControls::kDesignWidth);
+    c_.fraTT->show();
+    c_.Deals->show();
+    c_.fraTT->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(136, 0, 136); }"));
+}
+
+void Form1::optTT_Click(int index) {
+    const auto lines = Over20List::ReadFile(s_.Folder() / Over20List::kFileName, index + 21);
+    c_.Deals->clear();
+    for (const auto& l : lines) c_.Deals->addItem(Text(l));
+}
+
+void Form1::Deals_Click() {
+    QListWidgetItem* item = c_.Deals->currentItem();
+    if (!item) return;
+    const auto no = Over20List::DealNumber(item->text().toStdString());
+    if (!no) return;
+    c_.txtCount->setText(QString::number(*no));
+    txtCount_KeyPress();
+}
+
+void Form1::menu_Click(int index) {
+    infoTopic_ = index;
+    if (info_) {
+        info_->close();
+        delete info_.data();
+    }
+    InfoAnchor a;
+    a.mainLeft = frameGeometry().left();
+    a.mainTop = frameGeometry().top();
+    a.boxLeft = c_.box->mapToGlobal(QPoint(0, 0)).x();
+    a.goLeft = c_.cmdGo->mapToGlobal(QPoint(0, 0)).x();
+    const QRect screenRect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
+    a.screenLeft = screenRect.left();
+    a.screenRight = screenRect.right() + 1;
+    info_ = new frmInfo(infoTopic_, s_.Language, japaneseFont_, a, this);
+    info_->show();
+}
+
+void Form1::cmdDownload_Click(int index) {
+    const std::string page = ViewerTexts::DownloadPage(index);
+    if (page.empty()) return;
+    if (!OpenWebPage(Text(page)))
+        Report(Text(ViewerTexts::PageNotOpened(s_.Language,
+                                               WebPageUrl(Text(page)).toString().toStdString())));
+}
+
+void Form1::cmdRead_Click() {
+    const std::string page = ViewerTexts::NotesPage(s_.Language);
+    if (!OpenWebPage(Text(page)))
+        Report(Text(ViewerTexts::PageNotOpened(s_.Language,
+                                               WebPageUrl(Text(page)).toString().toStdString())));
+}
+
+void Form1::cmdOutput_Click() {
+    if (!s_.ShownOk()) {
+        QApplication::beep();
+        return;
+    }
+    const auto kind = c_.Optout[0]->isChecked() ? DealExport::Kind::Html : DealExport::Kind::Text;
+    const auto r = DealExport::Write(s_.Folder(), kind, s_.ExportPage());
+    if (r.ok)
+        c_.lblStatus->clear();
+    else
+        Report(Text(ViewerTexts::ExportFailed(s_.Language, r.error)));
+}
+
+void Form1::Report(const QString& message) {
+    c_.lblStatus->setText(message);
+}
+
+void Form1::cmdEnd_Click() {
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (info_) info_->close();
+    downloadTimer_.stop();
+    QMainWindow::closeEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A right click on Go or Back steps ten deals (it raises no click).
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        if (watched == c_.cmdGo) {
+            GoForward(10);
+            return true;
+        }
+        if (watched == c_.cmdBack) {
+            GoBack(10);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace lott::boardlook

@@ -1,0 +1,122 @@
+#include "ViewerSession.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <system_error>
+
+namespace lott {
+
+ViewerSession::ViewerSession(std::filesystem::path programFolder)
+    : folder_(std::move(programFolder)), lib_(std::make_unique<LibraryFile>()) {}
+
+bool ViewerSession::Usable(const std::string& name, int mode) const {
+    std::error_code ec;
+    const auto path = folder_ / name;
+    if (name.empty() || !std::filesystem::is_regular_file(path, ec)) return false;
+    auto size = std::filesystem::file_size(path, ec);
+    return !ec && size >= static_cast<std::uintmax_t>(RecLenOfMode(mode));
+}
+
+bool ViewerSession::OpenLibrary(int mode, const std::string& name) {
+    if (name.empty()) return false;
+    // Open into a fresh file first, so that the library in use stays when this one fails.
+    auto fresh = std::make_unique<LibraryFile>();
+    if (!fresh->Open(folder_ / name, mode) || fresh->DealCount() <= 0) return false;
+    lib_ = std::move(fresh);  // closes the library used so far
+    LibMode = mode == 0 ? 0 : 1;
+    (LibMode == 1 ? BinLibName : AscLibName) = name;
+    if (DealNo > lib_->DealCount()) DealNo = lib_->DealCount();
+    return true;
+}
+
+ViewerSession::Step ViewerSession::GoForward(int n) {
+    Step s;
+    if (!HasLibrary()) return s;
+    std::int64_t next = static_cast<std::int64_t>(DealNo) + n;
+    if (next > DealCount() || next < 1) {
+        DealNo = 1;
+        s.wrapped = true;
+    } else {
+        DealNo = static_cast<std::int32_t>(next);
+    }
+    s.show = true;
+    return s;
+}
+
+ViewerSession::Step ViewerSession::GoBack(int n) {
+    Step s;
+    if (!HasLibrary()) return s;
+    std::int64_t next = static_cast<std::int64_t>(DealNo) - n;
+    if (next <= 0 || next > DealCount()) {
+        DealNo = DealCount();
+        s.wrapped = true;
+    } else {
+        DealNo = static_cast<std::int32_t>(next);
+    }
+    s.show = true;
+    return s;
+}
+
+bool ViewerSession::TypeDealNo(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 10 || !HasLibrary()) return false;
+    std::int64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+    }
+    if (v < 1 || v > DealCount()) return false;
+    DealNo = static_cast<std::int32_t>(v);
+    return true;
+}
+
+namespace {
+std::string Lower(std::string_view s) {
+    std::string t(s);
+    std::transform(t.begin(), t.end(), t.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return t;
+}
+}  // namespace
+
+std::optional<int> ViewerSession::ModeOfName(std::string_view name) {
+    std::string t = Lower(name);
+    auto endsWith = [&](std::string_view ext) {
+        return t.size() > ext.size() && t.compare(t.size() - ext.size(), ext.size(), ext) == 0;
+    };
+    if (endsWith(".bin")) return 1;
+    if (endsWith(".asc")) return 0;
+    return std::nullopt;
+}
+
+std::string ViewerSession::WithExtension(std::string_view text, int mode) {
+    std::string_view stem = text;
+    if (stem.size() >= 4 && stem[stem.size() - 4] == '.') stem.remove_suffix(4);
+    return std::string(stem) + (mode == 0 ? ".asc" : ".bin");
+}
+
+ReadStatus ViewerSession::Show(std::int32_t dealNo) {
+    ReadStatus st = lib_->ReadDeal(dealNo, deal_);
+    shownNo_ = dealNo;
+    decision_ = ViewerDecision{};
+    shownOk_ = st == ReadStatus::Ok;
+    if (!shownOk_) return st;
+    deal_.CountLengths();
+    deal_.DecodeTricks();
+    decision_ = ViewerContracts::Decide(deal_, TrumpBy, NoNT);
+    return st;
+}
+
+DealExport::Page ViewerSession::ExportPage() const {
+    DealExport::Page p;
+    p.dealNo = shownNo_;
+    p.Contract = decision_.Contract;
+    p.Hand = deal_.Hand;
+    return p;
+}
+
+}  // namespace lott

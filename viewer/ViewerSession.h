@@ -1,0 +1,78 @@
+// What the viewer holds between clicks: the library in use and its form, the deal shown, the
+// trump and notrump switches, and the deal read and decided last.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Deal.h"
+#include "DealExport.h"
+#include "LibraryFile.h"
+#include "ViewerContracts.h"
+
+namespace lott {
+
+class ViewerSession {
+  public:
+    explicit ViewerSession(std::filesystem::path programFolder);
+
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    int Language = 0;  // 0 English, 1 Japanese
+    int LibMode = 1;   // form of the library in use: 1 binary, 0 ASCII
+    std::string BinLibName = kBinLibName;
+    std::string AscLibName = kAscLibName;
+    std::int32_t DealNo = 0;  // the deal shown; 0 until one is
+    int TrumpBy = 0;          // 0 by Length, 1 by Score
+    int NoNT = 0;             // 0 notrump allowed, 1 forbidden
+
+    // A library that can be used: a file of that name (relative to the program folder) that
+    // holds at least one whole record of the form.
+    bool Usable(const std::string& name, int mode) const;
+    // Opens the named library in the given form. On success the library in use is closed and
+    // replaced, and the deal shown is kept within the new library. On failure nothing changes.
+    bool OpenLibrary(int mode, const std::string& name);
+    bool HasLibrary() const { return lib_->IsOpen() && lib_->DealCount() > 0; }
+    const LibraryFile& Library() const { return *lib_; }
+    std::int32_t DealCount() const { return HasLibrary() ? lib_->DealCount() : 0; }
+
+    struct Step {
+        bool show = false;     // a deal is to be shown (false without a library)
+        bool wrapped = false;  // the step went round the end of the library
+    };
+    Step GoForward(int n);
+    Step GoBack(int n);
+    // A typed deal number: sets DealNo and returns true only for a whole number in
+    // 1..DealCount; anything else leaves DealNo as it was.
+    bool TypeDealNo(std::string_view text);
+
+    // The form named by a typed library name's extension (case-blind): 1 for ".bin", 0 for
+    // ".asc", nothing otherwise.
+    static std::optional<int> ModeOfName(std::string_view name);
+    // text with its extension replaced by the form's (".bin" / ".asc"); a text without a
+    // three-letter extension gets the extension appended instead of losing characters.
+    static std::string WithExtension(std::string_view text, int mode);
+
+    // Reads and decides deal dealNo (MainProc's reading and contract steps).
+    ReadStatus Show(std::int32_t dealNo);
+    const Deal& deal() const { return deal_; }
+    const ViewerDecision& decision() const { return decision_; }
+    // Whether the deal read last was read and decided (and so may be drawn and exported).
+    bool ShownOk() const { return shownOk_; }
+    // The deal shown last as the export writers take it.
+    DealExport::Page ExportPage() const;
+
+  private:
+    std::filesystem::path folder_;
+    std::unique_ptr<LibraryFile> lib_;
+    Deal deal_;
+    ViewerDecision decision_;
+    std::int32_t shownNo_ = 0;
+    bool shownOk_ = false;
+};
+
+}  // namespace lott

@@ -1,0 +1,138 @@
+#include "ViewerTexts.h"
+
+#include <array>
+
+#include "Cat.h"
+
+namespace lott {
+
+namespace {
+constexpr std::array<const char*, 17> kEnglish = {"",
+                                                  "Library",
+                                                  "Go / Back",
+                                                  "Length/Score",
+                                                  "Notrump",
+                                                  "Top Box",
+                                                  "Middle Box",
+                                                  "Bottom Box",
+                                                  "Length",
+                                                  "Score",
+                                                  "End",
+                                                  " NT Allowed",
+                                                  " NT Forbidden",
+                                                  "Read Ostrevan",
+                                                  "Go",
+                                                  "Back",
+                                                  "Select Total Tricks"};
+// The blank after "/" in entry 3 is an ideographic space.
+constexpr std::array<const char*, 17> kJapanese = {"",
+                                                   "ライブラリ",
+                                                   "進む / 戻る",
+                                                   "長さ /　スコア",
+                                                   "ノートランプ",
+                                                   "上段の箱",
+                                                   "中段の箱",
+                                                   "下段の箱",
+                                                   "長さ",
+                                                   "スコア",
+                                                   "終了",
+                                                   " NT 許可状態",
+                                                   " NT 禁止状態",
+                                                   "Ostrevan を読む",
+                                                   "進む",
+                                                   "戻る",
+                                                   "合計トリック数を選択"};
+}  // namespace
+
+std::string ViewerTexts::MenuText(int language, int k) {
+    if (k < 1 || k > 16) return {};
+    return language == 1 ? kJapanese[static_cast<std::size_t>(k)]
+                         : kEnglish[static_cast<std::size_t>(k)];
+}
+
+std::string ViewerTexts::FormatThousands(std::int64_t n, const std::string& sep) {
+    if (n == 0) return {};
+    bool negative = n < 0;
+    std::string digits = std::to_string(negative ? -n : n);
+    std::string out;
+    std::size_t lead = digits.size() % 3;
+    if (lead == 0) lead = 3;
+    out = digits.substr(0, lead);
+    for (std::size_t i = lead; i < digits.size(); i += 3) {
+        out += sep;
+        out += digits.substr(i, 3);
+    }
+    if (negative) out.insert(0, 1, '-');
+    return out;
+}
+
+std::string ViewerTexts::LibraryLine1(int language, std::int64_t libFileLen,
+                                      const std::string& sep) {
+    if (language == 1)
+        return Cat("  ファイル長さ = ", FormatThousands(libFileLen, sep), " バイト.");
+    return Cat("  File Length = ", FormatThousands(libFileLen, sep), " bytes.");
+}
+
+std::string ViewerTexts::LibraryLine2(int language, std::int32_t dealCount, int recLen,
+                                      const std::string& sep) {
+    if (language == 1)
+        return Cat("  ディール個数 = ", FormatThousands(dealCount, sep), " (各",
+                   std::to_string(recLen), " バイト).");
+    return Cat("  Nr of Deals = ", FormatThousands(dealCount, sep), " (", std::to_string(recLen),
+               " byte each).");
+}
+
+std::string ViewerTexts::NotFoundLine1(const std::string& fileName) {
+    return Cat("   Library File \"", fileName, "\" is not found.");
+}
+
+std::string ViewerTexts::NotFoundLine2(const std::string& fileName) {
+    bool bin = fileName.find("bin") != std::string::npos;
+    return Cat("   Download \"Library.", bin ? "bin" : "asc", "\".");
+}
+
+std::string ViewerTexts::ZipLine1(int language) {
+    if (language == 1) return " ZIP の中では実行できません。";
+    return "   UnZip \"Boardlook3.zip\"";
+}
+
+std::string ViewerTexts::ZipLine2(int language) {
+    if (language == 1)
+        return " 実行ファイル Boardlook.exe を ZIP の外へ抜き出してから，実行して下さい。";
+    return "   before Starting Boardlook.exe.";
+}
+
+std::string ViewerTexts::DamagedDeal(int language, std::int32_t dealNo) {
+    if (language == 1)
+        return Cat(" ディール #", std::to_string(dealNo),
+                   " のレコードが壊れているため，表示できません。");
+    return Cat(" Deal #", std::to_string(dealNo), " cannot be shown: its record is damaged.");
+}
+
+std::string ViewerTexts::UnreadableDeal(int language, std::int32_t dealNo) {
+    if (language == 1)
+        return Cat(" ディール #", std::to_string(dealNo), " をライブラリ ファイルから読めません。");
+    return Cat(" Deal #", std::to_string(dealNo), " cannot be read from the library file.");
+}
+
+std::string ViewerTexts::ExportFailed(int language, const std::string& detail) {
+    if (language == 1) return Cat("出力できませんでした: ", detail);
+    return Cat("Output failed: ", detail);
+}
+
+std::string ViewerTexts::PageNotOpened(int language, const std::string& address) {
+    if (language == 1) return Cat("ページを開けませんでした: ", address);
+    return Cat("The page could not be opened: ", address);
+}
+
+std::string ViewerTexts::DownloadPage(int index) {
+    if (index == 0) return "ostrevan/GetLibrary.HTML";
+    if (index == 1) return "ostrevan/GetLibrary.htm";
+    return {};
+}
+
+std::string ViewerTexts::NotesPage(int language) {
+    return language == 1 ? "ostrevan/library_notes.htm" : "ostrevan/library_notes.HTML";
+}
+
+}  // namespace lott

@@ -1,0 +1,16 @@
+// boardlook: the deal viewer. The program folder is the folder of the executable, or the folder
+// named as the first argument.
+#include <QApplication>
+#include <QDir>
+
+#include "Form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    lott::boardlook::StartOptions options;
+    options.programFolder = args.size() > 1 ? args.at(1) : QApplication::applicationDirPath();
+    QDir::setCurrent(options.programFolder);
+    lott::boardlook::Form1 window(options);
+    return QApplication::exec();
+}
