@@ -4,9 +4,49 @@
 
 namespace lott {
 
-Holding::Holding(std::string_view cards) {
-    for (char c : cards) push(c);
+namespace {
+// The card letters of every rank mask, highest first, with their number in the last byte:
+// decoding a suit is one copy.
+struct RankTexts {
+    std::array<std::array<char, 16>, 8192> text{};
+    RankTexts() {
+        for (std::uint32_t mask = 0; mask < 8192; ++mask) {
+            int n = 0;
+            for (int r = 0; r < 13; ++r)
+                if (mask >> r & 1u)
+                    text[mask][static_cast<std::size_t>(n++)] =
+                        CardName[static_cast<std::size_t>(r)];
+            text[mask][15] = static_cast<char>(n);
+        }
+    }
+};
+const RankTexts& Texts() {
+    static const RankTexts t;
+    return t;
 }
+}  // namespace
+
+void Holding::SetRanks(std::uint32_t ranks) {
+    ranks &= 0x1FFFu;
+    static const RankTexts& texts = Texts();
+    const auto& t = texts.text[ranks];
+    std::memcpy(c_.data(), t.data(), c_.size());
+    n_ = static_cast<std::uint8_t>(t[15]);
+    ranks_ = static_cast<std::uint16_t>(ranks);
+}
+
+namespace {
+// The even bits of x packed into its low 16 bits.
+constexpr std::uint32_t EvenBits(std::uint32_t x) {
+    x &= 0x55555555u;
+    x = (x | (x >> 1)) & 0x33333333u;
+    x = (x | (x >> 2)) & 0x0F0F0F0Fu;
+    x = (x | (x >> 4)) & 0x00FF00FFu;
+    return (x | (x >> 8)) & 0x0000FFFFu;
+}
+// Points of the ace, king, queen and jack bits of a rank mask.
+constexpr int kHonourPoints[16] = {0, 4, 3, 7, 2, 6, 5, 9, 1, 5, 4, 8, 3, 7, 6, 10};
+}  // namespace
 
 void Deal::Erase() {
     for (auto& seat : Hand)
@@ -18,30 +58,19 @@ void Deal::Erase() {
 void Deal::DecodeBinDeal(const std::uint8_t* rec) {
     int points[4] = {0, 0, 0, 0};
     for (int suit = 0; suit < 4; ++suit) {
-        // B3 holds the ace in its lowest bits; reading B3..B0 as one word puts rank r at bits
-        // 2r and 2r + 1. Split the owner fields into their low and high bits, one bit per rank.
+        // B3 holds the ace in its lowest bits; reading B3..B0 as one word puts the owner of rank
+        // r at bits 2r and 2r + 1. Split the owners into their low and high bits by rank.
         const std::uint8_t* b = rec + suit * 4;
         const std::uint32_t word =
             static_cast<std::uint32_t>(b[3]) | static_cast<std::uint32_t>(b[2]) << 8 |
             static_cast<std::uint32_t>(b[1]) << 16 | static_cast<std::uint32_t>(b[0]) << 24;
-        std::uint32_t lo = 0, hi = 0;
-        for (int rank = 0; rank < 13; ++rank) {
-            lo |= ((word >> (2 * rank)) & 1u) << rank;
-            hi |= ((word >> (2 * rank + 1)) & 1u) << rank;
-        }
         constexpr std::uint32_t all = (1u << 13) - 1;
-        const std::uint32_t held[4] = {~lo & ~hi & all, lo & ~hi & all, ~lo & hi & all, lo & hi};
+        const std::uint32_t lo = EvenBits(word) & all;
+        const std::uint32_t hi = EvenBits(word >> 1) & all;
+        const std::uint32_t held[4] = {~lo & ~hi & all, lo & ~hi, ~lo & hi, lo & hi};
         for (int seat = 0; seat < 4; ++seat) {
-            // Ranks in ascending bit order are the cards from the ace down.
-            std::array<char, 13> cards;
-            int n = 0;
-            for (std::uint32_t m = held[seat]; m != 0; m &= m - 1)
-                cards[static_cast<std::size_t>(n++)] =
-                    CardName[static_cast<std::size_t>(__builtin_ctz(m))];
-            Hand[seat][suit].assign(std::string_view(cards.data(), static_cast<std::size_t>(n)));
-            const std::uint32_t h = held[seat];
-            points[seat] += 4 * static_cast<int>(h & 1u) + 3 * static_cast<int>((h >> 1) & 1u) +
-                            2 * static_cast<int>((h >> 2) & 1u) + static_cast<int>((h >> 3) & 1u);
+            Hand[seat][suit].SetRanks(held[seat]);
+            points[seat] += kHonourPoints[held[seat] & 15u];
         }
     }
     for (int seat = 0; seat < 4; ++seat) HCP[seat] = static_cast<float>(points[seat]);
@@ -61,7 +90,7 @@ RecordStatus Deal::DecodeAscDeal(const char* rec) {
         const char* field = rec + h * 17;
         int suit = 0;
         for (int i = 0; i < 16; ++i) {
-            char c = field[i];
+            const char c = field[i];
             if (c == '.') {
                 if (++suit > 3) break;
                 continue;

@@ -9,34 +9,45 @@
 #include <string_view>
 
 #include "Indices.h"
+#include "Names.h"
 
 namespace lott {
 
-// One suit of one hand: card letters highest first, at most 13 of them. Fixed size so that
-// decoding a deal never allocates.
+// One suit of one hand: card letters highest first, at most 13 of them, and the mask of the
+// ranks they name. Fixed size so that decoding a deal never allocates.
 class Holding {
   public:
     Holding() = default;
-    explicit Holding(std::string_view cards);
-    void clear() { n_ = 0; }
-    // Copies at most 13 letters.
+    explicit Holding(std::string_view cards) { assign(cards); }
+    void clear() {
+        n_ = 0;
+        ranks_ = 0;
+    }
+    // The cards of a rank mask (bit r = rank r, ace first), highest first.
+    void SetRanks(std::uint32_t ranks);
+    // Takes at most 13 letters.
     void assign(std::string_view cards) {
-        n_ = static_cast<std::uint8_t>(cards.size() < 13 ? cards.size() : 13);
-        std::memcpy(c_.data(), cards.data(), n_);
+        clear();
+        for (char c : cards)
+            if (!push(c)) break;
     }
     bool push(char letter) {
         if (n_ >= 13) return false;
         c_[n_++] = letter;
+        int r = CardRank(letter);
+        if (r >= 0) ranks_ = static_cast<std::uint16_t>(ranks_ | 1u << r);
         return true;
     }
     int size() const { return n_; }
     bool empty() const { return n_ == 0; }
     std::string_view view() const { return {c_.data(), n_}; }
     std::string str() const { return std::string(view()); }
+    // Bit r set when the holding has the card of rank r.
+    std::uint16_t ranks() const { return ranks_; }
     bool contains(char letter) const {
-        for (std::uint8_t i = 0; i < n_; ++i)
-            if (c_[i] == letter) return true;
-        return false;
+        int r = CardRank(letter);
+        if (r >= 0) return (ranks_ >> r) & 1u;
+        return view().find(letter) != std::string_view::npos;
     }
     char operator[](int i) const { return c_[static_cast<std::size_t>(i)]; }
     bool operator==(const Holding& o) const { return view() == o.view(); }
@@ -44,6 +55,7 @@ class Holding {
   private:
     std::array<char, 13> c_{};
     std::uint8_t n_ = 0;
+    std::uint16_t ranks_ = 0;
 };
 
 struct SideStrainRec {

@@ -19,9 +19,10 @@ void DealAnalysis::AnalyseLoadedDeal(std::array<std::int32_t, 2>& PairHCP) {
 }
 
 void DealAnalysis::Measure(std::array<std::int32_t, 2>& PairHCP) {
+    // Points are whole and never negative, so the whole part is the truncation.
     for (int p = 0; p < 2; ++p)
         PairHCP[p] =
-            static_cast<std::int32_t>(std::floor(deal_.HCP[p]) + std::floor(deal_.HCP[p + 2]));
+            static_cast<std::int32_t>(deal_.HCP[p]) + static_cast<std::int32_t>(deal_.HCP[p + 2]);
     deal_.CountLengths();
     deal_.DecodeTricks();
 }

@@ -18,10 +18,9 @@ void DealAnalysis::GetSuitEventCorr() {
     for (int p = 0; p < 2; ++p) {
         int t = Contract[p].Strain;
         if (t < 0) continue;
-        const Holding& a = deal_.Hand[p][t];
-        const Holding& b = deal_.Hand[p + 2][t];
-        auto has = [&](char c) { return a.contains(c) || b.contains(c); };
-        if (has('A') && has('K') && has('Q')) ++EventCount[2];
+        // The joined holdings of the pair hold the ace, king and queen (ranks 0, 1, 2).
+        const unsigned joined = deal_.Hand[p][t].ranks() | deal_.Hand[p + 2][t].ranks();
+        if ((joined & 7u) == 7u) ++EventCount[2];
     }
     for (int p = 0; p < 2; ++p) {
         int t = Contract[p].Strain;

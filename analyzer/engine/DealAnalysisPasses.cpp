@@ -31,7 +31,8 @@ void DealAnalysis::Snapshot(PassResult& r) {
 }
 
 ReadStatus DealAnalysis::AnalyseBothPasses(LibraryFile& lib, DealPasses& out) {
-    out = DealPasses{};
+    // Every field but the bands is written below.
+    out.hcpBands = 0;
     NTCount = 0;
     // The reading step decides with the natural declarer, but its contracts are decided again
     // at once with the best declarer, so only the deal itself is read and measured there.

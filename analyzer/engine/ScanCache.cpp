@@ -1,6 +1,7 @@
 #include "ScanCache.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,11 +31,60 @@ bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
     return true;
 }
 
-std::string SourceText(const LibraryIdentity& id) {
+// The library file as the file system sees it: while these stay the same, its contents have
+// not been written or replaced, and its checksum need not be taken again.
+struct FileStamp {
+    std::uint64_t dev = 0, ino = 0;
+    std::int64_t size = -1, mtime = 0, ctime = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::filesystem::path& p) {
+    FileStamp f;
+    struct stat st {};
+    if (::stat(p.c_str(), &st) != 0) return f;
+    f.dev = st.st_dev;
+    f.ino = st.st_ino;
+    f.size = st.st_size;
+    f.mtime = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    f.ctime = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
+    return f;
+}
+
+struct SourceNote {
+    LibraryIdentity id;
+    FileStamp stamp;
+};
+
+std::string NoteText(const SourceNote& n) {
     std::ostringstream s;
-    s << "size " << id.size << "\r\nchecksum " << std::hex << id.checksum << "\r\n";
+    s << "size " << n.id.size << "\r\nchecksum " << std::hex << n.id.checksum << std::dec
+      << "\r\nstamp " << n.stamp.dev << ' ' << n.stamp.ino << ' ' << n.stamp.size << ' '
+      << n.stamp.mtime << ' ' << n.stamp.ctime << "\r\n";
     return s.str();
 }
+
+bool ParseNote(const std::string& text, SourceNote& n) {
+    std::istringstream s(text);
+    std::string w1, w2, w3;
+    s >> w1 >> n.id.size >> w2 >> std::hex >> n.id.checksum >> std::dec >> w3 >> n.stamp.dev >>
+        n.stamp.ino >> n.stamp.size >> n.stamp.mtime >> n.stamp.ctime;
+    return s && w1 == "size" && w2 == "checksum" && w3 == "stamp";
+}
+
+// Which code bytes a scan writes: a notrump shape 1..3 with the top bit, or three event counts
+// of 0..2.
+constexpr std::array<bool, 256> MakeCodeTable() {
+    std::array<bool, 256> ok{};
+    for (unsigned c = 0; c < 256; ++c) {
+        if (c & 0x80u)
+            ok[c] = (c & 0x7Cu) == 0 && (c & 3u) != 0;
+        else
+            ok[c] = ((c >> 4) & 7u) <= 2 && ((c >> 2) & 3u) <= 2 && (c & 3u) <= 2;
+    }
+    return ok;
+}
+constexpr std::array<bool, 256> kCodeOk = MakeCodeTable();
 }  // namespace
 
 LibraryIdentity IdentifyLibrary(const std::filesystem::path& library) {
@@ -78,17 +128,7 @@ LibraryIdentity IdentifyLibrary(const std::filesystem::path& library) {
 
 bool PlausibleCacheRecord(const std::uint8_t* rec) {
     // HCP bands: only bits 0 and 1, and 17..23 lies inside 15..25.
-    if ((rec[0] & ~3u) != 0 || rec[0] == 2) return false;
-    for (int i : {3, 5}) {
-        unsigned code = rec[i];
-        if (code & 0x80u) {
-            // A notrump pass: shape 1..3 in the low bits, nothing else.
-            if ((code & 0x7Cu) != 0 || (code & 3u) == 0) return false;
-        } else if (((code >> 4) & 7u) > 2 || ((code >> 2) & 3u) > 2 || (code & 3u) > 2) {
-            return false;  // every event count lies in 0..2
-        }
-    }
-    return true;
+    return rec[0] <= 3 && rec[0] != 2 && kCodeOk[rec[3]] && kCodeOk[rec[5]];
 }
 
 bool ScanCache::Exists() const {
@@ -115,7 +155,12 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
     std::ifstream note(SourcePath(), std::ios::binary);
     std::stringstream noteText;
     noteText << note.rdbuf();
-    if (!note || noteText.str() != SourceText(IdentifyLibrary(library))) return discard();
+    SourceNote n;
+    if (!note || !ParseNote(noteText.str(), n)) return discard();
+    // The checksum is taken again only when the file system says the library may have changed.
+    if (!(StampOf(library) == n.stamp && n.stamp.size == n.id.size) &&
+        !(IdentifyLibrary(library) == n.id))
+        return discard();
 
     records.resize(size);
     std::ifstream in(CachePath(), std::ios::binary);
@@ -179,7 +224,7 @@ bool ScanCache::EndWrite(bool complete, const std::filesystem::path& library, st
     }
     if (!complete) return true;
     std::ofstream note(SourcePath(), std::ios::binary | std::ios::trunc);
-    note << SourceText(IdentifyLibrary(library));
+    note << NoteText(SourceNote{IdentifyLibrary(library), StampOf(library)});
     note.close();
     if (!note) {
         error = "Cannot write " + SourcePath().string();
