@@ -19,7 +19,7 @@
 #include "ArchiveCheck.h"
 #include "ClickLabel.h"
 #include "Fonts.h"
-#include "Over20List.h"
+#include "Over20Reader.h"
 #include "PictureBox.h"
 #include "ScrollSteps.h"
 #include "ViewerTexts.h"
@@ -119,7 +119,7 @@ void Form1::Form_Load(const StartOptions& options) {
     setWindowTitle(kDesignCaption + QStringLiteral(" Ver 3.3"));
 
     const bool over20 =
-        QFileInfo(QDir(options.programFolder).filePath(Over20List::kFileName)).isFile();
+        QFileInfo(QDir(options.programFolder).filePath(Over20Reader::kFileName)).isFile();
     c_.cmdOver20->setVisible(over20);
     c_.menu[9]->setText(over20 ? QStringLiteral("View Over20") : QString());
     c_.menu[9]->setEnabled(over20);
@@ -445,7 +445,7 @@ void Form1::cmdOver20_Click() {
 }
 
 void Form1::optTT_Click(int index) {
-    const auto lines = Over20List::ReadFile(s_.Folder() / Over20List::kFileName, index + 21);
+    const auto lines = Over20Reader::ReadFile(s_.Folder() / Over20Reader::kFileName, index + 21);
     c_.Deals->clear();
     for (const auto& l : lines) c_.Deals->addItem(Text(l));
 }
@@ -453,7 +453,7 @@ void Form1::optTT_Click(int index) {
 void Form1::Deals_Click() {
     QListWidgetItem* item = c_.Deals->currentItem();
     if (!item) return;
-    const auto no = Over20List::DealNumber(item->text().toStdString());
+    const auto no = Over20Reader::DealNumber(item->text().toStdString());
     if (!no) return;
     c_.txtCount->setText(QString::number(*no));
     txtCount_KeyPress();

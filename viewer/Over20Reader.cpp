@@ -1,4 +1,4 @@
-#include "Over20List.h"
+#include "Over20Reader.h"
 
 #include <cctype>
 #include <fstream>
@@ -25,7 +25,7 @@ std::optional<std::int32_t> DigitsAt(std::string_view s, std::size_t& i) {
 }
 }  // namespace
 
-std::optional<std::int32_t> Over20List::LeadingNumber(std::string_view line) {
+std::optional<std::int32_t> Over20Reader::LeadingNumber(std::string_view line) {
     std::size_t i = 0;
     while (i < line.size() && line[i] == ' ') ++i;
     auto v = DigitsAt(line, i);
@@ -38,14 +38,14 @@ std::optional<std::int32_t> Over20List::LeadingNumber(std::string_view line) {
     return v;
 }
 
-std::optional<std::int32_t> Over20List::DealNumber(std::string_view line) {
+std::optional<std::int32_t> Over20Reader::DealNumber(std::string_view line) {
     std::size_t hash = line.find('#');
     if (hash == std::string_view::npos) return std::nullopt;
     std::size_t i = hash + 1;
     return DigitsAt(line, i);
 }
 
-std::vector<std::string> Over20List::Select(std::string_view text, std::int32_t totalTrumps) {
+std::vector<std::string> Over20Reader::Select(std::string_view text, std::int32_t totalTrumps) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -59,7 +59,7 @@ std::vector<std::string> Over20List::Select(std::string_view text, std::int32_t 
     return lines;
 }
 
-std::vector<std::string> Over20List::ReadFile(const std::filesystem::path& file,
+std::vector<std::string> Over20Reader::ReadFile(const std::filesystem::path& file,
                                               std::int32_t totalTrumps) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};

@@ -12,7 +12,7 @@
 
 namespace lott {
 
-class Over20List {
+class Over20Reader {
   public:
     static constexpr const char* kFileName = "Over20.txt";
 
