@@ -77,7 +77,8 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
         if (cache && !cache->EndWrite(fullCache, libraryPath, closeError) &&
             result.outcome != RunOutcome::Failed)
             fail(closeError);
-        if (over20 && !over20->Close(completed, closeError) && result.outcome != RunOutcome::Failed)
+        const bool keepList = result.outcome != RunOutcome::Failed;
+        if (over20 && !over20->Close(keepList, closeError) && result.outcome != RunOutcome::Failed)
             fail(closeError);
         return result;
     };

@@ -27,8 +27,9 @@ class Over20Sink {
     virtual bool Open(std::string& error) = 0;
     virtual bool Line(std::int32_t TTrumps, std::int32_t TTricks, std::int32_t dealNo,
                       const std::array<std::int32_t, 2>& HCPs, std::string& error) = 0;
-    // completed: the run went to its end (a stopped run still keeps the deals listed so far).
-    virtual bool Close(bool completed, std::string& error) = 0;
+    // keep: the run went to its end or was stopped (a stopped run keeps the deals listed so
+    // far); otherwise it failed and the list it began is dropped.
+    virtual bool Close(bool keep, std::string& error) = 0;
 };
 
 enum class RunOutcome { Completed, Stopped, Failed };

@@ -23,7 +23,11 @@ class Over20File : public Over20Sink {
         list_.FoutOver20(trumps, tricks, dealNo, hcp);
         return true;
     }
-    bool Close(bool, std::string& error) override { return list_.CloseOver20(error); }
+    bool Close(bool keep, std::string& error) override {
+        if (keep) return list_.CloseOver20(error);
+        list_.DiscardOver20();
+        return true;
+    }
 
   private:
     Over20List list_;

@@ -63,6 +63,14 @@ void Over20List::FoutOver20(std::int32_t trumps, std::int32_t tricks, std::int32
     out_ << Over20Line(trumps, tricks, dealNo, hcp) << "\r\n";
 }
 
+void Over20List::DiscardOver20() {
+    if (!open_) return;
+    open_ = false;
+    out_.close();
+    std::error_code ec;
+    std::filesystem::remove(PartPath(), ec);
+}
+
 bool Over20List::CloseOver20(std::string& error) {
     if (!open_) return true;
     open_ = false;

@@ -34,6 +34,8 @@ class Over20List {
                     const std::array<std::int32_t, 2>& hcp);
     // Ends the list. False, with the reason, when the new list could not take its place.
     bool CloseOver20(std::string& error);
+    // Drops the list being written (a run that failed); the previous list stays.
+    void DiscardOver20();
     bool IsOpen() const { return open_; }
 
     std::filesystem::path ListPath() const { return folder_ / "Over20.txt"; }

@@ -24,13 +24,13 @@ class ListSink : public Over20Sink {
         lines.push_back({tt, ttr, deal, hcp[0], hcp[1]});
         return true;
     }
-    bool Close(bool completedRun, std::string&) override {
+    bool Close(bool keepList, std::string&) override {
         closed = true;
-        completed = completedRun;
+        kept = keepList;
         return true;
     }
     std::vector<std::array<std::int32_t, 5>> lines;
-    bool opened = false, closed = false, completed = false;
+    bool opened = false, closed = false, kept = false;
     std::int32_t failAt = -1;
 };
 
@@ -121,7 +121,7 @@ TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
         ASSERT_EQ(r.outcome, RunOutcome::Completed) << r.message;
         EXPECT_EQ(scan.driver.DealNo, 601);
         EXPECT_EQ(std::filesystem::file_size(cache.CachePath()), 600u * 6);
-        EXPECT_TRUE(list.completed);
+        EXPECT_TRUE(list.kept);
 
         std::vector<std::uint8_t> records;
         ASSERT_EQ(cache.Load(dir / "Library.bin", 600, records), ScanCache::State::Valid);
@@ -175,7 +175,7 @@ TEST(ScanDriver, AStopSeenAtDeal400LeavesAShortCacheAndTheListSoFar) {
     EXPECT_EQ(seen.size(), 20u);
     EXPECT_EQ(std::filesystem::file_size(cache.CachePath()), 399u * 6);
     EXPECT_TRUE(list.closed);
-    EXPECT_FALSE(list.completed);
+    EXPECT_TRUE(list.kept);  // a stopped run keeps the deals listed so far
     for (const auto& l : list.lines) EXPECT_LT(l[2], 400);
     std::vector<std::uint8_t> records;
     EXPECT_EQ(cache.Load(dir / "Library.bin", 1000, records), ScanCache::State::Discarded);
@@ -278,6 +278,7 @@ TEST(ScanDriver, DamagedRecordsAndFailingListsStopTheRunWithAMessage) {
     EXPECT_EQ(r.outcome, RunOutcome::Failed);
     EXPECT_EQ(r.message, "Deal 12 of Library.asc is damaged.");
     EXPECT_TRUE(list.closed);
+    EXPECT_FALSE(list.kept);  // a failed run drops the list it began
     std::vector<std::uint8_t> records;
     EXPECT_NE(cache.Load(dir / "Library.asc", 30, records), ScanCache::State::Valid);
 

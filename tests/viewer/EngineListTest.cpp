@@ -39,7 +39,8 @@ TEST(EngineList, EveryListedDealIsFoundUnderItsTotalTrumpsInBothLanguages) {
         }
         // Every data line of the file is found under one Total Trumps value, none twice.
         std::size_t dataLines = 0;
-        for (std::size_t at = text.find(" #"); at != std::string::npos; at = text.find(" #", at + 1))
+        for (std::size_t at = text.find(" #"); at != std::string::npos;
+             at = text.find(" #", at + 1))
             ++dataLines;
         EXPECT_GT(listed, 0);
         EXPECT_EQ(static_cast<std::size_t>(listed), dataLines);
