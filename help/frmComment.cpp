@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QTextDocument>
 
 #include "AnalyzerHelpTexts.h"
 
@@ -22,6 +23,7 @@ frmComment::frmComment(int commentTopic, int language, const QString& japaneseFo
     font.setPointSizeF(language_ == 1 ? 10.5 : 10);
     txt_->setFont(font);
     txt_->setPlainText(QString::fromStdString(CommentText(topic_, language_)));
+    txt_->document()->setDocumentMargin(10);
     resize(560, 430);
 }
 

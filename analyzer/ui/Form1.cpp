@@ -120,6 +120,12 @@ void Form1::Form_Load(const StartOptions& options) {
     Report(a_.message);
 }
 
+QString Form1::JapaneseFamily() const {
+    // Without a Japanese font of the programs' own the Latin font is kept, and the system's
+    // fallback draws the Japanese characters.
+    return japaneseFont_.isEmpty() ? QStringLiteral("Arial") : japaneseFont_;
+}
+
 void Form1::ShowRefusal() {
     for (QWidget* w : c_.AllButEnd()) w->hide();
     menuBar()->hide();
@@ -128,7 +134,7 @@ void Form1::ShowRefusal() {
     const double h = w.TextHeight(QStringLiteral("A"));
     w.MoveTo(0, 2.25 * h);
     if (a_.Language == 1) {
-        w.SetFontName(japaneseFont_);
+        w.SetFontName(JapaneseFamily());
         w.Print(Q(MainTexts::ZipLine1(1)));
         w.MoveTo(0, 3.75 * h);
         w.Print(Q(MainTexts::ZipLine2(1)));
@@ -148,10 +154,10 @@ void Form1::LibraryNotFound() {
     const double h = w.TextHeight(QStringLiteral("A"));
     const int lang = a_.Language == 1 ? 1 : 0;
     if (lang == 1) {
-        SetFamily(c_.cmdEnd, japaneseFont_);
+        SetFamily(c_.cmdEnd, JapaneseFamily());
         c_.cmdEnd->setText(QStringLiteral("終了"));
-        w.SetFontName(japaneseFont_);
-        SetFamily(c_.cmdDownload, japaneseFont_);
+        w.SetFontName(JapaneseFamily());
+        SetFamily(c_.cmdDownload, JapaneseFamily());
     }
     w.MoveTo(0, 0.5 * h);
     w.Print(Q(MainTexts::NotFoundLine1(lang)));
@@ -272,7 +278,7 @@ void Form1::Progress(std::int32_t dealNo) {
 
 frmTab* Form1::NewTable(bool prepareHeaders) {
     if (prepareHeaders) a_.Headers = PrepareHeaders(a_.settings, NowText());
-    auto* t = new frmTab(a_.Language, japaneseFont_, this);
+    auto* t = new frmTab(a_.Language, JapaneseFamily(), this);
     connect(t, &frmTab::closing, this, [this](frmTab* w) { TableClosing(w); });
     connect(t, &frmTab::commentRequested, this, [this](int i) { ShowComment(i + 1); });
     connect(t, &frmTab::paperRequested, this, [this, t] {
@@ -349,7 +355,7 @@ void Form1::cmdGrph_Click(int index) {
         return;
     }
     const FinResult r = a_.LoadStoredResult();
-    auto* g = new frmGrph(index, a_.tables, a_.settings, a_.fitOdds, a_.Language, japaneseFont_,
+    auto* g = new frmGrph(index, a_.tables, a_.settings, a_.fitOdds, a_.Language, JapaneseFamily(),
                           a_.folder, this);
     connect(g, &frmGrph::commentRequested, this, [this](int topic) { ShowComment(topic); });
     connect(g, &frmGrph::closing, this, [this] {
@@ -367,7 +373,8 @@ void Form1::ShowComment(int topic) {
     commentTopic_ = topic;
     // A comment window shows the text it was opened with: a new topic gets a new window.
     if (comment_) comment_->close();
-    comment_ = new frmComment(topic, a_.Language, japaneseFont_, this);
+    comment_ = new frmComment(topic, a_.Language, JapaneseFamily(), this);
+    comment_->move(frameGeometry().left() + 60, frameGeometry().top() + 90);
     comment_->show();
 }
 
@@ -400,7 +407,7 @@ void Form1::Language_Click() {
 
 void Form1::SetLangMsg() {
     const int L = a_.Language == 1 ? 1 : 0;
-    const QString F = L == 1 ? japaneseFont_ : QStringLiteral("Arial");
+    const QString F = L == 1 ? JapaneseFamily() : QStringLiteral("Arial");
     for (int k = 0; k <= 7; ++k)
         c_.menu[static_cast<std::size_t>(k)]->setText(Q(MainTexts::MenuTitle(k, L)));
     c_.Submenu[1]->setText(Q(MainTexts::MenuTitle(8, L)));
@@ -439,7 +446,7 @@ void Form1::menu_Click(int index) {
     const int L = a_.Language == 1 ? 1 : 0;
     auto& info = info_[static_cast<std::size_t>(L)];
     if (!info) {
-        info = new frmInfoAna(L, japaneseFont_, this);
+        info = new frmInfoAna(L, JapaneseFamily(), this);
         info->move(frameGeometry().left() + 40, frameGeometry().top() + 60);
     }
     info->ShowTopic(index);

@@ -70,6 +70,8 @@ class Form1 : public QMainWindow {
     void LibraryNotFound();
     void ShowFolderProblem();
     void prnt(const QString& a);
+    // The family Japanese texts are drawn in.
+    QString JapaneseFamily() const;
     void SetLangMsg();
     // The table window of a run or of a Table click: replaces the one shown before.
     frmTab* NewTable(bool prepareHeaders);

@@ -81,7 +81,7 @@ MainControls MainControls::Build(QMainWindow* window) {
     c.LibraryName->setGeometry(14, 8, 300, 20);
     c.Language = new ClickLabel(c.central);
     c.Language->setText(QStringLiteral("English"));
-    c.Language->setGeometry(598, 8, 80, 20);
+    c.Language->setGeometry(628, 8, 80, 20);
     c.Language->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont langFont = font;
     langFont.setUnderline(true);
@@ -137,16 +137,16 @@ MainControls MainControls::Build(QMainWindow* window) {
     const std::array<int, 3> frameTop = {130, 212, 294};
     for (int g = 0; g < 3; ++g) {
         const int top = frameTop[static_cast<std::size_t>(g)];
-        QGroupBox* f = MakeFrame(c.central, 7 + g, 462, top, 216, 50);
+        QGroupBox* f = MakeFrame(c.central, 7 + g, 462, top, 246, 50);
         c.Frame[static_cast<std::size_t>(7 + g)] = f;
         const int first = g == 0 ? 14 : g == 1 ? 17 : 20;
         const int count = g == 2 ? 2 : 3;
         for (int k = 0; k < count; ++k)
             c.o[static_cast<std::size_t>(first + k)] =
-                MakeOption(f, first + k, 12 + k * 68, 22, 64);
+                MakeOption(f, first + k, 12 + k * 78, 22, 72);
         for (int k = 0; k < 3; ++k)
             c.o[static_cast<std::size_t>(25 + 3 * g + k)] =
-                MakeOption(c.central, 25 + 3 * g + k, 474 + k * 68, top + 53, 66);
+                MakeOption(c.central, 25 + 3 * g + k, 474 + k * 78, top + 53, 78);
     }
 
     // Deals to scan and the debug box beside the presets; Start, End and progress below.
@@ -155,18 +155,18 @@ MainControls MainControls::Build(QMainWindow* window) {
     c.tBox->setGeometry(12, 24, 190, 24);
     c.tBox->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.dBox = new QLineEdit(c.central);
-    c.dBox->setGeometry(576, 58, 102, 24);
+    c.dBox->setGeometry(576, 58, 132, 24);
     c.dBox->setPlaceholderText(QStringLiteral("debug: deal"));
     c.dBox->setToolTip(QStringLiteral("Debug: type a deal number and press Enter."));
     c.dBox->hide();
     c.cmdStart = MakeButton(c.central, QStringLiteral("Start"), 237, 390, 215, 42);
-    c.cmdEnd = MakeButton(c.central, QStringLiteral("End"), 462, 390, 104, 42);
+    c.cmdEnd = MakeButton(c.central, QStringLiteral("End"), 462, 390, 114, 42);
     QFont big = font;
     big.setPointSizeF(11);
     c.cmdStart->setFont(big);
     c.cmdEnd->setFont(big);
     c.lblNo = new QLabel(QStringLiteral("count"), c.central);
-    c.lblNo->setGeometry(574, 390, 104, 42);
+    c.lblNo->setGeometry(584, 390, 124, 42);
     c.lblNo->setAlignment(Qt::AlignCenter);
     c.lblNo->setToolTip(QStringLiteral("Deal Number just being scanned."));
     c.lblNo->setFont(big);
@@ -175,7 +175,7 @@ MainControls MainControls::Build(QMainWindow* window) {
     c.cmdDownload->hide();
 
     c.lblStatus = new QLabel(c.central);
-    c.lblStatus->setGeometry(12, 478, 666, 24);
+    c.lblStatus->setGeometry(12, 478, 696, 24);
     c.lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
 
     // The menu: help topics and a web page as entries of the bar, and the sub-menu of 7.

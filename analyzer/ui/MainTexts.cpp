@@ -203,6 +203,11 @@ std::string MainTexts::TableCopied(int language) {
                          : "  The table is on the clipboard (tab-separated).";
 }
 
+std::string MainTexts::TableNotCopied(int language) {
+    return language == 1 ? "  表をクリップボードにコピーできませんでした。"
+                         : "  The table could not be put on the clipboard.";
+}
+
 std::string MainTexts::StopBeforeClosing(int language) {
     return language == 1 ? "  調査を止めてから終了します。"
                          : "  Stopping the run before the program ends.";

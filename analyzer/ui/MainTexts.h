@@ -42,6 +42,7 @@ class MainTexts {
     static std::string ResultIncomplete(int language, const std::string& file);
     static std::string ResultMissing(int language, const std::string& file);
     static std::string TableCopied(int language);
+    static std::string TableNotCopied(int language);
     static std::string StopBeforeClosing(int language);
 };
 

@@ -138,8 +138,7 @@ bool frmTab::CopyTable() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard) clipboard->setText(text);
     const bool ok = clipboard && clipboard->text() == text;
-    Say(ok ? Q(MainTexts::TableCopied(language_))
-           : Q(MainTexts::FileNotSaved(language_, "clipboard", "no clipboard")));
+    Say(Q(ok ? MainTexts::TableCopied(language_) : MainTexts::TableNotCopied(language_)));
     return ok;
 }
 

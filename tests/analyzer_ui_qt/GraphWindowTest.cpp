@@ -30,8 +30,8 @@ double YLoc(double t) {
     return -((t - 14) * kStep + 0.02);
 }
 
-// Counts at Total Trumps 14, 15, 16 and 22: 14 and 15 get marks with error bars, 16 holds no
-// more than 1 % of the deals and gets no mark, 22 lies beyond the last error bar.
+// Counts at Total Trumps 14, 15, 16, 21 and 22: 14, 15 and 21 get marks with error bars, 16
+// holds no more than 1 % of the deals and gets no mark, 22 lies beyond the last error bar.
 lott::CountingTables SmallTables(int kind) {
     lott::CountingTables t;
     auto row = [&](int L, float n, float mean, float err) {
@@ -43,7 +43,8 @@ lott::CountingTables SmallTables(int kind) {
     row(14, 300, -1.0f, 0.5f);
     row(15, 400, 0.5f, 1.25f);
     row(16, 2, 0.0f, 0.0f);
-    row(22, 220, 1.0f, 2.0f);
+    row(21, 100, 0.0f, 1.0f);
+    row(22, 120, 1.0f, 2.0f);
     t.DevTable(kind, 30, 30) = 922;
     return t;
 }
@@ -134,16 +135,17 @@ class GraphWindowTest : public QObject {
         QVERIFY(p.Texts().contains(QStringLiteral(" 14 ")));
         QVERIFY(p.Texts().contains(QStringLiteral(" 23 ")));
 
-        // Marks at 14, 15 and 22 (and the legend's), none at 16.
+        // Marks at 14, 15, 21 and 22 (and the legend's), none at 16.
         const auto crosses = OpsOf(p, PictureBox::OpKind::Line, GraphPainter::kCrossColour);
-        QCOMPARE(crosses.size(), std::size_t{8});
+        QCOMPARE(crosses.size(), std::size_t{10});
         const double y15 = YLoc(15.5);
         QVERIFY(HasLine(crosses, 14.8, y15 + 0.008, 15.2, y15 - 0.008));
         QVERIFY(HasLine(crosses, 21.8, YLoc(23) + 0.008, 22.2, YLoc(23) - 0.008));
         for (const Op& l : crosses) QVERIFY(std::abs(l.x1 - 16) > 0.5);
-        // Error bars at 14 and 15 (and the legend's), none beyond 21.
+        // Error bars at 14, 15 and 21 (and the legend's), none beyond 21.
         const auto bars3 = OpsOf(p, PictureBox::OpKind::Line, GraphPainter::kOrange);
-        QCOMPARE(bars3.size(), std::size_t{9});
+        QCOMPARE(bars3.size(), std::size_t{12});
+        QVERIFY(HasLine(bars3, 21, YLoc(22), 21, YLoc(20)));
         QVERIFY(HasLine(bars3, 15, YLoc(16.75), 15, YLoc(14.25)));
         QVERIFY(HasLine(bars3, 15 - 0.21, YLoc(16.75), 15.15, YLoc(16.75)));
         QCOMPARE(bars3[0].width, 2);

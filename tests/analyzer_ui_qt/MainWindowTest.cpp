@@ -320,6 +320,17 @@ class MainWindowTest : public QObject {
         QVERIFY(boldDot);
     }
 
+    void aProgramFolderWithoutItsDataFolderIsSaidOnTheWindow() {
+        AnalyzerProgram prog;
+        prog.WriteBin(20);
+        prog.Touch("DataFiles", "a file where the folder belongs");
+        auto f = prog.Start();
+        QCOMPARE(f->StartState(), lott::Analyzer::StartState::FolderProblem);
+        QVERIFY(f->ui().canvas->Lines().join(QString()).contains(
+            QStringLiteral("The folder \"DataFiles\" cannot be made")));
+        QVERIFY(f->ui().cmdEnd->isVisible() && !f->ui().cmdStart->isVisible());
+    }
+
     void helpMenuOpensThePageOfItsTopic() {
         AnalyzerProgram prog;
         prog.WriteBin(20);
