@@ -15,6 +15,7 @@
 #include "ExpectedFreq.h"
 #include "FitOdds.h"
 #include "LibraryFile.h"
+#include "ResultFile.h"
 #include "ScanDriver.h"
 #include "Settings.h"
 
@@ -71,8 +72,10 @@ class Analyzer {
     void DebugDeal(const std::string& text);
     // "Initialize the Software" (1) or "Cancel" (2).
     void Submenu_Click(int index);
-    // Reads the stored result of the current settings into the tables and Headers.
-    bool LoadStoredResult();
+    // Reads the stored result of the current settings into the tables and Headers. A damaged
+    // file is read as far as it goes; numbers no library can produce are clamped, so that
+    // whatever it holds can be shown.
+    FinResult LoadStoredResult();
 
     bool Running() const { return running_; }
     // The result name the running (or last) run stores its result under.

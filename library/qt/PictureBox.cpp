@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
+#include <cmath>
 
 namespace lott {
 
@@ -91,8 +92,8 @@ double PictureBox::ScaleHeight() const {
     return userHeight_;
 }
 
-double PictureBox::pxPerUnitX() const {
-    switch (mode_) {
+double PictureBox::UnitX(const OpScale& s) const {
+    switch (s.mode) {
         case ScaleMode::Pixels:
             return 1.0;
         case ScaleMode::Twips:
@@ -100,11 +101,11 @@ double PictureBox::pxPerUnitX() const {
         case ScaleMode::User:
             break;
     }
-    return std::max(1, width()) / userWidth_;
+    return std::max(1, width()) / s.width;
 }
 
-double PictureBox::pxPerUnitY() const {
-    switch (mode_) {
+double PictureBox::UnitY(const OpScale& s) const {
+    switch (s.mode) {
         case ScaleMode::Pixels:
             return 1.0;
         case ScaleMode::Twips:
@@ -112,7 +113,25 @@ double PictureBox::pxPerUnitY() const {
         case ScaleMode::User:
             break;
     }
-    return std::max(1, height()) / userHeight_;
+    return std::max(1, height()) / s.height;
+}
+
+QPointF PictureBox::OpPixel(const DrawOp& op, double x, double y) const {
+    return QPointF((x - op.scale.left) * UnitX(op.scale), (y - op.scale.top) * UnitY(op.scale));
+}
+
+double PictureBox::OpUnitX(const DrawOp& op) const {
+    return UnitX(op.scale);
+}
+
+// The pixels an operation covers.
+QRectF PictureBox::PixelRect(const DrawOp& op) const {
+    if (op.kind == OpKind::Circle) {
+        const double r = std::abs(op.x2) * OpUnitX(op);
+        const QPointF c = OpPixel(op, op.x1, op.y1);
+        return QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    }
+    return QRectF(OpPixel(op, op.x1, op.y1), OpPixel(op, op.x2, op.y2)).normalized();
 }
 
 const QFont& PictureBox::currentFont() const {
@@ -136,6 +155,7 @@ double PictureBox::TextHeight(const QString&) const {
 }
 
 void PictureBox::add(DrawOp op) {
+    op.scale = currentScale();
     ops_.push_back(std::move(op));
     update();
 }
@@ -186,13 +206,20 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& 
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, const QColor& color, bool filled) {
     if (filled && color.alpha() == 255) {
-        double l = std::min(x1, x2), r = std::max(x1, x2);
-        double t = std::min(y1, y2), b = std::max(y1, y2);
+        DrawOp area;
+        area.kind = OpKind::Box;
+        area.x1 = x1;
+        area.y1 = y1;
+        area.x2 = x2;
+        area.y2 = y2;
+        area.scale = currentScale();
+        const QRectF c = PixelRect(area);
+        constexpr double e = 1e-6;
+        // Inclusive, so that lines along the box's edge (zero-width rectangles) go as well.
         auto covered = [&](const DrawOp& o) {
-            if (o.kind == OpKind::Circle)
-                return o.x1 - o.x2 >= l && o.x1 + o.x2 <= r && o.y1 - o.x2 >= t && o.y1 + o.x2 <= b;
-            return std::min(o.x1, o.x2) >= l && std::max(o.x1, o.x2) <= r &&
-                   std::min(o.y1, o.y2) >= t && std::max(o.y1, o.y2) <= b;
+            const QRectF r = PixelRect(o);
+            return r.left() >= c.left() - e && r.right() <= c.right() + e &&
+                   r.top() >= c.top() - e && r.bottom() <= c.bottom() + e;
         };
         ops_.erase(std::remove_if(ops_.begin(), ops_.end(), covered), ops_.end());
     }
@@ -278,19 +305,16 @@ void PictureBox::paintEvent(QPaintEvent*) {
                 QFontMetricsF fm(f, this);
                 painter.setFont(f);
                 painter.setPen(op.color);
-                painter.drawText(QPointF(ToPixelX(op.x1), ToPixelY(op.y1) + fm.ascent()), op.text);
+                painter.drawText(OpPixel(op, op.x1, op.y1) + QPointF(0, fm.ascent()), op.text);
                 break;
             }
             case OpKind::Line: {
                 painter.setPen(QPen(op.color, op.width, op.style));
-                painter.drawLine(QPointF(ToPixelX(op.x1), ToPixelY(op.y1)),
-                                 QPointF(ToPixelX(op.x2), ToPixelY(op.y2)));
+                painter.drawLine(OpPixel(op, op.x1, op.y1), OpPixel(op, op.x2, op.y2));
                 break;
             }
             case OpKind::Box: {
-                QRectF r(QPointF(ToPixelX(op.x1), ToPixelY(op.y1)),
-                         QPointF(ToPixelX(op.x2), ToPixelY(op.y2)));
-                r = r.normalized();
+                const QRectF r = PixelRect(op);
                 if (op.filled) {
                     painter.fillRect(r.adjusted(0, 0, 1, 1), op.fillColor);
                 } else {
@@ -304,8 +328,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
                 painter.setRenderHint(QPainter::Antialiasing, true);
                 painter.setPen(QPen(op.color, op.width, op.style));
                 painter.setBrush(op.filled ? QBrush(op.fillColor) : QBrush(Qt::NoBrush));
-                QPointF c(ToPixelX(op.x1), ToPixelY(op.y1));
-                painter.drawEllipse(c, op.x2 * pxPerUnitX(), op.x2 * pxPerUnitY());
+                const double r = std::abs(op.x2) * OpUnitX(op);
+                painter.drawEllipse(OpPixel(op, op.x1, op.y1), r, r);
                 painter.setRenderHint(QPainter::Antialiasing, false);
                 break;
             }

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -17,9 +19,16 @@ class PictureBox : public QWidget {
     Q_OBJECT
   public:
     enum class OpKind { Text, Line, Box, Circle };
+    enum class ScaleMode { Pixels, Twips, User };
+    // The coordinate system an operation was drawn in: a later change of scale leaves what was
+    // drawn where it is.
+    struct OpScale {
+        ScaleMode mode = ScaleMode::Pixels;
+        double left = 0, top = 0, width = 1, height = 1;  // width, height: user scales only
+    };
     // One recorded operation in user coordinates. Text: (x1, y1) is the pen position (top left of
     // the text) and (x2, y2) the bottom right of its cell. Line and box: the two corners. Circle:
-    // the centre in (x1, y1) and the radius in x2.
+    // the centre in (x1, y1) and the radius in x2, in horizontal units.
     struct DrawOp {
         OpKind kind = OpKind::Text;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -33,8 +42,8 @@ class PictureBox : public QWidget {
         bool bold = false;
         int width = 1;
         Qt::PenStyle style = Qt::SolidLine;
+        OpScale scale;
     };
-    enum class ScaleMode { Pixels, Twips, User };
 
     explicit PictureBox(QWidget* parent = nullptr);
 
@@ -101,13 +110,21 @@ class PictureBox : public QWidget {
     // User coordinates to pixels of this surface.
     double ToPixelX(double x) const { return (x - left_) * pxPerUnitX(); }
     double ToPixelY(double y) const { return (y - top_) * pxPerUnitY(); }
+    // A point of an operation, in the coordinates it was drawn in, as pixels of this surface; and
+    // the pixels of one horizontal unit of that operation (a circle's radius is measured in them).
+    QPointF OpPixel(const DrawOp& op, double x, double y) const;
+    double OpUnitX(const DrawOp& op) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    double pxPerUnitX() const;
-    double pxPerUnitY() const;
+    double pxPerUnitX() const { return UnitX(currentScale()); }
+    double pxPerUnitY() const { return UnitY(currentScale()); }
+    OpScale currentScale() const { return OpScale{mode_, left_, top_, userWidth_, userHeight_}; }
+    double UnitX(const OpScale& s) const;
+    double UnitY(const OpScale& s) const;
+    QRectF PixelRect(const DrawOp& op) const;
     const QFont& currentFont() const;
     void add(DrawOp op);
 

@@ -1,0 +1,49 @@
+// The texts of the analyzer's main window in both languages: the design captions it is laid out
+// with, the caption tables applied by a language switch, and the messages it prints.
+#pragma once
+
+#include <string>
+
+namespace lott {
+
+class MainTexts {
+  public:
+    // The window caption as laid out; start-up appends kVersion.
+    static constexpr const char* kDesignCaption =
+        "Trickscan based on Ostrevan's Double-Dummy Library";
+    static constexpr const char* kVersion = " Ver 3.7";
+
+    // MenuTitle(index + 10 language): menu entries 0..5 and 7, the sub-menu entries 8 and 9, and
+    // 6 for the page on level differences. "" for an index without an entry.
+    static std::string MenuTitle(int index, int language);
+    // CaptionTitle(index + 44 language) for index 0..33; "" for an index without an entry (24).
+    static std::string CaptionTitle(int index, int language);
+
+    // The option captions the window is laid out with (o(0)..o(33), o(41)..o(43)).
+    static std::string DesignOption(int index);
+    // The frame captions the window is laid out with (Frame(0)..Frame(10)).
+    static std::string DesignFrame(int index);
+    // The design captions of the menu (index 0..7) and the sub-menu (8, 9).
+    static std::string DesignMenu(int index);
+
+    // The refusal to run from an archive or temporary folder: two lines per language.
+    static std::string ZipLine1(int language);
+    static std::string ZipLine2(int language);
+    // The missing-library message: two lines per language.
+    static std::string NotFoundLine1(int language);
+    static std::string NotFoundLine2(int language);
+    static std::string DownloadCaption(int language);
+
+    // What the window says when it could not do what was asked.
+    static std::string PageNotOpened(int language, const std::string& address);
+    static std::string FileNotSaved(int language, const std::string& file,
+                                    const std::string& reason);
+    static std::string FileSaved(int language, const std::string& file);
+    static std::string ResultIncomplete(int language, const std::string& file);
+    static std::string ResultMissing(int language, const std::string& file);
+    static std::string TableCopied(int language);
+    static std::string TableNotCopied(int language);
+    static std::string StopBeforeClosing(int language);
+};
+
+}  // namespace lott

@@ -1,0 +1,153 @@
+#include "frmGrph.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <system_error>
+
+#include "GraphPainter.h"
+#include "MainTexts.h"
+#include "PictureBox.h"
+#include "SvgWriter.h"
+
+namespace lott {
+
+namespace {
+
+const QColor kBackColor(240, 240, 240);
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+QString frmGrph::Caption(const std::string& resultName) {
+    return Q(resultName) + QStringLiteral("[Graph]") + QLatin1String(MainTexts::kVersion);
+}
+
+frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const FitOddsTable& odds,
+                 int language, const QString& japaneseFont, std::filesystem::path programFolder,
+                 QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      index_(index == 1 ? 1 : 0),
+      language_(language),
+      tables_(t),
+      settings_(s),
+      odds_(odds),
+      folder_(std::move(programFolder)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    settings_.SetTables(nullptr);  // the copy only answers questions; it clears no tables
+    setWindowTitle(Caption(settings_.ResultName));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackColor);
+    pal.setColor(QPalette::Button, kBackColor);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9);
+    setFont(font);
+    const int width = index_ == 0 ? kWidthOstrevan : kWidthStandard;
+    setFixedSize(width, kHeight);
+    move(300 / 15, 100 / 15);
+
+    p = new PictureBox(this);
+    p->setGeometry(20, 20, index_ == 0 ? 350 : 700, 450);
+    p->SetBackColor(Qt::white);
+
+    const bool japanese = language == 1;
+    cmdClose = new QPushButton(japanese ? QStringLiteral("閉じる") : QStringLiteral("Close"), this);
+    cmdComments[0] = new QPushButton(
+        japanese ? QStringLiteral("このグラフの説明") : QStringLiteral("Comments on the Graph"),
+        this);
+    cmdComments[1] = new QPushButton(japanese ? QStringLiteral("ノートランプ･グラフの説明")
+                                              : QStringLiteral("Comments on the Notrump Graph"),
+                                     this);
+    cmdSavePng =
+        new QPushButton(japanese ? QStringLiteral("PNG で保存") : QStringLiteral("Save PNG"), this);
+    cmdSaveSvg =
+        new QPushButton(japanese ? QStringLiteral("SVG で保存") : QStringLiteral("Save SVG"), this);
+    if (japanese) {
+        QFont jf(japaneseFont);
+        jf.setPointSizeF(9);
+        for (QPushButton* b : {cmdClose, cmdComments[0], cmdComments[1], cmdSavePng, cmdSaveSvg})
+            b->setFont(jf);
+    }
+    lblStatus = new QLabel(this);
+    lblStatus->setWordWrap(true);
+    lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+
+    const int row1 = 480, row2 = 512;
+    cmdComments[0]->setGeometry(20, row1, 190, 28);
+    cmdComments[1]->setGeometry(216, row1, 230, 28);
+    cmdClose->setGeometry(width - 100, row1, 80, 28);
+    cmdSavePng->setGeometry(20, row2, 100, 28);
+    cmdSaveSvg->setGeometry(126, row2, 100, 28);
+    lblStatus->setGeometry(234, row2 - 2, width - 234 - 20, 34);
+    // The notrump comments belong to the Standard window; the Doubleton choice has none.
+    cmdComments[1]->setVisible(index_ == 1 && !settings_.Selected(22));
+
+    connect(cmdClose, &QPushButton::clicked, this, [this] { close(); });
+    for (int i = 0; i < 2; ++i)
+        connect(cmdComments[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] {
+            const int topic = CommentTopicFor(i);
+            if (topic != 0) emit commentRequested(topic);
+        });
+    connect(cmdSavePng, &QPushButton::clicked, this, [this] { cmdSavePng_Click(); });
+    connect(cmdSaveSvg, &QPushButton::clicked, this, [this] { cmdSaveSvg_Click(); });
+
+    GraphPainter(*p, tables_, settings_, odds_, index_ == 1).Draw();
+}
+
+int frmGrph::CommentTopicFor(int i) const {
+    if (i == 0) return settings_.SettingMode == 1 ? 4 : 3;
+    if (settings_.Selected(11)) return 5;
+    if (settings_.Selected(12)) return 6;
+    if (settings_.Selected(13)) return 7;
+    if (settings_.Selected(24)) return 8;
+    if (settings_.Selected(23)) return 9;
+    return 0;
+}
+
+std::string frmGrph::GraphFileName(const std::string& extension) const {
+    return "GraphFiles/" + settings_.ResultName + extension;
+}
+
+bool frmGrph::Save(const std::string& extension) {
+    const std::string name = GraphFileName(extension);
+    const std::filesystem::path file = folder_ / name;
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    QString error;
+    bool ok = false;
+    if (ec) {
+        error = Q(ec.message());
+    } else if (extension == ".png") {
+        ok = p->grab().save(Q(file.string()), "PNG");
+        if (!ok) error = QStringLiteral("the picture could not be written");
+    } else {
+        ok = SvgWriter::Save(*p, Q(file.string()), error);
+    }
+    Say(ok ? Q(MainTexts::FileSaved(language_, name))
+           : Q(MainTexts::FileNotSaved(language_, name, error.toStdString())));
+    return ok;
+}
+
+bool frmGrph::cmdSavePng_Click() {
+    return Save(".png");
+}
+
+bool frmGrph::cmdSaveSvg_Click() {
+    return Save(".svg");
+}
+
+void frmGrph::Say(const QString& message) {
+    lblStatus->setText(message);
+}
+
+void frmGrph::closeEvent(QCloseEvent* event) {
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace lott

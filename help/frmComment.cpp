@@ -1,0 +1,36 @@
+#include "frmComment.h"
+
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QTextDocument>
+
+#include "AnalyzerHelpTexts.h"
+
+namespace lott {
+
+const QString frmComment::kCaption = QStringLiteral("Trickscan Comments");
+
+frmComment::frmComment(int commentTopic, int language, const QString& japaneseFont, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      topic_(commentTopic),
+      language_(language == 1 ? 1 : 0),
+      txt_(new QPlainTextEdit(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kCaption);
+    txt_->setReadOnly(true);
+    txt_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QFont font(language_ == 1 ? japaneseFont : QStringLiteral("Arial"));
+    font.setPointSizeF(language_ == 1 ? 10.5 : 10);
+    txt_->setFont(font);
+    txt_->setPlainText(QString::fromStdString(CommentText(topic_, language_)));
+    txt_->document()->setDocumentMargin(10);
+    resize(560, 430);
+}
+
+void frmComment::resizeEvent(QResizeEvent* event) {
+    // The text fills the window and follows its height.
+    txt_->setGeometry(0, 0, event->size().width(), event->size().height());
+    QWidget::resizeEvent(event);
+}
+
+}  // namespace lott

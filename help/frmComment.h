@@ -1,0 +1,33 @@
+// The comment window: a scrolling text that explains the counting table or the graph on screen,
+// one of nine topics, in the language in force.
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace lott {
+
+class frmComment : public QWidget {
+    Q_OBJECT
+  public:
+    static const QString kCaption;
+
+    // commentTopic 1..9; language 0 English, 1 Japanese (in japaneseFont, "" for the fallback).
+    frmComment(int commentTopic, int language, const QString& japaneseFont,
+               QWidget* parent = nullptr);
+
+    int CommentTopic() const { return topic_; }
+    int Language() const { return language_; }
+    QPlainTextEdit* txt() const { return txt_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    int topic_;
+    int language_;
+    QPlainTextEdit* txt_;
+};
+
+}  // namespace lott
