@@ -10,6 +10,7 @@ namespace lott {
 template <class... Pieces>
 std::string Cat(const Pieces&... pieces) {
     std::string s;
+    s.reserve((std::string_view(pieces).size() + ... + 0));
     (s.append(std::string_view(pieces)), ...);
     return s;
 }

@@ -25,9 +25,12 @@ std::string K(const Holding& cards, int indent) {
 const std::string E1 = " <td>";
 const std::string E2 = "  <td>";
 
-std::string PadTo(std::string s, std::size_t width) {
-    if (s.size() < width) s.append(width - s.size(), ' ');
-    return s;
+std::string PadTo(std::string_view s, std::size_t width) {
+    std::string out;
+    out.reserve(s.size() < width ? width : s.size());
+    out.append(s);
+    if (out.size() < width) out.append(width - out.size(), ' ');
+    return out;
 }
 
 struct ViewerTotals {
