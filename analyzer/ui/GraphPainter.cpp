@@ -5,13 +5,12 @@
 #include <cmath>
 
 #include "PictureBox.h"
-#include "Rounding.h"
 
 namespace lott {
 
 namespace {
-constexpr double kTop = -0.55;   // the picture's top edge in chart units
-constexpr double kBottom = 0.3;  // and its bottom edge
+constexpr double kTop = GraphLayout::kTop;
+constexpr double kBottom = GraphLayout::kBottom;
 constexpr double kBaseFont = 9;
 }  // namespace
 
@@ -37,16 +36,15 @@ double GraphPainter::Total(int kind) const {
     return t_.DevTable(kind, 30, 30);
 }
 
-QString GraphPainter::Deals(double count) const {
+QString GraphPainter::Deals(float total) const {
     // "###,###" with the separator of the system's numbers; no deals still shows a number.
-    const long long n = std::llround(std::clamp(count, 0.0, 1e15));
     QLocale locale = QLocale::system();
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    return locale.toString(n);
+    return locale.toString(static_cast<qlonglong>(GraphLayout::DealsShown(total)));
 }
 
 float GraphPainter::YLoc(float tricks) const {
-    return -((tricks - static_cast<float>(GraphBase)) * GraphStep + GraphOffset);
+    return layout.YLoc(tricks);
 }
 
 void GraphPainter::PrintAt(double x, double y, const QString& text, bool lineEnd) {
@@ -83,11 +81,7 @@ void GraphPainter::DrawPic(int kind, int first, int last, int errLast) {
     picShowXcaption(kind);
     picShowScaleYleft(kind, first - 1);
     picShowFrame(kind, first - 1, last + 1, 0, -0.4);
-    if (kind == 0) {
-        GraphBase = first;
-        GraphOffset = 0.02f;
-        GraphStep = 0.38f / static_cast<float>(last - first);
-    }
+    if (kind == 0) layout.SetScale(first, last);
     picShowScaleYright(kind, last + 1);
 
     // The lines of the Law.
@@ -133,13 +127,10 @@ void GraphPainter::picShowHCPrange(int kind) {
 }
 
 void GraphPainter::picShowFreqBars(int kind, int first, int last, const QColor& colour) {
-    const double total = Total(kind);
-    for (int L = first; L <= last; ++L) {
-        const double count = t_.DevTable(kind, L, 30);
-        double share = total > 0 && count > 0 ? count / total : 0.0;
-        share = std::min(share, 1.0);
-        pic_.Box(L - 0.5, 0, L + 0.5, -share, colour, true);
-        pic_.Box(L - 0.5, 0, L + 0.5, -share, pic_.ForeColor(), false);
+    for (const GraphLayout::Bar& b : GraphLayout::Bars(t_, kind, first, last)) {
+        const int L = b.length;
+        pic_.Box(L - 0.5, 0, L + 0.5, -b.share, colour, true);
+        pic_.Box(L - 0.5, 0, L + 0.5, -b.share, pic_.ForeColor(), false);
         pic_.MoveTo(L - 0.63, 0.02);
         pic_.PrintNumber(L);
     }
@@ -227,21 +218,10 @@ void GraphPainter::DrawLawLine(double x1, double x2, double offset, Qt::PenStyle
 }
 
 void GraphPainter::picShowCrossBars(int kind, int first, int last, int errLast) {
-    const double total = Total(kind);
-    for (int L = first; L <= last; ++L) {
-        const double count = t_.DevTable(kind, L, 30);
-        // Only values held by more than 1 % of the deals are marked.
-        if (!(count > 0.01 * total) || count <= 0) continue;
-        const float m = static_cast<float>(L) + t_.DevMean(kind, L);
-        const double y = YLoc(m);
-        if (!OnChart(y)) continue;
-        DrawCross(L, y);
-        if (L <= errLast) {
-            const float err = std::fabs(t_.DevAbsMean(kind, L));
-            const double yTop = std::max<double>(YLoc(m + err), kTop);
-            const double yBottom = std::min<double>(YLoc(m - err), kBottom);
-            DrawErrorBar(L, yTop, yBottom, 0.15);
-        }
+    // Only values held by more than 1 % of the deals are marked.
+    for (const GraphLayout::Mark& m : layout.Marks(t_, kind, first, last, errLast)) {
+        DrawCross(m.length, m.y);
+        if (m.errorBar) DrawErrorBar(m.length, m.yTop, m.yBottom, 0.15);
     }
 }
 
@@ -318,7 +298,7 @@ void GraphPainter::Titles(int kind) {
         pic_.SetFontSize(kBaseFont + 1);
         PrintLines(14.1, -0.4 + titleHeight,
                    {QStringLiteral("Ostrevan + ") + option,
-                    Deals(Round(static_cast<float>(Total(0)))) + QStringLiteral(" deals")});
+                    Deals(static_cast<float>(Total(0))) + QStringLiteral(" deals")});
     } else if (kind == -1) {
         QString title = QStringLiteral("NoTrump vs Suit");
         if (s_.Selected(24))
@@ -350,7 +330,7 @@ void GraphPainter::Legend(int first) {
     const bool byLength = s_.Selected(2);
     const double x = first - 1;
     const double h = pic_.TextHeight();
-    const double size = 0.8 * GraphStep;
+    const double size = 0.8 * layout.GraphStep;
     const QColor fore = pic_.ForeColor();
     auto text = [&](double centre, const QString& s) {
         PrintAt(x + 0.8 + 0.5, centre - h / 2, s);
@@ -385,8 +365,8 @@ void GraphPainter::Credit(int first) {
                 QStringLiteral("with the tricks of every declarer in every strain.")});
     y += 3 * h;
     PrintAt(x, y,
-            QStringLiteral(" ") + Deals(Round(static_cast<float>(Total(0)))) +
-                QStringLiteral(" deals (left) and ") + Deals(Round(static_cast<float>(Total(-1)))) +
+            QStringLiteral(" ") + Deals(static_cast<float>(Total(0))) +
+                QStringLiteral(" deals (left) and ") + Deals(static_cast<float>(Total(-1))) +
                 QStringLiteral(" deals (above)"));
     PrintDot();
 }

@@ -9,6 +9,7 @@
 
 #include "CountingTables.h"
 #include "FitOdds.h"
+#include "GraphLayout.h"
 #include "Settings.h"
 
 namespace lott {
@@ -42,9 +43,8 @@ class GraphPainter {
     void DrawCircle(double x, double y, double r, const QColor& c);
     void PrintDot();
 
-    int GraphBase = 14;
-    float GraphStep = 0.38f / 9.0f;
-    float GraphOffset = 0.02f;
+    // The scale of Total Tricks, set by the suit-suit chart and kept for the notrump chart.
+    GraphLayout layout;
 
   private:
     void picShowHCPrange(int kind);
@@ -63,9 +63,7 @@ class GraphPainter {
     void PrintAt(double x, double y, const QString& text, bool lineEnd = false);
     void PrintLines(double x, double y, const QStringList& lines);
     double Total(int kind) const;
-    // Whether a height lies on the chart; a damaged result may put its averages anywhere.
-    static bool OnChart(double y) { return y >= -0.55 && y <= 0.3; }
-    QString Deals(double count) const;
+    QString Deals(float total) const;
 
     PictureBox& pic_;
     const CountingTables& t_;
