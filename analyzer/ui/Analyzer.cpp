@@ -235,31 +235,9 @@ void Analyzer::Submenu_Click(int index) {
             "  スキャン・キャッシュを削除できませんでした。");
 }
 
-namespace {
-
-// A bound far beyond any library (counts) and any mean, and within what a cell's whole-number
-// rounding can hold.
-constexpr float kShownBound = 1e9f;
-
-void ClampShown(float& v) {
-    if (v > kShownBound) v = kShownBound;
-    if (v < -kShownBound) v = -kShownBound;
-}
-
-}  // namespace
-
 FinResult Analyzer::LoadStoredResult() {
     FinResult r = Fin(DataDir, settings.ResultName, tables, settings, Headers);
-    for (int k : {-1, 0}) {
-        for (int L = 0; L <= CountingTables::kMaxLen; ++L) {
-            for (int d = CountingTables::kMinDev; d <= CountingTables::kMaxDev; ++d)
-                ClampShown(tables.DevTable(k, L, d));
-            ClampShown(tables.DevMean(k, L));
-            ClampShown(tables.DevAbsMean(k, L));
-            for (int e = 1; e <= 3; ++e) ClampShown(tables.EventTable(k, L, e));
-        }
-        for (int e = 1; e <= 3; ++e) ClampShown(tables.EventRate(k, e));
-    }
+    ClampForShowing(tables);
     return r;
 }
 

@@ -243,6 +243,30 @@ bool Fout(const std::filesystem::path& dataDir, const std::string& fName,
     return true;
 }
 
+namespace {
+// A bound far beyond any library (counts) and any mean, and within what a cell's whole-number
+// rounding can hold.
+constexpr float kShownBound = 1e9f;
+
+void ClampShown(float& v) {
+    if (v > kShownBound) v = kShownBound;
+    if (v < -kShownBound) v = -kShownBound;
+}
+}  // namespace
+
+void ClampForShowing(CountingTables& t) {
+    for (int k : {-1, 0}) {
+        for (int L = 0; L <= CountingTables::kMaxLen; ++L) {
+            for (int d = CountingTables::kMinDev; d <= CountingTables::kMaxDev; ++d)
+                ClampShown(t.DevTable(k, L, d));
+            ClampShown(t.DevMean(k, L));
+            ClampShown(t.DevAbsMean(k, L));
+            for (int e = 1; e <= 3; ++e) ClampShown(t.EventTable(k, L, e));
+        }
+        for (int e = 1; e <= 3; ++e) ClampShown(t.EventRate(k, e));
+    }
+}
+
 FinResult Fin(const std::filesystem::path& dataDir, const std::string& fName,
               CountingTables& tables, const Settings& s, std::array<std::string, 3>& head) {
     tables.Erase();

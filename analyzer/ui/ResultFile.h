@@ -38,6 +38,10 @@ FinResult Fin(const std::filesystem::path& dataDir, const std::string& fName,
 FinResult FinText(std::string_view text, CountingTables& tables, const Settings& s,
                   std::array<std::string, 3>& head);
 
+// Numbers that no library can produce (a damaged or edited file) are brought within +-1e9, so
+// that whatever a file holds can be shown: cells round counts to whole numbers.
+void ClampForShowing(CountingTables& tables);
+
 // The number at the start of a field as the original reader took it: blanks are skipped
 // anywhere, then a sign, digits, a point, digits and an exponent as far as they go; 0 when no
 // number is there.
