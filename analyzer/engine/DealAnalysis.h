@@ -83,6 +83,8 @@ class DealAnalysis {
 
     // The scan's work on deal DealNo: read it, then both passes in their order.
     ReadStatus AnalyseBothPasses(LibraryFile& lib, DealPasses& out);
+    // The same on the deal already decoded into deal().
+    void AnalyseDecodedDeal(DealPasses& out);
 
     void GetSuitEventCorr();
     static std::int32_t CheckQxx(const Holding& s);

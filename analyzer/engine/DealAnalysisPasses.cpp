@@ -34,11 +34,18 @@ ReadStatus DealAnalysis::AnalyseBothPasses(LibraryFile& lib, DealPasses& out) {
     // Every field but the bands is written below.
     out.hcpBands = 0;
     NTCount = 0;
+    ReadStatus st = lib.ReadDeal(DealNo, deal_);
+    if (st == ReadStatus::Ok) AnalyseDecodedDeal(out);
+    return st;
+}
+
+void DealAnalysis::AnalyseDecodedDeal(DealPasses& out) {
+    out.hcpBands = 0;
+    NTCount = 0;
     // The reading step decides with the natural declarer, but its contracts are decided again
-    // at once with the best declarer, so only the deal itself is read and measured there.
+    // at once with the best declarer, so only the deal itself is measured there.
     ForbidArtificial = -1;
-    ReadStatus st = ReadAndMeasure(lib, out.PairHCP);
-    if (st != ReadStatus::Ok) return st;
+    Measure(out.PairHCP);
     ForbidArtificial = 0;
     if (out.PairHCP[0] >= 15 && out.PairHCP[0] <= 25) out.hcpBands |= 1;
     if (out.PairHCP[0] >= 17 && out.PairHCP[0] <= 23) out.hcpBands |= 2;
@@ -55,7 +62,6 @@ ReadStatus DealAnalysis::AnalyseBothPasses(LibraryFile& lib, DealPasses& out) {
     SetContractByScore();
     ProcNT(1);
     Snapshot(out.byScore);
-    return st;
 }
 
 }  // namespace lott

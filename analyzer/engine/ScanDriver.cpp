@@ -3,7 +3,7 @@
 namespace lott {
 
 ScanDriver::ScanDriver(CountingTables& tables, const ExpectedFreq& freq)
-    : tables_(tables), analysis_(deal_), counter_(tables, freq) {
+    : analysis_(deal_), counter_(tables, freq) {
     counter_.WriteTable = [this](int kind, int length, int dev, const EventCounts& ev) {
         if (TableState == 1 && WriteTable) WriteTable(kind, length, dev, ev);
     };

@@ -81,7 +81,6 @@ class ScanDriver {
     // Whether a suit-notrump deal of this shortness (1 none, 2 singleton, 3 void) is counted.
     static bool NTChoiceCounts(NTChoice choice, int shortness);
 
-    CountingTables& tables_;
     Deal deal_;
     DealAnalysis analysis_;
     TableCounter counter_;
