@@ -1,10 +1,13 @@
 # Two commands: `make run` and `make test`. Both install what is missing and build first.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_CI_SECONDS ?= 30
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: run test setup build build-asan test-pure test-asan bench clean
+.PHONY: run test setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan bench clean
 
 setup:
 	@bash scripts/setup
@@ -19,9 +22,25 @@ build-asan: setup
 	    -DTRICKSCAN_WITH_QT=OFF -DTRICKSCAN_BENCH=OFF -DTRICKSCAN_WERROR=$(WERROR) > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# The fuzz targets (clang, libFuzzer, both sanitizers), built apart from the rest.
+build-fuzz: setup
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++-14 -DTRICKSCAN_FUZZ=ON -DTRICKSCAN_WITH_QT=OFF \
+	    -DTRICKSCAN_WITH_DDS=OFF -DTRICKSCAN_BENCH=OFF -DTRICKSCAN_WERROR=$(WERROR) > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=60).
+fuzz: build-fuzz
+	@bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The short runs of every submission.
+fuzz-short: build-fuzz
+	@bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_CI_SECONDS)
+
 test: build build-asan
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -E '^slow_'
+	@$(MAKE) --no-print-directory fuzz-short
 
 run: build
 	@bash scripts/run-demo $(BUILD)/bin
@@ -30,4 +49,4 @@ bench: build
 	@bash scripts/run-benchmarks $(BUILD)/bin
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

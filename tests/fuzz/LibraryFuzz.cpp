@@ -1,0 +1,165 @@
+// A whole small library file: discovery, ReadDeal of every deal and beyond, both contract passes,
+// the viewer's decisions and export pages, and a scan that writes the cache and the list, which
+// must then load and replay to the same tables when every total lies within the cache's range.
+#include <fstream>
+#include <system_error>
+
+#include "DealExport.h"
+#include "FuzzCheck.h"
+#include "LibraryFile.h"
+#include "ScanDriver.h"
+#include "ViewerContracts.h"
+
+using namespace lott;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CountingSink : public Over20Sink {
+  public:
+    bool Open(std::string&) override { return true; }
+    bool Line(std::int32_t tt, std::int32_t, std::int32_t dealNo,
+              const std::array<std::int32_t, 2>& hcp, std::string&) override {
+        FUZZ_CHECK(tt >= 21 && dealNo > last);
+        FUZZ_CHECK(hcp[0] + hcp[1] == 40);
+        last = dealNo;
+        return true;
+    }
+    bool Close(bool keep, std::string&) override {
+        kept = keep;
+        return true;
+    }
+    std::int32_t last = 0;
+    bool kept = false;
+};
+
+void WriteBytes(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool InCacheRange(const PassResult& r) {
+    return r.TotalTricks >= 10 && r.TotalTricks <= 25 && r.TotalTrumps >= 10 && r.TotalTrumps <= 25;
+}
+
+bool SameTables(const CountingTables& a, const CountingTables& b) {
+    for (int k = -1; k <= 0; ++k) {
+        for (int l = 0; l <= 30; ++l) {
+            for (int d = -10; d <= 30; ++d)
+                if (a.DevTable(k, l, d) != b.DevTable(k, l, d)) return false;
+            if (a.DevMean(k, l) != b.DevMean(k, l) || a.DevAbsMean(k, l) != b.DevAbsMean(k, l))
+                return false;
+            for (int e = 1; e <= 3; ++e)
+                if (a.EventTable(k, l, e) != b.EventTable(k, l, e)) return false;
+        }
+        for (int e = 1; e <= 3; ++e)
+            if (a.EventRate(k, e) != b.EventRate(k, e)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::ByteReader in(data, size);
+    const std::uint8_t how = in.Take();
+    Settings settings;
+    fuzz::ChooseSettings(in, settings);
+    const int mode = how & 1;
+    const std::string_view bytes = in.Rest();
+
+    const fs::path dir = fuzz::ScratchFolder() / "library";
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+    fs::create_directories(dir / "DataFiles", ec);
+    const fs::path file = dir / (mode == 1 ? kBinLibName : kAscLibName);
+    WriteBytes(file, bytes);
+    // Sometimes the other form lies beside it: the binary one is chosen when it exists.
+    if (how & 2) WriteBytes(dir / (mode == 1 ? kAscLibName : kBinLibName), bytes.substr(0, 200));
+
+    const LibraryChoice c = DiscoverLibrary(dir);
+    FUZZ_CHECK(c.found);
+    FUZZ_CHECK(c.LibMode == ((how & 2) ? 1 : mode));
+    if (c.LibMode != mode) return 0;
+    const int recLen = RecLenOfMode(mode);
+    FUZZ_CHECK(c.DealCount == static_cast<std::int32_t>(bytes.size() / recLen));
+
+    LibraryFile lib;
+    FUZZ_CHECK(lib.Open(file, mode));
+    FUZZ_CHECK(lib.DealCount() == c.DealCount);
+    Deal d;
+    for (std::int32_t n : {0, -1, c.DealCount + 1, INT32_MAX}) {
+        FUZZ_CHECK(lib.ReadDeal(n, d) == ReadStatus::OutOfRange);
+        FUZZ_CHECK(d.Hand[0][0].empty() && d.HCP[0] == 0);
+    }
+    DealAnalysis analysis(d);
+    bool damaged = false, inRange = true;
+    for (std::int32_t n = 1; n <= c.DealCount; ++n) {
+        const ReadStatus st = lib.ReadDeal(n, d);
+        FUZZ_CHECK(st == ReadStatus::Ok || (mode == 0 && st == ReadStatus::Damaged));
+        if (st != ReadStatus::Ok) {
+            damaged = true;
+            continue;
+        }
+        fuzz::CheckDecodedDeal(d);
+        DealPasses p;
+        analysis.AnalyseDecodedDeal(p);
+        fuzz::CheckPasses(d, p);
+        inRange =
+            inRange && InCacheRange(p.first) && InCacheRange(p.byLength) && InCacheRange(p.byScore);
+        // What the viewer makes of the deal, in every choice of its switches.
+        for (int trumpBy = 0; trumpBy < 2; ++trumpBy) {
+            for (int noNT = 0; noNT < 2; ++noNT) {
+                const ViewerDecision v = ViewerContracts::Decide(d, trumpBy, noNT);
+                FUZZ_CHECK(v.NTCount >= 0 && v.NTCount <= 1);
+                DealExport::Page page;
+                page.dealNo = n;
+                page.Contract = v.Contract;
+                page.Hand = d.Hand;
+                FUZZ_CHECK(!DealExport::FoutHtml(page).empty());
+                FUZZ_CHECK(!DealExport::FoutText(page).empty());
+            }
+        }
+    }
+    lib.Close();
+
+    // The scan of the whole library, then the replay of its cache.
+    CountingTables scanned, replayed;
+    ExpectedFreq freq;
+    freq.LoadPtValues();
+    ScanDriver scan(scanned, freq);
+    scan.libraryPath = file;
+    scan.libMode = mode;
+    scan.options = settings.Snapshot();
+    scan.counter().options = scan.options;
+    scan.counter().SetUseFlags();
+    ScanCache cache(dir / "DataFiles");
+    CountingSink list;
+    const RunResult r = scan.RunWhileScanning(1, c.DealCount, &cache, &list);
+    if (damaged) {
+        FUZZ_CHECK(r.outcome == RunOutcome::Failed && !r.message.empty());
+        FUZZ_CHECK(!list.kept);
+        // The short cache the scan leaves is never taken for a whole one.
+        std::vector<std::uint8_t> none;
+        FUZZ_CHECK(cache.Load(file, c.DealCount, none) != ScanCache::State::Valid);
+        FUZZ_CHECK(!cache.Exists());
+        return 0;
+    }
+    FUZZ_CHECK(r.outcome == RunOutcome::Completed);
+    FUZZ_CHECK(list.kept);
+    std::vector<std::uint8_t> records;
+    const ScanCache::State state = cache.Load(file, c.DealCount, records);
+    if (c.DealCount == 0) {
+        FUZZ_CHECK(state != ScanCache::State::Valid);
+        return 0;
+    }
+    FUZZ_CHECK(state == ScanCache::State::Valid);
+    FUZZ_CHECK(records.size() == static_cast<std::size_t>(c.DealCount) * 6);
+    ScanDriver replay(replayed, freq);
+    replay.options = scan.options;
+    replay.counter().options = scan.options;
+    replay.counter().SetUseFlags();
+    FUZZ_CHECK(replay.RunWithoutScanning(1, c.DealCount, records).outcome == RunOutcome::Completed);
+    if (inRange) FUZZ_CHECK(SameTables(scanned, replayed));
+    return 0;
+}
