@@ -74,6 +74,13 @@ bool EncodeBinDeal(const DealRecord& rec, std::array<std::uint8_t, kBinRecLen>& 
 bool EncodeAscDeal(const DealRecord& rec, std::array<char, kAscRecLen>& out) {
     std::array<std::array<int, 13>, 4> owner{};
     if (!rec.OwnerTable(owner) || !DigitsOk(rec)) return false;
+    // A hand field holds 13 letters and three dots: a deal that gives a seat more or fewer
+    // cards (the binary form can say so) has no ASCII form.
+    for (int seat = 0; seat < 4; ++seat) {
+        int cards = 0;
+        for (int suit = 0; suit < 4; ++suit) cards += rec.hands[seat][suit].size();
+        if (cards != 13) return false;
+    }
     out.fill(' ');
     for (int seat = 0; seat < 4; ++seat) {
         std::size_t at = static_cast<std::size_t>(seat * 17);

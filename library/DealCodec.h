@@ -25,7 +25,7 @@ struct DealRecord {
 };
 
 // Both return false when the hands are not a deal of 52 distinct cards (the binary form can only
-// say who holds each card) or a digit exceeds 15.
+// say who holds each card) or a digit exceeds 15; the ASCII form also wants 13 cards a seat.
 bool EncodeBinDeal(const DealRecord& rec, std::array<std::uint8_t, kBinRecLen>& out);
 bool EncodeAscDeal(const DealRecord& rec, std::array<char, kAscRecLen>& out);
 

@@ -1,6 +1,7 @@
 // Decoding both record forms, the derived lengths and the trick table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "Deal.h"
@@ -195,6 +196,15 @@ TEST(Encoding, RefusesHandsThatAreNoDeal) {
     DealRecord r = MakeRecord(kHands, kDigits);
     r.nsTricks[0][0] = 16;
     EXPECT_FALSE(EncodeBinDeal(r, bin));
+
+    // All 52 cards with West: a binary record, but no ASCII one (its hand field holds 13).
+    std::array<std::uint8_t, kBinRecLen> zero{};
+    Deal west;
+    west.DecodeBinDeal(zero.data());
+    asc.fill('#');
+    EXPECT_TRUE(EncodeBinDeal(DealRecord::FromDeal(west), bin));
+    EXPECT_FALSE(EncodeAscDeal(DealRecord::FromDeal(west), asc));
+    EXPECT_EQ(std::count(asc.begin(), asc.end(), '#'), kAscRecLen);  // nothing written
 }
 
 }  // namespace
