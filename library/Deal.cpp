@@ -88,6 +88,7 @@ RecordStatus Deal::DecodeAscDeal(const char* rec) {
     bool seen[4][13] = {};
     for (int h = 0; h < 4; ++h) {
         const char* field = rec + h * 17;
+        std::uint32_t ranks[4] = {0, 0, 0, 0};
         int suit = 0;
         for (int i = 0; i < 16; ++i) {
             const char c = field[i];
@@ -101,13 +102,16 @@ RecordStatus Deal::DecodeAscDeal(const char* rec) {
                 break;
             }
             seen[suit][rank] = true;
-            Hand[h][suit].push(c);
+            ranks[suit] |= 1u << rank;
             HCP[h] += CardPoints[rank];
         }
         if (suit != 3) {
             Erase();
             return RecordStatus::Damaged;
         }
+        // Holdings are kept highest first, as the binary form gives them, whatever order another
+        // tool wrote the letters in: the contract logic reads a holding's first card as its top.
+        for (int s = 0; s < 4; ++s) Hand[h][s].SetRanks(ranks[s]);
     }
     for (int strain = -1; strain <= 3; ++strain) {
         const char* t = rec + 68 + 4 * (strain + 1);

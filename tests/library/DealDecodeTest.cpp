@@ -92,6 +92,24 @@ TEST(DecodeAscDeal, VoidsAndAllThirteenClubs) {
     EXPECT_EQ(d.HCP[West], 10.0f);
 }
 
+TEST(DecodeAscDeal, CardsWrittenInAnyOrderAreHeldHighestFirst) {
+    DealRecord r = MakeRecord(kHands, kDigits);
+    std::array<char, kAscRecLen> rec{};
+    ASSERT_TRUE(EncodeAscDeal(r, rec));
+    Deal sorted;
+    ASSERT_EQ(sorted.DecodeAscDeal(rec.data()), RecordStatus::Ok);
+    // West "AKQ.JT9.8765.432" written by another tool as "QAK.9JT.5678.234".
+    const std::string shuffled = "QAK.9JT.5678.234";
+    std::copy(shuffled.begin(), shuffled.end(), rec.begin());
+    Deal d;
+    ASSERT_EQ(d.DecodeAscDeal(rec.data()), RecordStatus::Ok);
+    EXPECT_EQ(d.Hand, sorted.Hand);
+    EXPECT_EQ(d.Hand[West][0].view(), "AKQ");
+    EXPECT_EQ(d.Hand[West][2].view(), "8765");
+    EXPECT_EQ(d.HCP, sorted.HCP);
+    EXPECT_EQ(d.Hand[West][0][0], 'A');  // the top card comes first, as the contract logic reads it
+}
+
 TEST(DecodeAscDeal, DamagedHandFieldsAreRefusedAndLeaveTheDealErased) {
     DealRecord r = MakeRecord(kHands, kDigits);
     std::array<char, kAscRecLen> good{};
