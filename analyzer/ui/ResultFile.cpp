@@ -1,7 +1,9 @@
 #include "ResultFile.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -69,29 +71,45 @@ void AppendBlock(std::string& out, const CountingTables& t, int kind, bool rowEv
     out += kCrLf;
 }
 
-// Lines ended by CR LF, LF or CR; the last line may have no end.
+// Lines ended by CR LF, LF or CR; the last line may have no end. Reads in blocks and looks for
+// line ends with memchr: a damaged file may be one long line.
 class LineReader {
   public:
     explicit LineReader(std::istream& in) : buf_(in.rdbuf()) {}
     bool Next(std::string& line) {
-        using Traits = std::char_traits<char>;
         line.clear();
-        if (!buf_) return false;
         bool any = false;
-        for (auto c = buf_->sbumpc(); !Traits::eq_int_type(c, Traits::eof()); c = buf_->sbumpc()) {
+        for (;;) {
+            if (pos_ == len_ && !Fill()) return any;
             any = true;
-            if (c == '\n') return true;
-            if (c == '\r') {
-                if (buf_->sgetc() == '\n') buf_->sbumpc();
-                return true;
-            }
-            if (line.size() < kMaxLine) line.push_back(Traits::to_char_type(c));
+            const char* start = block_.data() + pos_;
+            const std::size_t left = len_ - pos_;
+            const char* lf = static_cast<const char*>(std::memchr(start, '\n', left));
+            const char* cr = static_cast<const char*>(
+                std::memchr(start, '\r', lf ? static_cast<std::size_t>(lf - start) : left));
+            const char* stop = cr ? cr : lf ? lf : start + left;
+            const std::size_t n = static_cast<std::size_t>(stop - start);
+            if (line.size() < kMaxLine) line.append(start, std::min(n, kMaxLine - line.size()));
+            pos_ += n;
+            if (stop == start + left) continue;  // the line goes on in the next block
+            ++pos_;
+            if (*stop == '\r' && (pos_ < len_ || Fill()) && block_[pos_] == '\n') ++pos_;
+            return true;
         }
-        return any;
     }
 
   private:
+    bool Fill() {
+        pos_ = len_ = 0;
+        if (!buf_) return false;
+        const std::streamsize got =
+            buf_->sgetn(block_.data(), static_cast<std::streamsize>(block_.size()));
+        len_ = got > 0 ? static_cast<std::size_t>(got) : 0;
+        return len_ > 0;
+    }
     std::streambuf* buf_;
+    std::array<char, 8192> block_{};
+    std::size_t pos_ = 0, len_ = 0;
 };
 
 // The field of 7 characters at 1-based position pos; empty when the line ends before it.

@@ -224,6 +224,23 @@ TEST(Fin, DamagedAndEditedFiles) {
     EXPECT_EQ(back.DevTable(0, 30, 30), 0.0f);
 }
 
+TEST(Fin, LineEndsAnywhereInALongFile) {
+    // A CR LF split by the reader's 8192-byte blocks is still one line end, and a line far longer
+    // than any field reach is cut without losing the lines after it.
+    Settings s = Clicked({0});
+    std::array<std::string, 3> head;
+    CountingTables back;
+    for (std::size_t first : {8190u, 8191u, 8192u, 100000u}) {
+        const std::string text = std::string(first, 'h') + "\r\nsecond\rthird\n     10     42\r\n";
+        const FinResult r = FinText(text, back, s, head);
+        EXPECT_EQ(r.lines, 4) << first;
+        EXPECT_EQ(head[0].size(), std::min<std::size_t>(first, 65536)) << first;
+        EXPECT_EQ(head[1], "second");
+        EXPECT_EQ(head[2], "third");
+        EXPECT_EQ(back.DevTable(0, 10, 30), 42.0f) << first;
+    }
+}
+
 TEST(FieldValue, ReadsNumbersLikeTheOriginalReader) {
     EXPECT_EQ(FieldValue("   1234"), 1234.0f);
     EXPECT_EQ(FieldValue("  -0.50"), -0.5f);
