@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 namespace lott {
@@ -93,11 +94,13 @@ LibraryIdentity IdentifyLibrary(const std::filesystem::path& library) {
     if (fd < 0) return id;
     // Four independent lanes over 8-byte words keep this near memory speed.
     std::uint64_t lane[4] = {1, 2, 3, 4};
-    std::vector<std::uint8_t> buf(1 << 20);
+    // Not zeroed: only what read() fills is looked at.
+    constexpr std::size_t kBlock = 1 << 20;
+    const auto buf = std::make_unique_for_overwrite<std::uint8_t[]>(kBlock);
     std::int64_t total = 0;
     std::size_t have = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf.data() + have, buf.size() - have);
+        ssize_t n = ::read(fd, buf.get() + have, kBlock - have);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
@@ -109,11 +112,11 @@ LibraryIdentity IdentifyLibrary(const std::filesystem::path& library) {
         for (std::size_t i = 0; i < words; i += 4)
             for (int k = 0; k < 4; ++k) {
                 std::uint64_t v;
-                std::memcpy(&v, buf.data() + 8 * (i + static_cast<std::size_t>(k)), 8);
+                std::memcpy(&v, buf.get() + 8 * (i + static_cast<std::size_t>(k)), 8);
                 lane[k] = Mix(lane[k], v);
             }
         std::size_t used = words * 8;
-        std::memmove(buf.data(), buf.data() + used, have - used);
+        std::memmove(buf.get(), buf.get() + used, have - used);
         have -= used;
         if (n == 0) break;
     }
