@@ -107,18 +107,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::CheckPasses(d, p);
         inRange =
             inRange && InCacheRange(p.first) && InCacheRange(p.byLength) && InCacheRange(p.byScore);
-        // What the viewer makes of the deal, in every choice of its switches.
-        for (int trumpBy = 0; trumpBy < 2; ++trumpBy) {
-            for (int noNT = 0; noNT < 2; ++noNT) {
-                const ViewerDecision v = ViewerContracts::Decide(d, trumpBy, noNT);
-                FUZZ_CHECK(v.NTCount >= 0 && v.NTCount <= 1);
-                DealExport::Page page;
-                page.dealNo = n;
-                page.Contract = v.Contract;
-                page.Hand = d.Hand;
-                FUZZ_CHECK(!DealExport::FoutHtml(page).empty());
-                FUZZ_CHECK(!DealExport::FoutText(page).empty());
-            }
+        // What the viewer makes of the deal, its switches taken in turn from deal to deal;
+        // the export pages of the first deals.
+        const ViewerDecision v = ViewerContracts::Decide(d, n % 2, (n / 2) % 2);
+        FUZZ_CHECK(v.NTCount >= 0 && v.NTCount <= 1);
+        if (n <= 2) {
+            DealExport::Page page;
+            page.dealNo = n;
+            page.Contract = v.Contract;
+            page.Hand = d.Hand;
+            FUZZ_CHECK(!DealExport::FoutHtml(page).empty());
+            FUZZ_CHECK(!DealExport::FoutText(page).empty());
         }
     }
     lib.Close();
