@@ -44,7 +44,8 @@ class DealExport {
         std::string error;           // what failed, for the window's message
     };
     // Creates the folder when nothing of its name exists and writes the page with CR LF line
-    // ends, replacing an earlier export of the deal. Never throws.
+    // ends, replacing an earlier export of the deal (which stays whole when the write fails).
+    // Never throws.
     static Result Write(const std::filesystem::path& programFolder, Kind kind, const Page& page);
 };
 
