@@ -161,9 +161,12 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
     SourceNote n;
     if (!note || !ParseNote(noteText.str(), n)) return discard();
     // The checksum is taken again only when the file system says the library may have changed.
-    if (!(StampOf(library) == n.stamp && n.stamp.size == n.id.size) &&
-        !(IdentifyLibrary(library) == n.id))
-        return discard();
+    if (!(StampOf(library) == n.stamp && n.stamp.size == n.id.size)) {
+        const LibraryIdentity now = IdentifyLibrary(library);
+        // A library that cannot be read says nothing about the cache: keep it for later.
+        if (now.size < 0) return State::Unchecked;
+        if (!(now == n.id)) return discard();
+    }
 
     records.resize(size);
     std::ifstream in(CachePath(), std::ios::binary);
@@ -182,11 +185,9 @@ bool ScanCache::Delete() {
 }
 
 bool ScanCache::BeginWrite(std::string& error) {
-    std::error_code ec;
-    std::filesystem::remove(SourcePath(), ec);
-    fd_ = ::open(CachePath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fd_ = ::open(PartPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd_ < 0) {
-        error = "Cannot write the scan cache " + CachePath().string() + ": " + std::strerror(errno);
+        error = "Cannot write the scan cache " + PartPath().string() + ": " + std::strerror(errno);
         return false;
     }
     pending_.clear();
@@ -197,11 +198,11 @@ bool ScanCache::BeginWrite(std::string& error) {
 bool ScanCache::Flush(std::string& error) {
     if (fd_ < 0) return true;
     if (!WriteAll(fd_, pending_.data(), pending_.size())) {
-        error = "Cannot write the scan cache " + CachePath().string() + ": " + std::strerror(errno);
+        error = "Cannot write the scan cache " + PartPath().string() + ": " + std::strerror(errno);
         ::close(fd_);
         fd_ = -1;
         std::error_code ec;
-        std::filesystem::remove(CachePath(), ec);
+        std::filesystem::remove(PartPath(), ec);
         return false;
     }
     pending_.clear();
@@ -217,20 +218,36 @@ bool ScanCache::EndWrite(bool complete, const std::filesystem::path& library, st
     if (fd_ < 0) return true;
     bool ok = Flush(error);
     if (fd_ >= 0 && ::close(fd_) != 0 && ok) {
-        error = "Cannot write the scan cache " + CachePath().string();
+        error = "Cannot write the scan cache " + PartPath().string();
         ok = false;
     }
     fd_ = -1;
+    std::error_code ec;
+    if (ok) {
+        std::filesystem::rename(PartPath(), CachePath(), ec);
+        if (ec) {
+            error = "Cannot replace the scan cache " + CachePath().string() + ": " + ec.message();
+            ok = false;
+        }
+    }
     if (!ok) {
-        Delete();
+        std::filesystem::remove(PartPath(), ec);
         return false;
     }
-    if (!complete) return true;
-    std::ofstream note(SourcePath(), std::ios::binary | std::ios::trunc);
+    if (!complete) {
+        // A short cache has no library to name: the next load discards it.
+        std::filesystem::remove(SourcePath(), ec);
+        return true;
+    }
+    // The note too is written beside and renamed: a cache is never taken with half a note.
+    const std::filesystem::path notePart = SourcePath().string() + ".part";
+    std::ofstream note(notePart, std::ios::binary | std::ios::trunc);
     note << NoteText(SourceNote{IdentifyLibrary(library), StampOf(library)});
     note.close();
-    if (!note) {
+    if (note) std::filesystem::rename(notePart, SourcePath(), ec);
+    if (!note || ec) {
         error = "Cannot write " + SourcePath().string();
+        std::filesystem::remove(notePart, ec);
         Delete();
         return false;
     }

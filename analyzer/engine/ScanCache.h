@@ -35,9 +35,15 @@ class ScanCache {
 
     std::filesystem::path CachePath() const { return dir_ / kCacheFileName; }
     std::filesystem::path SourcePath() const { return dir_ / kCacheSourceName; }
+    // Where a scan writes the cache until it ends.
+    std::filesystem::path PartPath() const {
+        return dir_ / (std::string(kCacheFileName) + ".part");
+    }
     bool Exists() const;
 
-    enum class State { Missing, Valid, Discarded };
+    // Unchecked: the library cannot be read, so the cache cannot be compared with it and is
+    // left as it is (a scan would fail on the same library).
+    enum class State { Missing, Valid, Discarded, Unchecked };
     // Loads a complete cache of dealCount records made from library; any other cache is
     // deleted (with its source note) so that the next run scans again.
     State Load(const std::filesystem::path& library, std::int32_t dealCount,
@@ -45,7 +51,9 @@ class ScanCache {
     // Deletes the cache and its note ("Initialize the Software").
     bool Delete();
 
-    // Writing during a scan: records are appended in deal order.
+    // Writing during a scan: records are appended in deal order to the part file, which takes
+    // the cache's name when the scan ends (a stopped scan leaves its short cache, which the next
+    // load discards). A write that fails drops the part file and touches no other file.
     bool BeginWrite(std::string& error);
     bool Append(const ScanCacheRec& rec, std::string& error);
     // Flushes what was written; with complete, notes the library it was made from.

@@ -1,0 +1,124 @@
+// The scan cache under faults: written beside its name until the scan ends, never lost to a
+// library that cannot be read, and a full disk or a folder in its place fails the run with a
+// message while every other file stays as it was.
+#include <gtest/gtest.h>
+
+#include "ProgramFolder.h"
+
+namespace lott {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FilesIn;
+using test::PartFiles;
+using test::ProgramFolder;
+
+TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(300);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ScanCache cache(p.a->DataDir);
+    bool looked = false;
+    p.a->progress = [&](std::int32_t n) {
+        if (n != 100) return;
+        looked = true;
+        EXPECT_FALSE(fs::exists(cache.CachePath()));
+        EXPECT_TRUE(fs::exists(cache.PartPath()));
+    };
+    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_TRUE(looked);
+    EXPECT_EQ(fs::file_size(cache.CachePath()), 300u * 6);
+    EXPECT_TRUE(fs::exists(cache.SourcePath()));
+    EXPECT_TRUE(PartFiles(p.path).empty());
+    std::vector<std::uint8_t> records;
+    EXPECT_EQ(cache.Load(p.path / "Library.bin", 300, records), ScanCache::State::Valid);
+}
+
+TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(200);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    const auto before = FilesIn(p.path);
+
+    // The library is away for a moment (a folder of its name stands in its place).
+    fs::rename(p.path / "Library.bin", dir / "away.bin");
+    fs::create_directory(p.path / "Library.bin");
+    EXPECT_EQ(p.Run({12}), "Stopped");
+    EXPECT_EQ(p.a->message, "Cannot open the library Library.bin.");
+    fs::remove(p.path / "Library.bin");
+    fs::rename(dir / "away.bin", p.path / "Library.bin");
+    EXPECT_EQ(FilesIn(p.path), before);  // the cache and its note among them
+
+    // Back in place: the cache is replayed (40 deals between progress points).
+    int points = 0;
+    p.a->progress = [&](std::int32_t) { ++points; };
+    EXPECT_EQ(p.Run(), "Finished");
+    EXPECT_EQ(points, 5);
+}
+
+TEST(CacheFaults, AFullDiskFailsTheScanAndKeepsTheListsAndResults) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(400);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    p.a->Submenu_Click(1);
+    ASSERT_EQ(p.Run(), "Finished");  // Over20.txt and Over20.bak, a result, a cache
+    p.a->Submenu_Click(1);
+    const auto before = FilesIn(p.path);
+    ASSERT_TRUE(before.count("Over20.bak") && before.count("Over20.txt"));
+
+    // The cache's writes fail (its part file leads to a full device).
+    const ScanCache cache(p.a->DataDir);
+    fs::create_symlink("/dev/full", cache.PartPath());
+    const int beeps = p.beeps;
+    EXPECT_EQ(p.Run(), "Stopped");
+    EXPECT_EQ(p.beeps, beeps + 1);
+    EXPECT_NE(p.a->message.find("Cannot write the scan cache"), std::string::npos);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(cache.PartPath())));
+    EXPECT_EQ(FilesIn(p.path), before);
+    EXPECT_TRUE(PartFiles(p.path).empty());
+}
+
+TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(100);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    const ScanCache cache(p.a->DataDir);
+    fs::create_directory(cache.CachePath());
+    test::WriteFile(cache.CachePath() / "mine.txt", "the user's");
+    EXPECT_EQ(p.Run({1}), "Stopped");
+    EXPECT_NE(p.a->message.find("Trickscan_36.bin"), std::string::npos);
+    EXPECT_EQ(test::ReadFile(cache.CachePath() / "mine.txt"), "the user's");
+    EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));  // not reported as a finished run
+    EXPECT_TRUE(PartFiles(p.path).empty());
+}
+
+TEST(CacheFaults, ANoteThatIsMissingOrNotANoteMakesTheNextRunScanAgain) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(100);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    const ScanCache cache(p.a->DataDir);
+    for (const std::string& note : {std::string(), std::string("size 2600\r\nchecksum zz"),
+                                    std::string("\xff\x00garbage", 9)}) {
+        ASSERT_EQ(p.Run({1}), "Finished");
+        if (note.empty())
+            fs::remove(cache.SourcePath());
+        else
+            test::WriteFile(cache.SourcePath(), note);
+        int points = 0;
+        p.a->progress = [&](std::int32_t) { ++points; };
+        EXPECT_EQ(p.Run(), "Finished");
+        EXPECT_EQ(points, 5) << "scanned again, 20 deals between progress points";
+        p.a->progress = nullptr;
+    }
+}
+
+}  // namespace
+}  // namespace lott

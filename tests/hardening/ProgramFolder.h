@@ -1,0 +1,39 @@
+// A program folder for whole runs: a library of random deals, the analyzer started on it, and
+// a record of every file in it, to show that a fault damaged or lost none of them.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Analyzer.h"
+#include "TestLibrary.h"
+
+namespace lott::test {
+
+// Every regular file below folder (relative name -> bytes), but the filler of a full disk.
+std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder);
+// Names of files below folder that end in ".part".
+std::vector<std::string> PartFiles(const std::filesystem::path& folder);
+
+struct ProgramFolder {
+    // folder: the program folder (made when missing).
+    explicit ProgramFolder(std::filesystem::path folder) : path(std::move(folder)) {}
+    std::filesystem::path path;
+    std::unique_ptr<Analyzer> a;
+    int beeps = 0;
+
+    void WriteLibrary(int deals, unsigned seed = 11);
+    // A fresh Analyzer on the folder, as a new start of the program.
+    Analyzer::StartState Restart(int language = 0);
+    // Clicks the options, then Start; returns the caption the run ended with ("Finished", or
+    // "Stopped" when it failed) and clicks once more to be idle again. a->message stays.
+    std::string Run(const std::vector<int>& clicks = {});
+    std::filesystem::path Result(const std::string& name) const {
+        return path / "DataFiles" / (name + ".dat");
+    }
+};
+
+}  // namespace lott::test
