@@ -79,6 +79,11 @@ bool fBackUp(const fs::path& folder, const std::string& name, std::string& error
     const fs::path file = folder / name;
     if (name == "Over20.txt") {
         const fs::path backup = folder / (name.substr(0, name.size() - 3) + "bak");
+        // Only a list becomes the backup: a folder of that name is the user's, left alone.
+        if (fs::is_directory(file, ec)) {
+            Note(error, file.string() + " is a folder");
+            return false;
+        }
         if (Exists(backup)) {
             if (fs::is_directory(backup, ec) || !fs::remove(backup, ec)) {
                 Note(error, "cannot delete " + backup.string());

@@ -51,6 +51,17 @@ TEST(fBackUp, FailureIsReportedAndTheListStays) {
     error.clear();
     EXPECT_FALSE(fBackUp(dir.path(), "DoubleNT.txt", error));
     EXPECT_FALSE(error.empty());
+
+    // A folder named like the list is not taken for the list: it stays, and so does the backup.
+    fs::remove_all(dir / "Over20.bak");
+    test::WriteFile(dir / "Over20.bak", "list 0");
+    fs::remove(dir / "Over20.txt");
+    fs::create_directories(dir / "Over20.txt" / "mine");
+    error.clear();
+    EXPECT_FALSE(fBackUp(dir.path(), "Over20.txt", error));
+    EXPECT_NE(error.find("is a folder"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir / "Over20.txt" / "mine"));
+    EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "list 0");
 }
 
 TEST(MoveTxtFiles, MovesOldResultFilesIntoDataFilesWithoutReplacing) {
