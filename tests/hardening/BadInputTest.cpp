@@ -1,0 +1,229 @@
+// Bad input met by whole runs: libraries that are empty, odd-sized, cut while a scan reads them,
+// or hold records with impossible tricks or hands; result files cut short or edited; text that
+// is no number in every text box. Nothing crashes, nothing wrong is shown as a result, and what
+// is refused is said.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <sstream>
+
+#include "BatchRun.h"
+#include "GraphLayout.h"
+#include "ProgramFolder.h"
+#include "TableCells.h"
+#include "ViewerSession.h"
+
+namespace lott {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FilesIn;
+using test::ProgramFolder;
+
+std::string Bytes(const std::vector<DealRecord>& deals) {
+    std::string b;
+    for (const auto& d : deals) {
+        std::array<std::uint8_t, kBinRecLen> rec{};
+        EXPECT_TRUE(EncodeBinDeal(d, rec));
+        b.append(reinterpret_cast<const char*>(rec.data()), rec.size());
+    }
+    return b;
+}
+
+TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    fs::create_directories(p.path);
+    std::mt19937 rng(8);
+    std::vector<DealRecord> deals;
+    for (int i = 0; i < 60; ++i) deals.push_back(test::RandomRecord(rng));
+    const std::string whole = Bytes(deals);
+
+    // No whole record: no library, in both programs.
+    for (std::size_t size : {0, 1, 25}) {
+        test::WriteFile(p.path / "Library.bin", whole.substr(0, size));
+        EXPECT_EQ(p.Restart(), Analyzer::StartState::LibraryMissing) << size;
+        ViewerSession v(p.path);
+        EXPECT_FALSE(v.Usable("Library.bin", 1));
+        EXPECT_FALSE(v.OpenLibrary(1, "Library.bin"));
+    }
+    // A partial record after 50 whole ones is never read; the run covers the 50.
+    test::WriteFile(p.path / "Library.bin", whole.substr(0, 26 * 50 + 13));
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    EXPECT_EQ(p.a->tBox, "50");
+    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_EQ(p.a->lblNo, "50");
+    std::vector<std::uint8_t> records;
+    EXPECT_EQ(ScanCache(p.a->DataDir).Load(p.path / "Library.bin", 50, records),
+              ScanCache::State::Valid);
+
+    // The library grows by ten deals: the cache is of another library and is not replayed.
+    test::WriteFile(p.path / "Library.bin", whole);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    int points = 0;
+    p.a->progress = [&](std::int32_t) { ++points; };
+    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_EQ(points, 3);  // scanned: 20 deals between progress points
+}
+
+TEST(BadLibraries, ALibraryCutWhileAScanReadsItFailsTheRunWithAMessage) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(5000);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    const auto before = FilesIn(p.path);
+    p.a->Submenu_Click(1);
+    p.a->progress = [&](std::int32_t n) {
+        if (n == 20) fs::resize_file(p.path / "Library.bin", 26 * 3000);
+    };
+    EXPECT_EQ(p.Run(), "Stopped");
+    // Records are read 4096 at a time: the first read past the cut fails.
+    EXPECT_EQ(p.a->message, "Deal 4097 of Library.bin cannot be read.");
+    // The results and lists are as they were; the short cache the scan leaves is not replayed.
+    std::vector<std::uint8_t> records;
+    EXPECT_NE(ScanCache(p.a->DataDir).Load(p.path / "Library.bin", 5000, records),
+              ScanCache::State::Valid);
+    auto after = FilesIn(p.path);
+    auto expected = before;
+    for (auto* files : {&after, &expected})
+        for (const char* name :
+             {"Library.bin", "DataFiles/Trickscan_36.bin", "DataFiles/Trickscan_36.src"})
+            files->erase(name);
+    EXPECT_EQ(after, expected);
+}
+
+TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTables) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    fs::create_directories(p.path);
+    std::mt19937 rng(9);
+    std::string bin;
+    for (int i = 0; i < 120; ++i) {
+        std::array<std::uint8_t, kBinRecLen> rec{};
+        EncodeBinDeal(test::RandomRecord(rng), rec);
+        // Digits 14 and 15 (more than 13 tricks, fewer than none for West and East).
+        if (i % 3 == 0)
+            for (int b = 16; b < 26; ++b) rec[static_cast<std::size_t>(b)] = 0xEF;
+        // Every card with one seat.
+        if (i % 10 == 1)
+            for (int b = 0; b < 16; ++b) rec[static_cast<std::size_t>(b)] = i % 20 == 1 ? 0 : 0xFF;
+        bin.append(reinterpret_cast<const char*>(rec.data()), rec.size());
+    }
+    test::WriteFile(p.path / "Library.bin", bin);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    for (const auto& clicks :
+         {std::vector<int>{0}, std::vector<int>{1, 2, 14, 17, 20}, std::vector<int>{1, 3, 13}}) {
+        CountingTables seen;
+        p.a->LoadTab = [&] {};
+        EXPECT_EQ(p.Run(clicks), "Finished") << p.a->message;
+        ASSERT_TRUE(p.a->LoadStoredResult().complete);
+        for (int k : {-1, 0})
+            for (int l = 0; l <= 30; ++l)
+                for (int d = -10; d <= 30; ++d)
+                    EXPECT_TRUE(std::isfinite(p.a->tables.DevTable(k, l, d)));
+        EXPECT_LE(p.a->tables.DevTable(0, 30, 30) + p.a->tables.DevTable(-1, 30, 30), 120 * 5.0f);
+    }
+    // The viewer shows such deals; the one-sided deal has no ASCII form to be written in.
+    ViewerSession v(p.path);
+    ASSERT_TRUE(v.OpenLibrary(1, "Library.bin"));
+    for (std::int32_t n : {1, 2, 4, 12}) {
+        EXPECT_EQ(v.Show(n), ReadStatus::Ok);
+        EXPECT_FALSE(DealExport::FoutText(v.ExportPage()).empty());
+    }
+    std::array<char, kAscRecLen> asc{};
+    EXPECT_FALSE(EncodeAscDeal(DealRecord::FromDeal(v.deal()), asc));
+}
+
+TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(300);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1, 14}), "Finished");
+    const fs::path file = p.Result(p.a->settings.ResultName);
+    const std::string good = test::ReadFile(file);
+
+    std::string edited = good;
+    const std::size_t row = edited.find("\r\n     17") + 2;
+    edited.replace(row + 7, 7, "   9e38");    // deals: beyond any library
+    edited.replace(row + 14, 7, " -9e37 ");   // a negative count
+    edited.replace(row + 105, 7, "1.5e+30");  // an average
+    const std::vector<std::string> variants = {
+        good.substr(0, good.size() / 2),             // cut in the middle of a line
+        good.substr(0, good.find("\r\n") + 2),       // the first header line alone
+        edited,                                      // numbers no library gives
+        std::string(3, '\n') + std::string(40, 'x')  // no number at all
+    };
+    for (const std::string& v : variants) {
+        test::WriteFile(file, v);
+        const FinResult r = p.a->LoadStoredResult();
+        EXPECT_TRUE(r.found);
+        const auto& t = p.a->tables;
+        for (int k : {-1, 0}) {
+            for (int l = 0; l <= 30; ++l) {
+                for (int d = -10; d <= 30; ++d) EXPECT_LE(std::fabs(t.DevTable(k, l, d)), 1e9f);
+                EXPECT_LE(std::fabs(t.DevMean(k, l)), 1e9f);
+            }
+        }
+        TableCells cells;
+        cells.InitLabels();
+        for (const CellUpdate& u : cells.WriteWholeTable(t, p.a->settings, 0, false))
+            EXPECT_LE(u.text.size(), 14u) << u.text;
+        for (int k : {-1, 0})
+            for (const GraphLayout::Bar& b : GraphLayout::Bars(t, k, 14, 23))
+                EXPECT_TRUE(b.share >= 0 && b.share <= 1);
+    }
+    EXPECT_FALSE(p.a->LoadStoredResult().complete);  // the last variant lacks its rows
+}
+
+TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(60);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    p.a->settings.Click(1);
+    ViewerSession v(p.path);
+    ASSERT_TRUE(v.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(v.TypeDealNo("7"));
+    const std::vector<std::string> junk = {"",         "   ",   "abc",
+                                           "12abc",    "1e3",   "0x1F",
+                                           "3.5",      "1,000", "\xef\xbc\x91\xef\xbc\x92",
+                                           "\xff\xfe", "12 34", "99999999999999999999",
+                                           "--1",      "4\n5"};
+    for (const std::string& text : junk) {
+        // "Deals to be Scanned": a beep and a message; no run, no file.
+        p.a->tBox = text;
+        const int beeps = p.beeps;
+        p.a->cmdStart_Click();
+        EXPECT_EQ(p.a->StartCaption, "Start") << text;
+        EXPECT_EQ(p.beeps, beeps + 1) << text;
+        EXPECT_NE(p.a->message.find("whole number"), std::string::npos) << text;
+        // The debug box: nothing is traced.
+        p.a->DebugDeal(text);
+        EXPECT_EQ(p.a->lblNo, "count") << text;
+        // The viewer's deal number and library name: refused, the deal and library stay.
+        EXPECT_FALSE(v.TypeDealNo(text)) << text;
+        EXPECT_EQ(v.DealNo, 7);
+        EXPECT_FALSE(ViewerSession::ModeOfName(text).has_value()) << text;
+        EXPECT_FALSE(v.OpenLibrary(1, text + ".bin")) << text;
+        EXPECT_TRUE(v.HasLibrary());
+    }
+    EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
+    // Numbers out of range: 0 and below scan nothing, more than the library scans it all.
+    for (const char* text : {"0", "-5"}) {
+        p.a->tBox = text;
+        p.a->cmdStart_Click();
+        EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo"))) << text;
+        p.a->StartCaption = p.a->IdleCaption();
+    }
+    EXPECT_FALSE(v.TypeDealNo("0"));
+    EXPECT_FALSE(v.TypeDealNo("61"));
+    p.a->tBox = " +99999 ";
+    EXPECT_EQ(p.Run(), "Finished");
+    EXPECT_EQ(p.a->lblNo, "60");
+}
+
+}  // namespace
+}  // namespace lott

@@ -1,0 +1,193 @@
+// Whole runs on a full disk (a small tmpfs that the test fills) and in a read-only program folder
+// (a read-only bind mount: permissions do not stop root), and with files where folders should
+// be: the window's message or the batch tool's one line says what happened, and every file that
+// was there before is still there, unchanged. The mounts need privileges; without them the
+// tests skip and say why.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "BatchRun.h"
+#include "FaultMount.h"
+#include "ProgramFolder.h"
+
+namespace lott {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FaultMount;
+using test::FilesIn;
+using test::PartFiles;
+using test::ProgramFolder;
+
+int Batch(const fs::path& folder, const std::vector<int>& clicks, std::string& err) {
+    BatchCommand cmd;
+    cmd.folder = folder.string();
+    cmd.preset = 1;
+    cmd.clicks = clicks;
+    std::ostringstream out, e;
+    const int code = RunBatch(cmd, "/", out, e);
+    err = e.str();
+    return code;
+}
+
+// One line, ended by a line end, that starts with the tool's name.
+bool OneLine(const std::string& err) {
+    return err.rfind("trickscan-batch: ", 0) == 0 && err.find('\n') == err.size() - 1;
+}
+
+TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
+    test::TempFolder dir;
+    fs::create_directory(dir / "prog");
+    std::string why;
+    auto disk = FaultMount::SmallDisk(dir / "prog", 512 * 1024, why);
+    if (!disk) GTEST_SKIP() << why;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(3000);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    p.a->Submenu_Click(1);
+    ASSERT_EQ(p.Run({12}), "Finished");  // a second result, the lists in .txt and .bak
+    p.a->Submenu_Click(1);               // the next run must scan
+    const auto before = FilesIn(p.path);
+    ASSERT_EQ(before.size(), 5u);  // library, two results, two lists
+
+    ASSERT_GT(test::FillUp(p.path), 0u);
+    for (int clicks : {0, 1}) {
+        const int beeps = p.beeps;
+        EXPECT_EQ(p.Run(clicks ? std::vector<int>{11} : std::vector<int>{}), "Stopped");
+        EXPECT_EQ(p.beeps, beeps + 1);
+        EXPECT_FALSE(p.a->message.empty());
+        EXPECT_EQ(FilesIn(p.path), before);
+        EXPECT_TRUE(PartFiles(p.path).empty());
+    }
+    // The batch tool says it in one line and exits with 1.
+    std::string err;
+    EXPECT_EQ(Batch(p.path, {}, err), 1);
+    EXPECT_TRUE(OneLine(err)) << err;
+    EXPECT_EQ(FilesIn(p.path), before);
+}
+
+TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
+    test::TempFolder dir;
+    fs::create_directory(dir / "prog");
+    std::string why;
+    auto disk = FaultMount::SmallDisk(dir / "prog", 256 * 1024, why);
+    if (!disk) GTEST_SKIP() << why;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(1000);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    ASSERT_EQ(p.Run({12}), "Finished");
+    const auto before = FilesIn(p.path);
+    ASSERT_TRUE(before.count("DataFiles/(none)40ScoCo.dat"));
+
+    ASSERT_GT(test::FillUp(p.path), 0u);
+    // Replays of the cache: the same settings as a stored result, and new ones.
+    for (int click : {11, 13}) {
+        EXPECT_EQ(p.Run({click}), "Stopped");
+        EXPECT_NE(p.a->message.find(".dat"), std::string::npos) << p.a->message;
+        EXPECT_EQ(FilesIn(p.path), before);
+        EXPECT_TRUE(PartFiles(p.path).empty());
+    }
+}
+
+TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(500);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    ASSERT_EQ(p.Run({13}), "Finished");
+    std::string why;
+    auto ro = FaultMount::ReadOnly(p.path, why);
+    if (!ro) GTEST_SKIP() << why;
+    const auto before = FilesIn(p.path);
+
+    // A new start: the program begins; a replay cannot store its result.
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    EXPECT_EQ(p.Run({1, 12}), "Stopped");
+    EXPECT_NE(p.a->message.find("(none)40ScoV1.dat"), std::string::npos) << p.a->message;
+    // "Initialize the Software" cannot delete the cache: said, and the cache stays.
+    p.a->message.clear();
+    p.a->Submenu_Click(1);
+    EXPECT_EQ(p.a->message, "  The scan cache could not be deleted.");
+    EXPECT_EQ(FilesIn(p.path), before);
+    std::string err;
+    EXPECT_EQ(Batch(p.path, {12}, err), 1);
+    EXPECT_TRUE(OneLine(err)) << err;
+    EXPECT_EQ(FilesIn(p.path), before);
+}
+
+TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(200);
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_EQ(p.Run({1}), "Finished");
+    p.a->Submenu_Click(1);  // no cache: the next run scans
+    ProgramFolder fresh(dir / "fresh");
+    fresh.WriteLibrary(20);
+    std::string why;
+    auto ro = FaultMount::ReadOnly(p.path, why);
+    if (!ro) GTEST_SKIP() << why;
+    auto roFresh = FaultMount::ReadOnly(fresh.path, why);
+    if (!roFresh) GTEST_SKIP() << why;
+    const auto before = FilesIn(p.path);
+
+    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    EXPECT_EQ(p.Run({1}), "Stopped");
+    EXPECT_NE(p.a->message.find("Over20.txt"), std::string::npos) << p.a->message;
+    EXPECT_EQ(FilesIn(p.path), before);
+
+    EXPECT_EQ(fresh.Restart(), Analyzer::StartState::FolderProblem);
+    EXPECT_NE(fresh.a->problem.find("DataFiles"), std::string::npos);
+    std::string err;
+    EXPECT_EQ(Batch(fresh.path, {}, err), 1);
+    EXPECT_TRUE(OneLine(err)) << err;
+    EXPECT_NE(err.find("DataFiles"), std::string::npos);
+}
+
+TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
+    test::TempFolder dir;
+    // "DataFiles" is a file: the program says so at start; the file stays.
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(50);
+    test::WriteFile(p.path / "DataFiles", "a file of the user's");
+    EXPECT_EQ(p.Restart(), Analyzer::StartState::FolderProblem);
+    EXPECT_NE(p.a->problem.find("\"DataFiles\""), std::string::npos);
+    std::string err;
+    EXPECT_EQ(Batch(p.path, {}, err), 1);
+    EXPECT_TRUE(OneLine(err)) << err;
+    EXPECT_EQ(test::ReadFile(p.path / "DataFiles"), "a file of the user's");
+
+    // "Library.bin" is a folder: no library (the ASCII one is taken when it exists).
+    ProgramFolder q(dir / "other");
+    fs::create_directories(q.path / "Library.bin");
+    EXPECT_EQ(q.Restart(), Analyzer::StartState::LibraryMissing);
+    std::mt19937 rng(3);
+    test::WriteAsc(q.path / "Library.asc", {test::RandomRecord(rng), test::RandomRecord(rng)});
+    EXPECT_EQ(q.Restart(), Analyzer::StartState::Running);
+    EXPECT_EQ(q.a->library.LibFileName, "Library.asc");
+    EXPECT_EQ(q.a->library.DealCount, 2);
+
+    // A folder named like a result file: the run says it cannot store its result.
+    fs::create_directories(q.Result("(none)40ScoCo") / "inside");
+    EXPECT_EQ(q.Run({1}), "Stopped");
+    EXPECT_NE(q.a->message.find("(none)40ScoCo.dat"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(q.Result("(none)40ScoCo") / "inside"));
+    // A folder named like the list: the scan cannot place its list.
+    fs::remove_all(q.Result("(none)40ScoCo"));
+    q.a->Submenu_Click(1);
+    fs::remove(q.path / "Over20.txt");
+    fs::create_directories(q.path / "Over20.txt" / "inside");
+    EXPECT_EQ(q.Run({1}), "Stopped");
+    EXPECT_NE(q.a->message.find("Over20.txt is a folder"), std::string::npos) << q.a->message;
+    EXPECT_TRUE(fs::is_directory(q.path / "Over20.txt" / "inside"));
+    // The new list is kept beside it, and the message says where.
+    EXPECT_EQ(PartFiles(q.path), std::vector<std::string>{"Over20.txt.part"});
+    EXPECT_NE(q.a->message.find("Over20.txt.part"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lott
