@@ -43,7 +43,7 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
     QString error;
     const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
                         ? SvgWriter::Save(*g.p, path, error)
-                        : g.p->grab().save(path, "PNG");
+                        : g.p->SavePng(path, &error);
     if (!ok) {
         err << "trickscan: cannot write " << path.toStdString()
             << (error.isEmpty() ? std::string() : ": " + error.toStdString()) << "\n";

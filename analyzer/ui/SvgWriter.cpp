@@ -122,7 +122,9 @@ QString SvgWriter::Svg(const PictureBox& pic) {
 
 bool SvgWriter::Save(const PictureBox& pic, const QString& file, QString& error) {
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered write that fails when commit flushes it is not seen by QSaveFile
+    // (Qt 6.4), which would then put an empty file in place of the earlier picture.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = out.errorString();
         return false;
     }

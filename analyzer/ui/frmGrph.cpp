@@ -123,8 +123,7 @@ bool frmGrph::Save(const std::string& extension) {
     if (ec) {
         error = Q(ec.message());
     } else if (extension == ".png") {
-        ok = p->grab().save(Q(file.string()), "PNG");
-        if (!ok) error = QStringLiteral("the picture could not be written");
+        ok = p->SavePng(Q(file.string()), &error);
     } else {
         ok = SvgWriter::Save(*p, Q(file.string()), error);
     }

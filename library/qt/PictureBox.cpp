@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -288,8 +289,23 @@ QStringList PictureBox::Texts() const {
     return t;
 }
 
-bool PictureBox::SavePng(const QString& file) {
-    return grab().save(file, "PNG");
+bool PictureBox::SavePng(const QString& file, QString* error) {
+    QSaveFile out(file);
+    QString why;
+    // Unbuffered: a buffered write that fails when commit flushes it is not seen by QSaveFile
+    // (Qt 6.4), which would then put an empty file in place of the earlier picture.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        why = out.errorString();
+    } else if (!grab().save(&out, "PNG")) {
+        why = out.error() != QFileDevice::NoError
+                  ? out.errorString()
+                  : QStringLiteral("the picture could not be written");
+        out.cancelWriting();
+    } else if (!out.commit()) {
+        why = out.errorString();
+    }
+    if (error) *error = why;
+    return why.isEmpty();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

@@ -105,7 +105,9 @@ class PictureBox : public QWidget {
     QStringList Lines() const;
     // All printed text pieces in order.
     QStringList Texts() const;
-    bool SavePng(const QString& file);
+    // The picture as a PNG file, written beside file and renamed over it, so that a failed
+    // write leaves an earlier picture whole; false (with the reason in error) when it fails.
+    bool SavePng(const QString& file, QString* error = nullptr);
 
     // User coordinates to pixels of this surface.
     double ToPixelX(double x) const { return (x - left_) * pxPerUnitX(); }

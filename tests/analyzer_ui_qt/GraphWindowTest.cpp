@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "AnalyzerProgram.h"
+#include "FaultMount.h"
 #include "GraphExport.h"
 #include "GraphPainter.h"
 #include "Headers.h"
@@ -277,6 +278,43 @@ class GraphWindowTest : public QObject {
         QVERIFY(g->lblStatus->text().startsWith(QStringLiteral("  Could not save GraphFiles/")));
         QVERIFY(!g->cmdSaveSvg_Click());
         QVERIFY(g->lblStatus->text().contains(QStringLiteral("40OstLen.svg")));
+    }
+
+    void aFullDiskLeavesTheEarlierPicturesWhole() {
+        AnalyzerProgram prog;
+        prog.WriteBin(20);
+        auto f = prog.Start();
+        Click(f->ui().o[0]);
+        Store(prog, f->analyzer().settings, SmallTables(0));
+        Click(f->ui().o[0]);
+        Click(f->ui().cmdGrph[0]);
+        lott::frmGrph* g = GraphOf("40OstLen");
+        const std::filesystem::path folder = prog.path() / "GraphFiles";
+        std::filesystem::create_directories(folder);
+        std::string why;
+        auto disk = lott::test::FaultMount::SmallDisk(folder, 256 * 1024, why);
+        if (!disk) QSKIP(why.c_str());
+        QVERIFY(g->cmdSavePng_Click());
+        QVERIFY(g->cmdSaveSvg_Click());
+        const std::string png = lott::test::ReadFile(folder / "40OstLen.png");
+        const std::string svg = lott::test::ReadFile(folder / "40OstLen.svg");
+        QVERIFY(lott::test::FillUp(folder) > 0);
+        QVERIFY(!g->cmdSavePng_Click());
+        QVERIFY(g->lblStatus->text().startsWith(
+            QStringLiteral("  Could not save GraphFiles/40OstLen.png")));
+        const bool svgSaved = g->cmdSaveSvg_Click();
+        QVERIFY(!svgSaved);
+        QVERIFY(g->lblStatus->text().startsWith(
+            QStringLiteral("  Could not save GraphFiles/40OstLen.svg")));
+        QCOMPARE(lott::test::ReadFile(folder / "40OstLen.png"), png);
+        QCOMPARE(lott::test::ReadFile(folder / "40OstLen.svg"), svg);
+        // Nothing is left beside them but the filler.
+        int files = 0;
+        for (const auto& e : std::filesystem::directory_iterator(folder)) {
+            (void)e;
+            ++files;
+        }
+        QCOMPARE(files, 3);
     }
 
     void drawsTheStoredStandardResultWithoutAWindow() {
