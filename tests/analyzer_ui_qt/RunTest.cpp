@@ -268,6 +268,22 @@ class RunTest : public QObject {
         QCOMPARE(f->TableWindow()->cells().Cell(0, 25, -6), std::string("80"));
         QVERIFY(c.lblStatus->text().isEmpty());
     }
+
+    void aRunThatCannotStoreItsResultSaysSoOnTheWindow() {
+        AnalyzerProgram prog;
+        prog.WriteBin(60);
+        auto f = prog.Start();
+        const MainControls& c = f->ui();
+        Click(c.o[0]);
+        // A folder of the user's where the result file would go.
+        std::filesystem::create_directories(prog.Result("40OstLen") / "mine");
+        Click(c.cmdStart);
+        QCOMPARE(c.cmdStart->text(), QStringLiteral("Stopped"));
+        QVERIFY2(c.lblStatus->text().contains(QStringLiteral("40OstLen.dat")),
+                 qPrintable(c.lblStatus->text()));
+        QVERIFY(std::filesystem::is_directory(prog.Result("40OstLen") / "mine"));
+        QVERIFY(!c.cmdTable[0]->isEnabled());  // no stored result to show
+    }
 };
 
 QTEST_MAIN(RunTest)
