@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -253,8 +254,15 @@ void Form1::cmdStart_Click() {
 }
 
 void Form1::ShowRunEnd() {
-    // The last counts of the run on the live table.
-    if (frmTab* t = tab_.data()) repainted_ += t->RepaintChanged();
+    // The last counts of the run on the live table, and the name of the file they were stored
+    // in (shown whenever no run is going, as a full redraw does).
+    if (frmTab* t = tab_.data()) {
+        repainted_ += t->RepaintChanged();
+        if (a_.StartCaption == "Finished" && a_.settings.SettingMode == 1 &&
+            QFileInfo::exists(
+                QString::fromStdString((a_.DataDir / (a_.RunResultName() + ".dat")).string())))
+            t->ShowResultName(a_.RunResultName() + ".dat");
+    }
     frameClock_.invalidate();
 }
 

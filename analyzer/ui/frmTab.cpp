@@ -142,6 +142,10 @@ bool frmTab::CopyTable() {
     return ok;
 }
 
+void frmTab::ShowResultName(const std::string& fileName) {
+    txtName[1]->setText(Q(fileName));
+}
+
 void frmTab::Say(const QString& message) {
     lblStatus->setText(message);
 }

@@ -38,6 +38,8 @@ class frmTab : public QWidget {
     bool CopyTable();
     // A line under the grid: what went wrong, or what was done.
     void Say(const QString& message);
+    // The Standard preset's file-name label, once a run's result file is written.
+    void ShowResultName(const std::string& fileName);
 
     TableGrid* grid() const { return grid_; }
     TableCells& cells() { return grid_->cells(); }
