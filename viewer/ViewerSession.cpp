@@ -108,7 +108,14 @@ ReadStatus ViewerSession::Show(std::int32_t dealNo) {
     deal_.CountLengths();
     deal_.DecodeTricks();
     decision_ = ViewerContracts::Decide(deal_, TrumpBy, NoNT);
+    shownTrumpBy_ = TrumpBy;
+    shownNoNT_ = NoNT;
     return st;
+}
+
+std::string ViewerSession::LibraryFileName() const {
+    if (!HasLibrary()) return {};
+    return std::filesystem::path(LibMode == 0 ? AscLibName : BinLibName).filename().string();
 }
 
 DealExport::Page ViewerSession::ExportPage() const {
@@ -116,7 +123,21 @@ DealExport::Page ViewerSession::ExportPage() const {
     p.dealNo = shownNo_;
     p.Contract = decision_.Contract;
     p.Hand = deal_.Hand;
+    p.libraryName = LibraryFileName();
+    p.Tricks = deal_.Tricks;
+    p.TrumpBy = shownTrumpBy_;
+    p.NoNT = shownNoNT_;
     return p;
+}
+
+DealExport::Result ViewerSession::Export(DealExport::Kind kind) const {
+    if (!shownOk_) {
+        DealExport::Result r;
+        r.file = folder_ / DealExport::RelativePath(kind, shownNo_);
+        r.error = "deal " + std::to_string(shownNo_) + " could not be read";
+        return r;
+    }
+    return DealExport::Write(folder_, kind, ExportPage());
 }
 
 }  // namespace lott
