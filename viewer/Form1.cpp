@@ -497,8 +497,10 @@ void Form1::cmdOutput_Click() {
         QApplication::beep();
         return;
     }
-    const auto kind = c_.Optout[0]->isChecked() ? DealExport::Kind::Html : DealExport::Kind::Text;
-    const auto r = DealExport::Write(s_.Folder(), kind, s_.ExportPage());
+    const auto kind = c_.Optout[0]->isChecked()   ? DealExport::Kind::Html
+                      : c_.Optout[1]->isChecked() ? DealExport::Kind::Text
+                                                  : DealExport::Kind::Pbn;
+    const auto r = s_.Export(kind);
     if (r.ok)
         c_.lblStatus->clear();
     else
