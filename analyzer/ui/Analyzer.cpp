@@ -201,6 +201,8 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
         if (!Fout(DataDir, runResultName_, tables, runSettings, Headers, error)) {
             r.outcome = RunOutcome::Failed;
             r.message = error;
+        } else if (runCompleted) {
+            runCompleted(tables, runSettings);
         }
     }
     lblNo = std::to_string(last);
