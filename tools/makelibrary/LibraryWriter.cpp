@@ -102,15 +102,16 @@ bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t
     // The marker comes first: from then on the files are recognisably ours.
     if (!WriteMarker(error)) return false;
     // O_EXCL: a file that appeared in the meantime is not ours to truncate.
-    binFd_ = ::open((dir / kBinLibName).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (binFd_ < 0) {
-        error = "cannot create " + (dir / kBinLibName).string() + ": " + Reason();
-        return false;
-    }
-    ascFd_ = ::open((dir / kAscLibName).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (ascFd_ < 0) {
-        error = "cannot create " + (dir / kAscLibName).string() + ": " + Reason();
-        return false;
+    for (auto [fd, name] : {std::pair{&binFd_, kBinLibName}, {&ascFd_, kAscLibName}}) {
+        *fd = ::open((dir / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (*fd < 0) {
+            error = "cannot create " + (dir / name).string() + ": " + Reason();
+            // Take back what this call made, so that the folder is as it was.
+            if (binFd_ >= 0) fs::remove(dir / kBinLibName, ec);
+            fs::remove(dir / kMarkerName, ec);
+            CloseFiles();
+            return false;
+        }
     }
     return true;
 }

@@ -45,7 +45,9 @@ std::string ResumeHint(const CommandLine& c) {
     return "continue with: makelibrary --resume --out " + ShellWord(c.out.string());
 }
 
-int Make(const CommandLine& c, const StopSignal& stop) {
+int Make(const CommandLine& c) {
+    // Before DDS starts any thread, so that its workers block the signals too.
+    StopSignal stop;
     std::string error;
     LibraryWriter writer;
     if (c.resume) {
@@ -87,6 +89,7 @@ int Make(const CommandLine& c, const StopSignal& stop) {
             lastLine = now;
         }
     };
+    if (tty) progress(m.done, m.target);
     LibraryMaker maker(solver);
     auto outcome = maker.Run(
         writer, [&] { return stop.Requested(); }, progress, error);
@@ -127,7 +130,6 @@ int Check(const CommandLine& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    lott::StopSignal stop;  // before DDS starts any thread
     std::vector<std::string_view> args(argv + 1, argv + argc);
     std::string error;
     auto c = lott::CommandLine::Parse(args, error);
@@ -141,5 +143,5 @@ int main(int argc, char** argv) {
         case lott::CommandLine::Mode::Make:
             break;
     }
-    return Make(*c, stop);
+    return Make(*c);
 }
