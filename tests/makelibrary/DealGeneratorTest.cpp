@@ -2,10 +2,13 @@
 // drawn towards one seat.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <random>
 
 #include "DealGenerator.h"
+#include "FitOdds.h"
 #include "Names.h"
 
 namespace lott {
@@ -85,6 +88,33 @@ TEST(DealGenerator, EveryDealIsFiftyTwoCardsThirteenEachWithNoSeatFavoured) {
             for (int seat = 0; seat < 4; ++seat)
                 EXPECT_NEAR(owners[suit][rank][seat], kDeals / 4, 200)
                     << "suit " << suit << " rank " << rank << " seat " << seat;
+}
+
+TEST(DealGenerator, TotalLengthsFollowTheFitOdds) {
+    // The odds are worked out by counting hands; a shuffle that is not uniform over deals shows
+    // here even when every single card lands evenly.
+    DealGenerator gen(77);
+    constexpr int kDeals = 50000;
+    std::array<int, 27> seen{};
+    for (int i = 0; i < kDeals; ++i) {
+        DealRecord r = gen.Next();
+        int total = 0;
+        for (int pair = 0; pair < 2; ++pair) {
+            int longest = 0;
+            for (int suit = 0; suit < 4; ++suit)
+                longest =
+                    std::max(longest, r.hands[pair][suit].size() + r.hands[pair + 2][suit].size());
+            total += longest;
+        }
+        ++seen[static_cast<std::size_t>(total)];
+    }
+    FitOddsTable odds = FitOdds();
+    for (int len = 14; len <= 26; ++len) {
+        double p = odds(1, len);
+        double sd = std::sqrt(p * (1 - p) / kDeals);
+        EXPECT_NEAR(seen[static_cast<std::size_t>(len)] / double(kDeals), p, 5 * sd + 1e-5)
+            << "Total Length " << len;
+    }
 }
 
 TEST(DealGenerator, BelowStaysInRangeAndReachesEveryValue) {
