@@ -60,20 +60,25 @@ std::vector<std::int32_t> SampleDeals(std::int32_t n, int k, std::uint64_t seed)
 // One fault per file and deal for its trick digits: the first bad one, and how many more.
 template <class DigitAt>
 void DigitFaults(std::int32_t dealNo, const char* file, DigitAt digitAt, CheckSummary& s) {
-    std::ostringstream first;
-    int bad = 0;
+    int bad = 0, firstStrain = 0, firstPos = 0;
     for (int strain = -1; strain <= 3; ++strain)
         for (int pos = 0; pos < 4; ++pos) {
             char c = digitAt(strain, pos);
             if (IsHexDigit(c) && HexDigitValue(c) <= 13) continue;
             if (bad++ > 0) continue;
-            if (IsHexDigit(c))
-                first << HexDigitValue(c) << " tricks in " << DigitPlace(strain, pos);
-            else
-                first << '"' << c << "\" is no trick digit (" << DigitPlace(strain, pos) << ")";
+            firstStrain = strain;
+            firstPos = pos;
         }
-    if (bad > 1) first << " and " << bad - 1 << " more bad trick digits";
-    if (bad) s.Fault(Where(dealNo) + file + ": " + first.str());
+    if (bad == 0) return;
+    std::ostringstream text;
+    char c = digitAt(firstStrain, firstPos);
+    text << Where(dealNo) << file << ": ";
+    if (IsHexDigit(c))
+        text << HexDigitValue(c) << " tricks in " << DigitPlace(firstStrain, firstPos);
+    else
+        text << '"' << c << "\" is no trick digit (" << DigitPlace(firstStrain, firstPos) << ")";
+    if (bad > 1) text << " and " << bad - 1 << " more bad trick digits";
+    s.Fault(text.str());
 }
 
 // The first of the 20 results where two tables differ, and how many differ.
