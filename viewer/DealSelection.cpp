@@ -1,25 +1,17 @@
 #include "DealSelection.h"
 
 #include "Over20Reader.h"
+#include "WholeNumber.h"
 
 namespace lott {
 
 namespace {
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
+    return TrimBlanks(s);
 }
 
 std::optional<std::int64_t> Whole(std::string_view s) {
-    s = Trim(s);
-    if (s.empty() || s.size() > 12) return std::nullopt;
-    std::int64_t v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    return ParseWholeNumber(s);
 }
 }  // namespace
 

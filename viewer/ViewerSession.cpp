@@ -1,5 +1,7 @@
 #include "ViewerSession.h"
 
+#include "WholeNumber.h"
+
 #include <algorithm>
 #include <cctype>
 #include <memory>
@@ -59,16 +61,9 @@ ViewerSession::Step ViewerSession::GoBack(int n) {
 }
 
 bool ViewerSession::TypeDealNo(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    if (text.empty() || text.size() > 10 || !HasLibrary()) return false;
-    std::int64_t v = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-    }
+    const auto n = ParseWholeNumber(text);
+    if (!n || !HasLibrary()) return false;
+    const std::int64_t v = *n;
     if (v < 1 || v > DealCount()) return false;
     DealNo = static_cast<std::int32_t>(v);
     return true;

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "WholeNumber.h"
+
 #include "OptionNames.h"
 
 namespace lott {
@@ -18,13 +20,7 @@ const char* const kBatchUsage =
 namespace {
 
 std::optional<std::int64_t> Number(const std::string& s) {
-    if (s.empty() || s.size() > 12) return std::nullopt;
-    std::int64_t v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    return ParseWholeNumber(s);
 }
 
 }  // namespace

@@ -178,19 +178,7 @@ void Form1::ShowFolderProblem() {
 }
 
 void Form1::prnt(const QString& a) {
-    // Periods and commas in bold, everything else in the normal weight.
-    PictureBox& w = *c_.canvas;
-    const bool bold = w.FontBold();
-    int i = 0;
-    while (i < a.size()) {
-        const bool punct = a[i] == '.' || a[i] == ',';
-        int j = i;
-        while (j < a.size() && (a[j] == '.' || a[j] == ',') == punct) ++j;
-        w.SetFontBold(punct);
-        w.Print(a.mid(i, j - i), false);
-        i = j;
-    }
-    w.SetFontBold(bold);
+    c_.canvas->PrintBoldPunctuation(a);
 }
 
 void Form1::SyncOptions() {
