@@ -5,37 +5,6 @@
 namespace lott {
 
 namespace {
-// The card letters of every rank mask, highest first, with their number in the last byte:
-// decoding a suit is one copy.
-struct RankTexts {
-    std::array<std::array<char, 16>, 8192> text{};
-    RankTexts() {
-        for (std::uint32_t mask = 0; mask < 8192; ++mask) {
-            int n = 0;
-            for (int r = 0; r < 13; ++r)
-                if (mask >> r & 1u)
-                    text[mask][static_cast<std::size_t>(n++)] =
-                        CardName[static_cast<std::size_t>(r)];
-            text[mask][15] = static_cast<char>(n);
-        }
-    }
-};
-const RankTexts& Texts() {
-    static const RankTexts t;
-    return t;
-}
-}  // namespace
-
-void Holding::SetRanks(std::uint32_t ranks) {
-    ranks &= 0x1FFFu;
-    static const RankTexts& texts = Texts();
-    const auto& t = texts.text[ranks];
-    std::memcpy(c_.data(), t.data(), c_.size());
-    n_ = static_cast<std::uint8_t>(t[15]);
-    ranks_ = static_cast<std::uint16_t>(ranks);
-}
-
-namespace {
 // The even bits of x packed into its low 16 bits.
 constexpr std::uint32_t EvenBits(std::uint32_t x) {
     x &= 0x55555555u;

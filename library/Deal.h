@@ -14,7 +14,8 @@
 namespace lott {
 
 // One suit of one hand: card letters highest first, at most 13 of them, and the mask of the
-// ranks they name. Fixed size so that decoding a deal never allocates.
+// ranks they name. Fixed size so that decoding a deal never allocates. A holding decoded from a
+// rank mask spells out its letters only when they are read, which a scan never needs.
 class Holding {
   public:
     Holding() = default;
@@ -22,9 +23,14 @@ class Holding {
     void clear() {
         n_ = 0;
         ranks_ = 0;
+        spelt_ = true;
     }
     // The cards of a rank mask (bit r = rank r, ace first), highest first.
-    void SetRanks(std::uint32_t ranks);
+    void SetRanks(std::uint32_t ranks) {
+        ranks_ = static_cast<std::uint16_t>(ranks & 0x1FFFu);
+        n_ = CountBits(ranks_);
+        spelt_ = n_ == 0;
+    }
     // Takes at most 13 letters.
     void assign(std::string_view cards) {
         clear();
@@ -33,6 +39,7 @@ class Holding {
     }
     bool push(char letter) {
         if (n_ >= 13) return false;
+        Spell();
         c_[n_++] = letter;
         int r = CardRank(letter);
         if (r >= 0) ranks_ = static_cast<std::uint16_t>(ranks_ | 1u << r);
@@ -40,7 +47,10 @@ class Holding {
     }
     int size() const { return n_; }
     bool empty() const { return n_ == 0; }
-    std::string_view view() const { return {c_.data(), n_}; }
+    std::string_view view() const {
+        Spell();
+        return {c_.data(), n_};
+    }
     std::string str() const { return std::string(view()); }
     // Bit r set when the holding has the card of rank r.
     std::uint16_t ranks() const { return ranks_; }
@@ -49,14 +59,47 @@ class Holding {
         if (r >= 0) return (ranks_ >> r) & 1u;
         return view().find(letter) != std::string_view::npos;
     }
-    char operator[](int i) const { return c_[static_cast<std::size_t>(i)]; }
+    // The first letter (the highest card of a decoded holding); '\0' when void.
+    char front() const {
+        if (n_ == 0) return '\0';
+        return spelt_ ? c_[0] : CardName[static_cast<std::size_t>(__builtin_ctz(ranks_))];
+    }
+    char operator[](int i) const {
+        Spell();
+        return c_[static_cast<std::size_t>(i)];
+    }
     bool operator==(const Holding& o) const { return view() == o.view(); }
 
   private:
-    std::array<char, 13> c_{};
+    static std::uint8_t CountBits(std::uint32_t x);
+    void Spell() const {
+        if (spelt_) return;
+        std::uint8_t n = 0;
+        for (std::uint32_t m = ranks_; m != 0; m &= m - 1)
+            c_[n++] = CardName[static_cast<std::size_t>(__builtin_ctz(m))];
+        spelt_ = true;
+    }
+
+    mutable std::array<char, 13> c_{};
     std::uint8_t n_ = 0;
     std::uint16_t ranks_ = 0;
+    mutable bool spelt_ = true;
 };
+
+namespace detail {
+// The number of cards of every rank mask.
+constexpr std::array<std::uint8_t, 8192> MakeBitCounts() {
+    std::array<std::uint8_t, 8192> t{};
+    for (std::size_t i = 1; i < t.size(); ++i)
+        t[i] = static_cast<std::uint8_t>(t[i >> 1] + (i & 1u));
+    return t;
+}
+inline constexpr std::array<std::uint8_t, 8192> kBitCount = MakeBitCounts();
+}  // namespace detail
+
+inline std::uint8_t Holding::CountBits(std::uint32_t x) {
+    return detail::kBitCount[x & 0x1FFFu];
+}
 
 struct SideStrainRec {
     std::int32_t Declarer = 0;

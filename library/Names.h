@@ -28,10 +28,18 @@ inline constexpr std::array<char, 13> CardName{'A', 'K', 'Q', 'J', 'T', '9', '8'
 inline constexpr std::array<float, 13> CardPoints{4, 3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 // Rank of a card letter, or -1 when the letter names no card.
-constexpr int CardRank(char letter) {
+namespace detail {
+constexpr std::array<signed char, 256> MakeCardRanks() {
+    std::array<signed char, 256> t{};
+    t.fill(-1);
     for (int r = 0; r < 13; ++r)
-        if (CardName[static_cast<std::size_t>(r)] == letter) return r;
-    return -1;
+        t[static_cast<unsigned char>(CardName[static_cast<std::size_t>(r)])] =
+            static_cast<signed char>(r);
+    return t;
 }
+inline constexpr std::array<signed char, 256> kCardRank = MakeCardRanks();
+}  // namespace detail
+
+constexpr int CardRank(char letter) { return detail::kCardRank[static_cast<unsigned char>(letter)]; }
 
 }  // namespace lott

@@ -25,26 +25,33 @@ std::string K(const Holding& cards, int indent) {
 const std::string E1 = " <td>";
 const std::string E2 = "  <td>";
 
+// Builds the padded text in one buffer (copying the short string instead trips a false
+// overflow warning of g++ 12 under link-time optimisation).
 std::string PadTo(std::string_view s, std::size_t width) {
-    std::string out;
-    out.reserve(s.size() < width ? width : s.size());
-    out.append(s);
-    if (out.size() < width) out.append(width - out.size(), ' ');
-    return out;
+    std::string t;
+    t.reserve(s.size() < width ? width : s.size());
+    t.append(s);
+    if (t.size() < width) t.append(width - t.size(), ' ');
+    return t;
 }
 
 struct ViewerTotals {
     std::int32_t tricks;
-    std::int32_t prediction;  // Total Trumps, or the suit pair's trumps + 7 against notrump
+    std::int32_t prediction;
 };
 ViewerTotals Totals(const DealExport::Page& page) {
     const auto& c = page.Contract;
-    ViewerTotals t{c[1].Tricks + c[0].Tricks, c[1].Trumps + c[0].Trumps};
-    for (int p = 0; p < 2; ++p)
-        if (c[p].Strain == NoTrump) t.prediction = c[1 - p].Trumps + 7;
-    return t;
+    return {c[1].Tricks + c[0].Tricks, DealExport::Prediction(page)};
 }
 }  // namespace
+
+std::int32_t DealExport::Prediction(const Page& page) {
+    const auto& c = page.Contract;
+    std::int32_t prediction = c[1].Trumps + c[0].Trumps;
+    for (int p = 0; p < 2; ++p)
+        if (c[p].Strain == NoTrump) prediction = c[1 - p].Trumps + 7;
+    return prediction;
+}
 
 std::string DealExport::str2Html(std::int32_t x) {
     std::string t = std::to_string(x);
@@ -155,13 +162,54 @@ std::vector<std::string> DealExport::FoutText(const Page& page) {
     return out;
 }
 
+PbnExport::Game DealExport::PbnGame(const Page& page) {
+    PbnExport::Game g;
+    g.board = page.dealNo;
+    g.event = page.libraryName;
+    g.Hand = page.Hand;
+    g.Tricks = page.Tricks;
+    g.Contract = page.Contract;
+    const ViewerTotals totals = Totals(page);
+    g.totalTricks = totals.tricks;
+    g.prediction = totals.prediction;
+    g.TrumpBy = page.TrumpBy;
+    g.NoNT = page.NoNT;
+    return g;
+}
+
+std::vector<std::string> DealExport::FoutPbn(const Page& page) {
+    std::vector<std::string> out = PbnExport::FileHeader();
+    for (auto& line : PbnExport::GameLines(PbnGame(page))) out.push_back(std::move(line));
+    return out;
+}
+
+std::vector<std::string> DealExport::Lines(Kind kind, const Page& page) {
+    switch (kind) {
+        case Kind::Html:
+            return FoutHtml(page);
+        case Kind::Text:
+            return FoutText(page);
+        case Kind::Pbn:
+            return FoutPbn(page);
+    }
+    return {};
+}
+
 const char* DealExport::FolderName(Kind kind) {
-    return kind == Kind::Html ? "HtmlFiles" : "TextFiles";
+    switch (kind) {
+        case Kind::Html:
+            return "HtmlFiles";
+        case Kind::Text:
+            return "TextFiles";
+        case Kind::Pbn:
+            return "PbnFiles";
+    }
+    return "";
 }
 
 std::filesystem::path DealExport::RelativePath(Kind kind, std::int32_t dealNo) {
-    std::string name = Cat("No", std::to_string(dealNo), kind == Kind::Html ? ".Html" : ".Txt");
-    return std::filesystem::path(FolderName(kind)) / name;
+    const char* ext = kind == Kind::Html ? ".Html" : kind == Kind::Text ? ".Txt" : ".pbn";
+    return std::filesystem::path(FolderName(kind)) / Cat("No", std::to_string(dealNo), ext);
 }
 
 DealExport::Result DealExport::Write(const std::filesystem::path& programFolder, Kind kind,
@@ -181,7 +229,7 @@ DealExport::Result DealExport::Write(const std::filesystem::path& programFolder,
         r.error = Cat(folder.string(), " is not a folder");
         return r;
     }
-    const auto lines = kind == Kind::Html ? FoutHtml(page) : FoutText(page);
+    const auto lines = Lines(kind, page);
     std::string bytes;
     for (const auto& l : lines) {
         bytes += l;

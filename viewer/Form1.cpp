@@ -247,18 +247,7 @@ void Form1::LibraryNotFound(const std::string& fileName) {
 }
 
 void Form1::prnt(const QString& a) {
-    PictureBox& w = *c_.canvas;
-    const bool bold = w.FontBold();
-    int i = 0;
-    while (i < a.size()) {
-        const bool punct = a[i] == '.' || a[i] == ',';
-        int j = i;
-        while (j < a.size() && (a[j] == '.' || a[j] == ',') == punct) ++j;
-        w.SetFontBold(punct);
-        w.Print(a.mid(i, j - i), false);
-        i = j;
-    }
-    w.SetFontBold(bold);
+    c_.canvas->PrintBoldPunctuation(a);
 }
 
 void Form1::MainProc(std::int32_t dealNo) {
@@ -497,8 +486,10 @@ void Form1::cmdOutput_Click() {
         QApplication::beep();
         return;
     }
-    const auto kind = c_.Optout[0]->isChecked() ? DealExport::Kind::Html : DealExport::Kind::Text;
-    const auto r = DealExport::Write(s_.Folder(), kind, s_.ExportPage());
+    const auto kind = c_.Optout[0]->isChecked()   ? DealExport::Kind::Html
+                      : c_.Optout[1]->isChecked() ? DealExport::Kind::Text
+                                                  : DealExport::Kind::Pbn;
+    const auto r = s_.Export(kind);
     if (r.ok)
         c_.lblStatus->clear();
     else

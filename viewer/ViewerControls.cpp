@@ -117,15 +117,18 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
     Place(c.Language, 7800, 150, 1500, 330);
     c.Language->setFont(Font(QStringLiteral("Verdana"), 10));
 
+    // The frame is taller than designed: it holds a third choice, PBN.
     c.Frame1 = new QGroupBox(c.central);
-    Place(c.Frame1, 8580, 2805, 930, 960);
-    c.Optout[0] = Make<QRadioButton>(c.Frame1, QStringLiteral("Html"));
-    c.Optout[0]->setGeometry(6, 18, 54, 18);
+    Place(c.Frame1, 8580, 2805, 930, 1200);
+    static const char* const kOutKinds[3] = {"Html", "Text", "PBN"};
+    for (int i = 0; i < 3; ++i) {
+        c.Optout[static_cast<std::size_t>(i)] =
+            Make<QRadioButton>(c.Frame1, QString::fromLatin1(kOutKinds[i]));
+        c.Optout[static_cast<std::size_t>(i)]->setGeometry(6, 14 + 20 * i, 54, 18);
+    }
     c.Optout[0]->setChecked(true);
-    c.Optout[1] = Make<QRadioButton>(c.Frame1, QStringLiteral("Text"));
-    c.Optout[1]->setGeometry(6, 40, 54, 18);
     c.cmdOutput = Make<QPushButton>(c.central, QStringLiteral("Output"));
-    Place(c.cmdOutput, 8580, 3840, 930, 420);
+    Place(c.cmdOutput, 8580, 4080, 930, 420);
 
     c.cmdOver20 = Make<QPushButton>(c.central, QStringLiteral("View Over20"));
     Place(c.cmdOver20, 3780, 6540, 1500, 420);
@@ -173,10 +176,10 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
 
     // Labels, frames and buttons take the window's colour.
     for (QWidget* w : std::initializer_list<QWidget*>{
-             c.cmdGo,     c.cmdBack,  c.LibName,   c.OptAsc,    c.OptBin,         c.SelectTrump,
-             c.lblLength, c.lblScore, c.lblNegNT,  c.Language,  c.cmdOver20,      c.fraTT,
-             c.cmdOutput, c.Frame1,   c.Optout[0], c.Optout[1], c.cmdDownload[0], c.cmdDownload[1],
-             c.cmdRead,   c.cmdEnd,   c.lblStatus}) {
+             c.cmdGo,          c.cmdBack,  c.LibName,   c.OptAsc,    c.OptBin,    c.SelectTrump,
+             c.lblLength,      c.lblScore, c.lblNegNT,  c.Language,  c.cmdOver20, c.fraTT,
+             c.cmdOutput,      c.Frame1,   c.Optout[0], c.Optout[1], c.Optout[2], c.cmdDownload[0],
+             c.cmdDownload[1], c.cmdRead,  c.cmdEnd,    c.lblStatus}) {
         w->setPalette(pal);
         w->setAutoFillBackground(false);
     }

@@ -52,7 +52,7 @@ struct ViewerControls {
     QListWidget* Deals = nullptr;
     QPushButton* cmdOutput = nullptr;
     QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 2> Optout{};
+    std::array<QRadioButton*, 3> Optout{};  // "Html", "Text", "PBN"
     std::array<QPushButton*, 2> cmdDownload{};
     QPushButton* cmdRead = nullptr;
     QPushButton* cmdEnd = nullptr;

@@ -1,5 +1,7 @@
 #include "ViewerSession.h"
 
+#include "WholeNumber.h"
+
 #include <algorithm>
 #include <cctype>
 #include <memory>
@@ -59,16 +61,9 @@ ViewerSession::Step ViewerSession::GoBack(int n) {
 }
 
 bool ViewerSession::TypeDealNo(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    if (text.empty() || text.size() > 10 || !HasLibrary()) return false;
-    std::int64_t v = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + (c - '0');
-    }
+    const auto n = ParseWholeNumber(text);
+    if (!n || !HasLibrary()) return false;
+    const std::int64_t v = *n;
     if (v < 1 || v > DealCount()) return false;
     DealNo = static_cast<std::int32_t>(v);
     return true;
@@ -108,7 +103,14 @@ ReadStatus ViewerSession::Show(std::int32_t dealNo) {
     deal_.CountLengths();
     deal_.DecodeTricks();
     decision_ = ViewerContracts::Decide(deal_, TrumpBy, NoNT);
+    shownTrumpBy_ = TrumpBy;
+    shownNoNT_ = NoNT;
     return st;
+}
+
+std::string ViewerSession::LibraryFileName() const {
+    if (!HasLibrary()) return {};
+    return std::filesystem::path(LibMode == 0 ? AscLibName : BinLibName).filename().string();
 }
 
 DealExport::Page ViewerSession::ExportPage() const {
@@ -116,7 +118,21 @@ DealExport::Page ViewerSession::ExportPage() const {
     p.dealNo = shownNo_;
     p.Contract = decision_.Contract;
     p.Hand = deal_.Hand;
+    p.libraryName = LibraryFileName();
+    p.Tricks = deal_.Tricks;
+    p.TrumpBy = shownTrumpBy_;
+    p.NoNT = shownNoNT_;
     return p;
+}
+
+DealExport::Result ViewerSession::Export(DealExport::Kind kind) const {
+    if (!shownOk_) {
+        DealExport::Result r;
+        r.file = folder_ / DealExport::RelativePath(kind, shownNo_);
+        r.error = "deal " + std::to_string(shownNo_) + " could not be read";
+        return r;
+    }
+    return DealExport::Write(folder_, kind, ExportPage());
 }
 
 }  // namespace lott

@@ -65,6 +65,11 @@ class ViewerSession {
     bool ShownOk() const { return shownOk_; }
     // The deal shown last as the export writers take it.
     DealExport::Page ExportPage() const;
+    // The Output button: writes the deal shown last as a page of the kind into its folder of
+    // the program folder. Nothing is written when the deal could not be read.
+    DealExport::Result Export(DealExport::Kind kind) const;
+    // The file name of the library in use, without its folder.
+    std::string LibraryFileName() const;
 
   private:
     std::filesystem::path folder_;
@@ -73,6 +78,8 @@ class ViewerSession {
     ViewerDecision decision_;
     std::int32_t shownNo_ = 0;
     bool shownOk_ = false;
+    int shownTrumpBy_ = 1;  // the switches the deal shown last was decided under
+    int shownNoNT_ = 0;
 };
 
 }  // namespace lott

@@ -9,7 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     lott::boardlook::StartOptions options;
-    options.programFolder = args.size() > 1 ? args.at(1) : QApplication::applicationDirPath();
+    // Absolute before it becomes the current folder, so that a relative name is not taken twice.
+    options.programFolder =
+        QDir(args.size() > 1 ? args.at(1) : QApplication::applicationDirPath()).absolutePath();
     QDir::setCurrent(options.programFolder);
     lott::boardlook::Form1 window(options);
     return QApplication::exec();

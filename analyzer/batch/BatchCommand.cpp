@@ -1,7 +1,10 @@
 #include "BatchCommand.h"
 
-#include <map>
 #include <sstream>
+
+#include "WholeNumber.h"
+
+#include "OptionNames.h"
 
 namespace lott {
 
@@ -11,51 +14,13 @@ const char* const kBatchUsage =
     "       [--nt quenby|dorvald|dorvald-plus|doubleton|singleton|void]\n"
     "       [--double-fit 1|0.5|0] [--solid-trump 1|0.5|0] [--chameleon -0.5|0]\n"
     "       [--filter D0|D1|D2|S0|S1|S2|C0|C1|C2] [--level-limit 1|2|none] [--click I,J,...]\n"
-    "       [--deals N] [--language en|ja] [--table]\n"
+    "       [--deals N] [--language en|ja] [--table] [--csv FILE] [--json FILE]\n"
     "       trickscan-batch [FOLDER] --deal N\n";
 
 namespace {
 
-// Each value option clicks the option button of that caption.
-const std::map<std::string, std::map<std::string, int>>& ValueOptions() {
-    static const std::map<std::string, std::map<std::string, int>> m = {
-        {"--trumps", {{"length", 2}, {"score", 3}}},
-        {"--declarer", {{"allow", 4}, {"forbid", 5}}},
-        {"--hcp", {{"17-23", 6}, {"15-25", 7}, {"0-40", 8}}},
-        {"--nt-calls", {{"none", 9}, {"separately", 10}}},
-        {"--nt",
-         {{"quenby", 11},
-          {"dorvald", 12},
-          {"dorvald-plus", 13},
-          {"doubleton", 22},
-          {"singleton", 23},
-          {"void", 24}}},
-        {"--double-fit", {{"1", 14}, {"0.5", 15}, {"0", 16}}},
-        {"--solid-trump", {{"1", 17}, {"0.5", 18}, {"0", 19}}},
-        {"--chameleon", {{"-0.5", 20}, {"0", 21}}},
-        {"--filter",
-         {{"D0", 25},
-          {"D1", 26},
-          {"D2", 27},
-          {"S0", 28},
-          {"S1", 29},
-          {"S2", 30},
-          {"C0", 31},
-          {"C1", 32},
-          {"C2", 33}}},
-        {"--level-limit", {{"1", 41}, {"2", 42}, {"none", 43}}},
-    };
-    return m;
-}
-
 std::optional<std::int64_t> Number(const std::string& s) {
-    if (s.empty() || s.size() > 12) return std::nullopt;
-    std::int64_t v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    return ParseWholeNumber(s);
 }
 
 }  // namespace
@@ -113,16 +78,24 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
                 cmd.clicks.push_back(static_cast<int>(*n));
             }
             if (cmd.clicks.empty()) return bad();
+        } else if (a == "--csv" || a == "--json") {
+            if (v.empty()) return bad();
+            (a == "--csv" ? cmd.csv : cmd.json) = v;
         } else {
-            auto opt = ValueOptions().find(a);
-            if (opt == ValueOptions().end()) {
+            // Each value option clicks the option button of that name.
+            const std::string setting = a.substr(2);
+            if (setting == "preset" || !OptionNames::IsSetting(setting)) {
                 error = "unknown option " + a;
                 return std::nullopt;
             }
-            auto val = opt->second.find(v);
-            if (val == opt->second.end()) return bad();
-            cmd.clicks.push_back(val->second);
+            auto index = OptionNames::Index(setting, v);
+            if (!index) return bad();
+            cmd.clicks.push_back(*index);
         }
+    }
+    if (cmd.deal && (!cmd.csv.empty() || !cmd.json.empty())) {
+        error = "--csv and --json write the tables of a run, not of --deal";
+        return std::nullopt;
     }
     return cmd;
 }

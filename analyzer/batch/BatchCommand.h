@@ -16,6 +16,8 @@ struct BatchCommand {
     std::optional<std::int64_t> deals;
     int language = 0;
     bool table = false;
+    std::string csv;                   // --csv FILE: the run's tables as CSV
+    std::string json;                  // --json FILE: the same as JSON
     std::optional<std::int64_t> deal;  // --deal N: one deal's analysis as JSON
     bool help = false;
 };

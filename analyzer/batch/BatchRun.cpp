@@ -1,10 +1,12 @@
 #include "BatchRun.h"
 
+#include <optional>
 #include <sstream>
 
 #include "Analyzer.h"
 #include "ArchiveCheck.h"
 #include "DealJson.h"
+#include "TableExport.h"
 #include "TableText.h"
 
 namespace lott {
@@ -62,6 +64,13 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
 
     bool beeped = false;
     a.beep = [&] { beeped = true; };
+    // The tables in full precision, as the run ends; the result file keeps them rounded.
+    std::optional<CountingTables> runTables;
+    std::optional<Settings> runSettings;
+    a.runCompleted = [&](const CountingTables& t, const Settings& s) {
+        runTables = t;
+        runSettings = s;
+    };
     a.cmdStart_Click();
     if (a.StartCaption != "Finished") {
         if (!a.message.empty()) return Fail(err, a.message);
@@ -73,6 +82,21 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
     }
     const std::filesystem::path file = a.DataDir / (a.RunResultName() + ".dat");
     out << a.RunResultName() << "\n" << file.string() << "\n";
+    if (!cmd.csv.empty() || !cmd.json.empty()) {
+        if (!runTables) return Fail(err, "the run left no tables to write");
+        std::string error;
+        if (!cmd.csv.empty() &&
+            !TableExport::Save(cmd.csv,
+                               TableExport::ResultCsv(*runTables, *runSettings, a.RunResultName()),
+                               error))
+            return Fail(err, error);
+        if (!cmd.json.empty() &&
+            !TableExport::Save(
+                cmd.json,
+                TableExport::ResultJson(*runTables, *runSettings, a.RunResultName(), a.Headers),
+                error))
+            return Fail(err, error);
+    }
     if (cmd.table) {
         a.LoadStoredResult();
         out << TableText(a.tables, a.settings, a.Headers);

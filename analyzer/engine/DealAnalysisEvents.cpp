@@ -32,7 +32,7 @@ void DealAnalysis::GetSuitEventCorr() {
 
 std::int32_t DealAnalysis::CheckQxx(const Holding& s) {
     // Holdings are stored highest first, so a three-card holding led by the queen is Qxx.
-    return s.size() == 3 && s[0] == 'Q' ? 1 : 0;
+    return s.size() == 3 && s.front() == 'Q' ? 1 : 0;
 }
 
 }  // namespace lott

@@ -7,6 +7,7 @@
 #include "ListFiles.h"
 #include "ResultFile.h"
 #include "ResultHousekeeping.h"
+#include "WholeNumber.h"
 
 namespace lott {
 
@@ -49,19 +50,7 @@ Analyzer::Analyzer(std::filesystem::path programFolder)
 }
 
 std::optional<std::int64_t> Analyzer::WholeNumber(const std::string& text) {
-    std::size_t i = 0, n = text.size();
-    while (i < n && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    while (n > i && std::isspace(static_cast<unsigned char>(text[n - 1]))) --n;
-    if (i == n) return std::nullopt;
-    bool negative = false;
-    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
-    if (i == n || n - i > 12) return std::nullopt;
-    std::int64_t v = 0;
-    for (; i < n; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-        v = v * 10 + (text[i] - '0');
-    }
-    return negative ? -v : v;
+    return ParseWholeNumber(text, true);
 }
 
 void Analyzer::Say(const std::string& english, const std::string& japanese) {
@@ -201,6 +190,8 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
         if (!Fout(DataDir, runResultName_, tables, runSettings, Headers, error)) {
             r.outcome = RunOutcome::Failed;
             r.message = error;
+        } else if (runCompleted) {
+            runCompleted(tables, runSettings);
         }
     }
     lblNo = std::to_string(last);

@@ -61,6 +61,9 @@ class Analyzer {
     std::function<void(std::int32_t dealNo)> progress;
     // The table button of the running preset was enabled again.
     std::function<void()> buttonsChanged;
+    // A run finished and its result file was written: the tables and settings it ended with,
+    // before the result buttons' refresh clears the tables.
+    std::function<void(const CountingTables&, const Settings&)> runCompleted;
 
     // --- actions ------------------------------------------------------------------------------
     // The Start button; reads "Deals to be Scanned" from tBox when it starts a run.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,19 +178,7 @@ void Form1::ShowFolderProblem() {
 }
 
 void Form1::prnt(const QString& a) {
-    // Periods and commas in bold, everything else in the normal weight.
-    PictureBox& w = *c_.canvas;
-    const bool bold = w.FontBold();
-    int i = 0;
-    while (i < a.size()) {
-        const bool punct = a[i] == '.' || a[i] == ',';
-        int j = i;
-        while (j < a.size() && (a[j] == '.' || a[j] == ',') == punct) ++j;
-        w.SetFontBold(punct);
-        w.Print(a.mid(i, j - i), false);
-        i = j;
-    }
-    w.SetFontBold(bold);
+    c_.canvas->PrintBoldPunctuation(a);
 }
 
 void Form1::SyncOptions() {
@@ -253,8 +242,15 @@ void Form1::cmdStart_Click() {
 }
 
 void Form1::ShowRunEnd() {
-    // The last counts of the run on the live table.
-    if (frmTab* t = tab_.data()) repainted_ += t->RepaintChanged();
+    // The last counts of the run on the live table, and the name of the file they were stored
+    // in (shown whenever no run is going, as a full redraw does).
+    if (frmTab* t = tab_.data()) {
+        repainted_ += t->RepaintChanged();
+        if (a_.StartCaption == "Finished" && a_.settings.SettingMode == 1 &&
+            QFileInfo::exists(
+                QString::fromStdString((a_.DataDir / (a_.RunResultName() + ".dat")).string())))
+            t->ShowResultName(a_.RunResultName() + ".dat");
+    }
     frameClock_.invalidate();
 }
 

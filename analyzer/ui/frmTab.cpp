@@ -9,6 +9,7 @@
 #include "CountingTables.h"
 #include "MainTexts.h"
 #include "Settings.h"
+#include "TableExport.h"
 
 namespace lott {
 
@@ -74,11 +75,14 @@ frmTab::frmTab(int language, const QString& japaneseFont, QWidget* parent)
     cmdCopy = new QPushButton(
         japanese ? QStringLiteral("表をコピー") : QStringLiteral("Copy Table"), this);
     connect(cmdCopy, &QPushButton::clicked, this, [this] { CopyTable(); });
+    cmdCopyCsv = new QPushButton(
+        japanese ? QStringLiteral("CSV でコピー") : QStringLiteral("Copy as CSV"), this);
+    connect(cmdCopyCsv, &QPushButton::clicked, this, [this] { CopyCsv(); });
     if (japanese) {
         QFont jf(japaneseFont);
         jf.setPointSizeF(9);
         for (QPushButton* b : {cmdHideTable[0], cmdHideTable[1], cmdComment[0], cmdComment[1],
-                               cmdReadOstrevan, cmdCopy})
+                               cmdReadOstrevan, cmdCopy, cmdCopyCsv})
             b->setFont(jf);
     }
     lblStatus = new QLabel(this);
@@ -99,6 +103,7 @@ void frmTab::PlaceButtons() {
     for (std::size_t i = 0; i < 2; ++i) place(cmdComment[i], 170);
     place(cmdReadOstrevan, 170);
     place(cmdCopy, 110);
+    place(cmdCopyCsv, 110);
     lblStatus->setGeometry(x + 4, y - 4, kWidth - x - 12, 36);
 }
 
@@ -135,6 +140,19 @@ void frmTab::WriteWholeTable(const CountingTables& t, const Settings& s, std::in
 
 bool frmTab::CopyTable() {
     const QString text = grid_->TabSeparated();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard) clipboard->setText(text);
+    const bool ok = clipboard && clipboard->text() == text;
+    Say(Q(ok ? MainTexts::TableCopied(language_) : MainTexts::TableNotCopied(language_)));
+    return ok;
+}
+
+void frmTab::ShowResultName(const std::string& fileName) {
+    txtName[1]->setText(Q(fileName));
+}
+
+bool frmTab::CopyCsv() {
+    const QString text = QString::fromStdString(TableExport::GridCsv(grid_->cells(), settingMode_));
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard) clipboard->setText(text);
     const bool ok = clipboard && clipboard->text() == text;

@@ -36,8 +36,12 @@ class frmTab : public QWidget {
     std::size_t RepaintChanged() { return grid_->RepaintChanged(); }
     // Puts the grid on the clipboard as tab-separated text and says whether it is there.
     bool CopyTable();
+    // The grid as comma-separated values, for a data frame.
+    bool CopyCsv();
     // A line under the grid: what went wrong, or what was done.
     void Say(const QString& message);
+    // The Standard preset's file-name label, once a run's result file is written.
+    void ShowResultName(const std::string& fileName);
 
     TableGrid* grid() const { return grid_; }
     TableCells& cells() { return grid_->cells(); }
@@ -49,6 +53,7 @@ class frmTab : public QWidget {
     std::array<QPushButton*, 2> cmdComment{};
     QPushButton* cmdReadOstrevan = nullptr;
     QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdCopyCsv = nullptr;
     QLabel* lblStatus = nullptr;
 
   signals:

@@ -185,6 +185,20 @@ void PictureBox::Print(const QString& text, bool lineEnd) {
     }
 }
 
+void PictureBox::PrintBoldPunctuation(const QString& text) {
+    const bool bold = FontBold();
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const bool punct = text[i] == '.' || text[i] == ',';
+        qsizetype j = i;
+        while (j < text.size() && (text[j] == '.' || text[j] == ',') == punct) ++j;
+        SetFontBold(punct);
+        Print(text.mid(i, j - i), false);
+        i = j;
+    }
+    SetFontBold(bold);
+}
+
 void PictureBox::PrintNumber(long long n, bool lineEnd) {
     QString t = QString::number(n);
     Print((n < 0 ? t : QStringLiteral(" ") + t) + QStringLiteral(" "), lineEnd);

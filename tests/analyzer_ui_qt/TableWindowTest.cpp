@@ -159,6 +159,18 @@ class TableWindowTest : public QObject {
         QCOMPARE(suitTotal.value(1), QString::fromStdString(t->cells().Cell(0, 25, -6)));
         QCOMPARE(ntTotal.value(7), QString::fromStdString(t->cells().Cell(-1, 22, 0)));
         QVERIFY(t->lblStatus->text().contains(QStringLiteral("clipboard")));
+
+        // The same grid as comma-separated values, one heading row and no header lines.
+        t->lblStatus->clear();
+        Click(t->cmdCopyCsv);
+        const QStringList csv =
+            QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QVERIFY(csv.value(0).startsWith(QStringLiteral("Block,Length,Samples,-5,")));
+        QCOMPARE(csv.size(), 1 + 15 + 11);
+        const QStringList suitTotalCsv = csv.value(15).split(QLatin1Char(','));
+        QCOMPARE(suitTotalCsv.value(1), QStringLiteral("Total"));
+        QCOMPARE(suitTotalCsv.value(2), suitTotal.value(1));
+        QVERIFY(t->lblStatus->text().contains(QStringLiteral("clipboard")));
     }
 
     void paperAndCommentButtons() {

@@ -1,6 +1,8 @@
 // trickscan-batch: its command line, and runs on small program folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <sstream>
 
@@ -115,6 +117,88 @@ TEST(BatchRun, RefusalsEndWithOneLineAndNonZeroExit) {
     cmd.preset = 0;
     EXPECT_EQ(RunBatch(cmd, "/", o, r), 1);
     EXPECT_NE(r.str().find("archive or temporary folder"), std::string::npos);
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> f;
+    std::stringstream in(line);
+    for (std::string x; std::getline(in, x, ',');) f.push_back(x);
+    if (!line.empty() && line.back() == ',') f.push_back("");
+    return f;
+}
+
+TEST(BatchRun, CsvAndJsonHoldTheRunsTablesUnrounded) {
+    Folder f(400);
+    std::string out, err;
+    const auto csv = f.dir / "run.csv";
+    const auto json = f.dir / "run.json";
+    ASSERT_EQ(f.Run({"--preset", "standard", "--nt", "dorvald", "--double-fit", "0.5", "--csv",
+                     csv.string(), "--json", json.string()},
+                    out, err),
+              0)
+        << err;
+    const std::string name = out.substr(0, out.find('\n'));
+    std::vector<std::vector<std::string>> rows;
+    {
+        std::istringstream in(test::ReadFile(csv));
+        for (std::string line; std::getline(in, line);) {
+            ASSERT_EQ(line.back(), '\r');
+            line.pop_back();
+            rows.push_back(Fields(line));
+        }
+    }
+    ASSERT_GT(rows.size(), 2u);
+    const auto& head = rows[0];
+    auto col = [&](const std::string& c) {
+        return static_cast<std::size_t>(std::find(head.begin(), head.end(), c) - head.begin());
+    };
+    // Every row: the result name and the settings as given on the command line.
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size(), head.size());
+        EXPECT_EQ(rows[i][col("result")], name);
+        EXPECT_EQ(rows[i][col("preset")], "standard");
+        EXPECT_EQ(rows[i][col("nt")], "dorvald");
+        EXPECT_EQ(rows[i][col("double_fit")], "0.5");
+    }
+    // The totals rows agree with the result file's rounded totals, and the averages are not
+    // rounded to two decimals.
+    const std::string file = test::ReadFile(f.dir / "DataFiles" / (name + ".dat"));
+    std::vector<std::string> fileTotals;
+    for (std::size_t p = file.find("\r\n       "); p != std::string::npos;
+         p = file.find("\r\n       ", p + 1))
+        fileTotals.push_back(file.substr(p + 2, 119));
+    std::vector<const std::vector<std::string>*> csvTotals;
+    for (const auto& r : rows)
+        if (r[col("row")] == "total") csvTotals.push_back(&r);
+    ASSERT_EQ(csvTotals.size(), 2u);
+    ASSERT_EQ(fileTotals.size(), 2u);
+    bool finer = false;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const auto& r = *csvTotals[k];
+        EXPECT_EQ(r[col("kind")], k == 0 ? "Suit" : "NT");
+        const float deals = std::stof(r[col("deals")]);
+        EXPECT_EQ(std::stol(fileTotals[k].substr(7, 7)), std::lround(std::floor(deals + 0.5)));
+        const float mean = std::stof(r[col("mean")]);
+        EXPECT_NEAR(std::stod(fileTotals[k].substr(105, 7)), mean, 0.005 + 1e-6);
+        finer = finer || r[col("mean")].size() > 5;
+    }
+    EXPECT_TRUE(finer);
+    const std::string j = test::ReadFile(json);
+    EXPECT_NE(j.find("\"result\": \"" + name + "\""), std::string::npos);
+    EXPECT_NE(j.find("\"double_fit\": \"0.5\""), std::string::npos);
+
+    // A file that cannot be written is a failure; the result file is still there.
+    EXPECT_EQ(f.Run({"--preset", "ostrevan", "--csv", (f.dir / "no" / "x.csv").string()}, out, err),
+              1);
+    EXPECT_EQ(err, "trickscan-batch: cannot write " + (f.dir / "no" / "x.csv").string() + "\n");
+    std::istringstream printed(out);
+    std::string storedName, storedPath;
+    std::getline(printed, storedName);
+    std::getline(printed, storedPath);
+    EXPECT_TRUE(std::filesystem::exists(storedPath)) << out;
+    std::string e;
+    EXPECT_FALSE(Parse({"--deal", "3", "--json", "x.json"}, &e));
+    EXPECT_EQ(e, "--csv and --json write the tables of a run, not of --deal");
 }
 
 TEST(BatchRun, OneDealAsJsonNamesBothPasses) {

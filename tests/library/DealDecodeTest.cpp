@@ -8,6 +8,7 @@
 #include "DealCodec.h"
 #include "LibraryFile.h"
 #include "TestLibrary.h"
+#include "WholeNumber.h"
 
 namespace lott {
 namespace {
@@ -176,6 +177,12 @@ TEST(SmallHelpers, SplitSuitCardValueStrNum) {
     EXPECT_EQ(CardValue('a'), 0);
     EXPECT_EQ(StrNum(9), "9");
     EXPECT_EQ(StrNum(-12), "-12");
+    // Whole numbers typed into boxes or given on command lines.
+    EXPECT_EQ(ParseWholeNumber(" 717102\r\n"), 717102);
+    EXPECT_EQ(ParseWholeNumber("-5"), std::nullopt);
+    EXPECT_EQ(ParseWholeNumber("-5", true), -5);
+    for (const char* bad : {"", " ", "1.5", "1e3", "12x", "+", "1 2", "9999999999999"})
+        EXPECT_EQ(ParseWholeNumber(bad, true), std::nullopt) << bad;
 }
 
 TEST(Encoding, EveryRandomDealReadsTheSameFromBothForms) {

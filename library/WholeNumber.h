@@ -1,0 +1,15 @@
+// Whole numbers given as text (typed into a box, or on a command line): blanks around them are
+// allowed, then digits only (at most 12, so the value always fits).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace lott {
+
+std::string_view TrimBlanks(std::string_view s);
+// allowSign: a leading "+" or "-" is taken too.
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text, bool allowSign = false);
+
+}  // namespace lott

@@ -1,0 +1,299 @@
+// boardlook-batch: deal lists, the Over20 selection, its command line, and runs that write
+// files, report what they cannot write and say so in the exit code.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "BoardlookBatch.h"
+#include "DealSelection.h"
+#include "LibraryFile.h"
+#include "PbnReader.h"
+#include "TestLibrary.h"
+#include "ViewerDeals.h"
+
+namespace lott {
+namespace {
+
+namespace fs = std::filesystem;
+using Range = DealSelection::Range;
+
+TEST(DealSelection, NumbersAndRanges) {
+    std::string e;
+    EXPECT_EQ(DealSelection::ParseList("1,5,100-200", e),
+              (std::vector<Range>{{1, 1}, {5, 5}, {100, 200}}));
+    EXPECT_EQ(DealSelection::ParseList(" 7 , 9-9 ,3", e),
+              (std::vector<Range>{{7, 7}, {9, 9}, {3, 3}}));
+    EXPECT_EQ(DealSelection::ParseList("0", e), (std::vector<Range>{{0, 0}}));  // run reports it
+
+    EXPECT_FALSE(DealSelection::ParseList("", e));
+    EXPECT_EQ(e, "empty part in the deal list \"\"");
+    EXPECT_FALSE(DealSelection::ParseList("1,,2", e));
+    EXPECT_FALSE(DealSelection::ParseList("3,", e));
+    EXPECT_FALSE(DealSelection::ParseList("5-3", e));
+    EXPECT_EQ(e, "the range \"5-3\" runs backwards");
+    EXPECT_FALSE(DealSelection::ParseList("-5", e));
+    EXPECT_EQ(e, "\"-5\" is not a deal number");
+    EXPECT_FALSE(DealSelection::ParseList("1-", e));
+    EXPECT_FALSE(DealSelection::ParseList("1-2-3", e));
+    EXPECT_FALSE(DealSelection::ParseList("12a", e));
+    EXPECT_FALSE(DealSelection::ParseList("1234567890123", e));
+}
+
+const char* const kOver20 =
+    "This file records the deal numbers for Total Trumps longer than 20.\r\n"
+    " Each line consists of \r\n"
+    " Total Trumps, Total Tricks, deal No, (HCP1,HCP2).\r\n"
+    "Review them with another software Boardlook.\r\n"
+    "------------------------------\r\n"
+    " 22, 21 #3 ( 20, 20)\r\n"
+    " 21, 22 #2 ( 19, 21)\r\n"
+    " 21, 20 #25 ( 25, 15)\r\n"
+    " 21, 23 ( 18, 22)\r\n"  // no deal number: the viewer's list leaves it out
+    " 26, 26 #7 ( 10, 30)\n"
+    " 21, 23 #99 ( 18, 22)\r\n";
+
+TEST(DealSelection, Over20DealsAsTheViewerListsThem) {
+    EXPECT_EQ(DealSelection::Over20Deals(kOver20, 21), (std::vector<std::int32_t>{2, 25, 99}));
+    EXPECT_EQ(DealSelection::Over20Deals(kOver20, 26), (std::vector<std::int32_t>{7}));
+    EXPECT_TRUE(DealSelection::Over20Deals(kOver20, 24).empty());
+    // All six lists one after another.
+    EXPECT_EQ(DealSelection::Over20Deals(kOver20, 0), (std::vector<std::int32_t>{2, 25, 99, 3, 7}));
+}
+
+std::optional<BoardlookBatch::Command> Parse(std::vector<std::string> args,
+                                             std::string* e = nullptr) {
+    std::string error;
+    auto cmd = BoardlookBatch::Parse(args, error);
+    if (e) *e = error;
+    return cmd;
+}
+
+TEST(BoardlookBatchCommand, SwitchesDefaultsAndContradictions) {
+    auto cmd = Parse({"folder", "--deals", "1,5-6", "--text"});
+    ASSERT_TRUE(cmd);
+    EXPECT_EQ(cmd->folder, "folder");
+    EXPECT_EQ(cmd->deals, (std::vector<Range>{{1, 1}, {5, 6}}));
+    EXPECT_EQ(cmd->kind, DealExport::Kind::Text);
+    EXPECT_EQ(cmd->TrumpBy, 1);  // the viewer's start
+    EXPECT_EQ(cmd->NoNT, 0);
+
+    cmd = Parse({"--over20", "all", "--pbn-file", "x.pbn", "--trumps", "length"});
+    ASSERT_TRUE(cmd);
+    EXPECT_EQ(cmd->over20, 0);
+    EXPECT_EQ(cmd->kind, DealExport::Kind::Pbn);
+    EXPECT_EQ(cmd->pbnFile, "x.pbn");
+    EXPECT_EQ(cmd->TrumpBy, 0);
+    EXPECT_EQ(cmd->NoNT, 1);  // trumps by Length forbid notrump
+    cmd = Parse({"--over20", "23", "--pbn", "--nt", "forbidden", "--library", "Other.ASC"});
+    ASSERT_TRUE(cmd);
+    EXPECT_EQ(cmd->over20, 23);
+    EXPECT_EQ(cmd->NoNT, 1);
+    EXPECT_EQ(cmd->library, "Other.ASC");
+
+    std::string e;
+    EXPECT_FALSE(Parse({"--deal", "3", "--trumps", "length", "--nt", "allowed", "--html"}, &e));
+    EXPECT_EQ(e, "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)");
+    EXPECT_FALSE(Parse({"--deal", "3", "--over20", "21", "--html"}, &e));
+    EXPECT_EQ(e, "choose the deals once: --deal, --deals or --over20");
+    EXPECT_FALSE(Parse({"--html"}, &e));
+    EXPECT_EQ(e, "choose the deals once: --deal, --deals or --over20");
+    EXPECT_FALSE(Parse({"--deal", "3"}, &e));
+    EXPECT_EQ(e, "choose the export: --html, --text or --pbn");
+    EXPECT_FALSE(Parse({"--deal", "3", "--html", "--text"}, &e));
+    EXPECT_EQ(e, "choose one of --html, --text and --pbn");
+    EXPECT_FALSE(Parse({"--deal", "3", "--text", "--pbn-file", "a.pbn"}, &e));
+    EXPECT_FALSE(Parse({"--deal", "3-4", "--html"}, &e));
+    EXPECT_EQ(e, "bad value \"3-4\" for --deal");
+    EXPECT_FALSE(Parse({"--over20", "20", "--html"}, &e));
+    EXPECT_FALSE(Parse({"--over20", "27", "--html"}, &e));
+    EXPECT_FALSE(Parse({"--deal", "1", "--html", "--library", "Library.txt"}, &e));
+    EXPECT_FALSE(Parse({"--deal", "1", "--html", "--colour", "red"}, &e));
+    EXPECT_EQ(e, "unknown option --colour");
+    EXPECT_FALSE(Parse({"--deal", "1", "--html", "extra"}, &e));
+    EXPECT_EQ(e, "unexpected argument \"extra\"");
+    EXPECT_FALSE(Parse({"--deal"}, &e));
+    EXPECT_EQ(e, "--deal needs a value");
+    EXPECT_TRUE(Parse({"--help"})->help);
+}
+
+// A program folder with the two known deals of the viewer's tests and random ones.
+struct Program {
+    test::TempFolder dir;
+    std::vector<DealRecord> deals;
+    explicit Program(int count = 30) {
+        test::TrickTable suits = test::Flat(4);
+        suits[0] = {5, 5, 5, 5};
+        suits[1] = {3, 9, 3, 9};
+        suits[2] = {8, 3, 8, 3};
+        test::TrickTable nt = test::Flat(5);
+        nt[0] = {5, 9, 5, 8};
+        nt[1] = {4, 8, 4, 8};
+        nt[2] = {8, 4, 7, 4};
+        deals = {test::RecordOf(suits), test::RecordOf(nt)};
+        std::mt19937 rng(11);
+        while (deals.size() < static_cast<std::size_t>(count))
+            deals.push_back(test::RandomRecord(rng));
+        test::WriteBin(dir / kBinLibName, deals);
+    }
+    int Run(std::vector<std::string> args, std::string& out, std::string& err) {
+        args.insert(args.begin(), dir.path().string());
+        std::string e;
+        auto cmd = BoardlookBatch::Parse(args, e);
+        if (!cmd) {
+            err = e;
+            return 2;
+        }
+        std::ostringstream o, r;
+        const int code = BoardlookBatch::Run(*cmd, "/nonexistent", o, r);
+        out = o.str();
+        err = r.str();
+        return code;
+    }
+    std::vector<std::string> Lines(const fs::path& relative) const {
+        std::vector<std::string> l;
+        std::istringstream in(test::ReadFile(dir.path() / relative));
+        for (std::string s; std::getline(in, s);) l.push_back(s.substr(0, s.size() - 1));
+        return l;
+    }
+};
+
+TEST(BoardlookBatchRun, WritesTheChosenDealsUnderTheSwitches) {
+    Program p;
+    std::string out, err;
+    ASSERT_EQ(p.Run({"--deals", "2,1", "--text"}, out, err), 0) << err;
+    const std::string folder = p.dir.path().string();
+    EXPECT_EQ(out, "wrote " + folder + "/TextFiles/No2.Txt\nwrote " + folder +
+                       "/TextFiles/No1.Txt\n2 files written, 0 failed\n");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(p.Lines("TextFiles/No2.Txt")[1], " N-S  9 tricks in NoTrump  ");
+    EXPECT_EQ(p.Lines("TextFiles/No1.Txt")[3], "     17 Total tricks.      (18)");
+
+    // Notrump forbidden: North's spades instead of 3NT.
+    ASSERT_EQ(p.Run({"--deal", "2", "--text", "--nt", "forbidden"}, out, err), 0) << err;
+    EXPECT_EQ(p.Lines("TextFiles/No2.Txt")[1], " N-S  8 tricks in Spades   ( 9)");
+    ASSERT_EQ(p.Run({"--deal", "2", "--html", "--trumps", "length"}, out, err), 0) << err;
+    EXPECT_NE(test::ReadFile(p.dir / "HtmlFiles/No2.Html").find("8 tricks in Spades"),
+              std::string::npos);
+
+    ASSERT_EQ(p.Run({"--deals", "3-5", "--pbn"}, out, err), 0) << err;
+    for (int n = 3; n <= 5; ++n) {
+        const test::PbnFile f =
+            test::ReadPbn(test::ReadFile(p.dir / "PbnFiles" / ("No" + std::to_string(n) + ".pbn")));
+        ASSERT_EQ(f.games.size(), 1u);
+        EXPECT_EQ(f.games[0].Tag("Board"), std::to_string(n));
+    }
+    EXPECT_EQ(out.substr(out.rfind('\n', out.size() - 2) + 1), "3 files written, 0 failed\n");
+}
+
+TEST(BoardlookBatchRun, DealsOutsideTheLibraryAreReportedAndTheOthersWritten) {
+    Program p;
+    std::string out, err;
+    EXPECT_EQ(p.Run({"--deals", "0-2,29-33,40", "--html"}, out, err), 1);
+    EXPECT_EQ(err,
+              "boardlook-batch: deal 0 not in Library.bin (1..30)\n"
+              "boardlook-batch: deals 31-33 not in Library.bin (1..30)\n"
+              "boardlook-batch: deal 40 not in Library.bin (1..30)\n");
+    for (int n : {1, 2, 29, 30})
+        EXPECT_TRUE(fs::exists(p.dir / "HtmlFiles" / ("No" + std::to_string(n) + ".Html")));
+    EXPECT_EQ(out.substr(out.rfind("wrote")), "wrote " + (p.dir / "HtmlFiles/No30.Html").string() +
+                                                  "\n4 files written, 5 failed\n");
+    // A huge range costs one line, not one per deal.
+    EXPECT_EQ(p.Run({"--deals", "30-999999999999", "--text"}, out, err), 1);
+    EXPECT_EQ(err, "boardlook-batch: deals 31-999999999999 not in Library.bin (1..30)\n");
+    EXPECT_NE(out.find("1 file written, 999999999969 failed"), std::string::npos);
+}
+
+TEST(BoardlookBatchRun, FilesThatCannotBeWrittenAreCountedAndTheUsersFilesKept) {
+    Program p;
+    std::string out, err;
+    fs::create_directories(p.dir / "TextFiles" / "No2.Txt");  // a folder where a file should go
+    EXPECT_EQ(p.Run({"--deals", "1-3", "--text"}, out, err), 1);
+    EXPECT_NE(err.find("boardlook-batch: deal 2: cannot create"), std::string::npos) << err;
+    EXPECT_TRUE(fs::is_regular_file(p.dir / "TextFiles/No1.Txt"));
+    EXPECT_TRUE(fs::is_regular_file(p.dir / "TextFiles/No3.Txt"));
+    EXPECT_NE(out.find("2 files written, 1 failed"), std::string::npos);
+
+    test::WriteFile(p.dir / "HtmlFiles", "mine");  // a file where the folder should be
+    EXPECT_EQ(p.Run({"--deals", "1-2", "--html"}, out, err), 1);
+    EXPECT_EQ(test::ReadFile(p.dir / "HtmlFiles"), "mine");
+    EXPECT_NE(out.find("0 files written, 2 failed"), std::string::npos);
+
+    // One PBN file in a folder that does not exist: said once, every deal counted.
+    EXPECT_EQ(
+        p.Run({"--deals", "1-4", "--pbn-file", (p.dir / "no/such/all.pbn").string()}, out, err), 1);
+    EXPECT_EQ(err, "boardlook-batch: cannot write " + (p.dir / "no/such/all.pbn").string() + "\n");
+    EXPECT_NE(out.find("0 deals written to"), std::string::npos);
+    EXPECT_NE(out.find(", 4 failed"), std::string::npos);
+}
+
+TEST(BoardlookBatchRun, Over20ListsAndAMissingList) {
+    Program p;
+    std::string out, err;
+    EXPECT_EQ(p.Run({"--over20", "21", "--text"}, out, err), 1);
+    EXPECT_EQ(err, "boardlook-batch: Over20.txt is missing in " + p.dir.path().string() + "\n");
+    EXPECT_EQ(out, "0 files written, 1 failed\n");
+
+    test::WriteFile(p.dir / "Over20.txt", kOver20);
+    EXPECT_EQ(p.Run({"--over20", "21", "--text"}, out, err), 1);  // deal 99 is not there
+    EXPECT_TRUE(fs::exists(p.dir / "TextFiles/No2.Txt"));
+    EXPECT_TRUE(fs::exists(p.dir / "TextFiles/No25.Txt"));
+    EXPECT_FALSE(fs::exists(p.dir / "TextFiles/No3.Txt"));
+    EXPECT_EQ(err, "boardlook-batch: deal 99 not in Library.bin (1..30)\n");
+    EXPECT_EQ(p.Run({"--over20", "24", "--text"}, out, err), 0);
+    EXPECT_EQ(out, "0 files written, 0 failed\n");
+
+    const fs::path all = p.dir / "all.pbn";
+    EXPECT_EQ(p.Run({"--over20", "all", "--pbn-file", all.string()}, out, err), 1);
+    const test::PbnFile f = test::ReadPbn(test::ReadFile(all));
+    EXPECT_TRUE(f.problems.empty());
+    std::vector<std::string> boards;
+    for (const auto& g : f.games) boards.push_back(g.Tag("Board"));
+    EXPECT_EQ(boards, (std::vector<std::string>{"2", "25", "3", "7"}));
+    EXPECT_NE(
+        out.find("wrote " + all.string() + "\n4 deals written to " + all.string() + ", 1 failed\n"),
+        std::string::npos)
+        << out;
+    // Games are separated by exactly one empty line.
+    const std::string bytes = test::ReadFile(all);
+    EXPECT_EQ(bytes.find("\r\n\r\n\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("W  C  5\r\n\r\n[Event \"Library.bin\"]\r\n[Site"), std::string::npos);
+}
+
+TEST(BoardlookBatchRun, LibraryChoiceDamagedRecordsAndRefusedFolders) {
+    Program p;
+    std::string out, err;
+    // Without a binary library the ASCII one is used, as the viewer does; a damaged record is
+    // reported and the others written.
+    test::WriteAsc(p.dir / "Library.asc", p.deals);
+    fs::remove(p.dir / kBinLibName);
+    std::string asc = test::ReadFile(p.dir / "Library.asc");
+    asc[89 * 4 + 5] = '?';
+    test::WriteFile(p.dir / "Library.asc", asc);
+    EXPECT_EQ(p.Run({"--deals", "4-6", "--pbn"}, out, err), 1);
+    EXPECT_EQ(err, "boardlook-batch: deal 5 of Library.asc is damaged\n");
+    EXPECT_EQ(test::ReadPbn(test::ReadFile(p.dir / "PbnFiles/No6.pbn")).games[0].Tag("Event"),
+              "Library.asc");
+
+    EXPECT_EQ(p.Run({"--deal", "1", "--html", "--library", "Other.bin"}, out, err), 1);
+    EXPECT_EQ(err, "boardlook-batch: cannot open the library \"Other.bin\" in " +
+                       p.dir.path().string() + "\n");
+
+    fs::remove(p.dir / "Library.asc");
+    EXPECT_EQ(p.Run({"--deal", "1", "--html"}, out, err), 1);
+    EXPECT_EQ(err, "boardlook-batch: no library (Library.bin or Library.asc) in " +
+                       p.dir.path().string() + "\n");
+
+    test::TempFolder base;
+    fs::create_directory(base / "unzipped");
+    std::ostringstream o, r;
+    BoardlookBatch::Command cmd;
+    cmd.folder = (base / "unzipped").string();
+    cmd.deals = {{1, 1}};
+    EXPECT_EQ(BoardlookBatch::Run(cmd, "/", o, r), 1);
+    EXPECT_NE(r.str().find("lies in an unpacked archive"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lott

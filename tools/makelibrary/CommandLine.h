@@ -1,0 +1,35 @@
+// makelibrary's command line: what to do and with which numbers, or why not.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace lott {
+
+struct CommandLine {
+    enum class Mode { Make, Check, Help };
+    Mode mode = Mode::Make;
+    std::int64_t deals = 0;  // 0: not given (a resumed run takes it from the marker)
+    std::optional<std::uint64_t> seed;
+    int threads = 0;  // 0: DDS chooses
+    bool resume = false;
+    std::filesystem::path out = ".";
+    std::filesystem::path checkDir;
+    int sample = 20;  // deals the check solves again
+
+    // The arguments after the program name. Nothing, with a one-line reason, when they do not
+    // make a command.
+    static std::optional<CommandLine> Parse(std::span<const std::string_view> args,
+                                            std::string& error);
+};
+
+// The most deals one library may hold: deal numbers are 32-bit.
+inline constexpr std::int64_t kMaxDeals = 2147483647;
+
+std::string Usage();
+
+}  // namespace lott

@@ -1,0 +1,28 @@
+#include "LibraryMaker.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "DealGenerator.h"
+
+namespace lott {
+
+LibraryMaker::Outcome LibraryMaker::Run(LibraryWriter& writer, const StopCheck& stop,
+                                        const ProgressSink& progress, std::string& error) {
+    const MakingMarker& m = writer.Marker();
+    DealGenerator gen(m.seed);
+    // The deals already written come first in the seed's sequence.
+    gen.Skip(m.done);
+    std::vector<DealRecord> batch;
+    while (m.done < m.target) {
+        if (stop && stop()) return Outcome::Stopped;
+        auto n = static_cast<std::size_t>(std::min<std::int64_t>(batch_, m.target - m.done));
+        batch.clear();
+        for (std::size_t i = 0; i < n; ++i) batch.push_back(gen.Next());
+        if (!solver_.Solve(batch, error) || !writer.Append(batch, error)) return Outcome::Failed;
+        if (progress) progress(m.done, m.target);
+    }
+    return writer.Finish(error) ? Outcome::Finished : Outcome::Failed;
+}
+
+}  // namespace lott

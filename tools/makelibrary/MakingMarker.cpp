@@ -1,0 +1,82 @@
+#include "MakingMarker.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace lott {
+
+namespace {
+constexpr std::string_view kFirstLine = "makelibrary unfinished library";
+
+std::string Hex(std::uint64_t v) {
+    char buf[17];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, 16);
+    return std::string(buf, r.ptr);
+}
+
+template <class T>
+bool ParseNumber(std::string_view s, T& v, int base = 10) {
+    if (s.empty()) return false;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v, base);
+    return r.ec == std::errc() && r.ptr == s.data() + s.size();
+}
+}  // namespace
+
+void ContentHash::Add(const void* data, std::size_t size) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    std::uint64_t h = h_;
+    for (std::size_t i = 0; i < size; ++i) {
+        h ^= p[i];
+        h *= 1099511628211ull;
+    }
+    h_ = h;
+}
+
+std::string MakingMarker::Text() const {
+    std::ostringstream s;
+    s << kFirstLine << "\n"
+      << "seed " << seed << "\n"
+      << "deals " << target << "\n"
+      << "done " << done << "\n"
+      << "bin-hash " << Hex(binHash) << "\n"
+      << "asc-hash " << Hex(ascHash) << "\n";
+    return s.str();
+}
+
+std::optional<MakingMarker> MakingMarker::Parse(std::string_view text) {
+    MakingMarker m;
+    bool haveSeed = false, haveTarget = false, haveDone = false, haveBin = false, haveAsc = false;
+    bool first = true;
+    while (!text.empty()) {
+        auto nl = text.find('\n');
+        std::string_view line = text.substr(0, nl);
+        text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (first) {
+            if (line != kFirstLine) return std::nullopt;
+            first = false;
+            continue;
+        }
+        if (line.empty()) continue;
+        auto sp = line.find(' ');
+        if (sp == std::string_view::npos) return std::nullopt;
+        std::string_view key = line.substr(0, sp), value = line.substr(sp + 1);
+        bool ok = true;
+        if (key == "seed")
+            ok = haveSeed = ParseNumber(value, m.seed);
+        else if (key == "deals")
+            ok = haveTarget = ParseNumber(value, m.target);
+        else if (key == "done")
+            ok = haveDone = ParseNumber(value, m.done);
+        else if (key == "bin-hash")
+            ok = haveBin = ParseNumber(value, m.binHash, 16);
+        else if (key == "asc-hash")
+            ok = haveAsc = ParseNumber(value, m.ascHash, 16);
+        if (!ok) return std::nullopt;
+    }
+    if (first || !haveSeed || !haveTarget || !haveDone || !haveBin || !haveAsc) return std::nullopt;
+    if (m.target < 1 || m.done < 0 || m.done > m.target) return std::nullopt;
+    return m;
+}
+
+}  // namespace lott

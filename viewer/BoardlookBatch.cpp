@@ -1,0 +1,313 @@
+#include "BoardlookBatch.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "ArchiveCheck.h"
+#include "Cat.h"
+#include "Over20Reader.h"
+#include "ViewerSession.h"
+
+namespace lott {
+
+const char* const BoardlookBatch::kUsage =
+    "usage: boardlook-batch [FOLDER] (--deal N | --deals LIST | --over20 21..26|all)\n"
+    "       (--html | --text | --pbn [--pbn-file NAME]) [--trumps length|score]\n"
+    "       [--nt allowed|forbidden] [--library NAME]\n"
+    "  LIST: deal numbers and ranges, e.g. 1,5,100-200. Trumps by Length always forbid notrump.\n"
+    "  Files go to HtmlFiles/No<N>.Html, TextFiles/No<N>.Txt or PbnFiles/No<N>.pbn in FOLDER;\n"
+    "  --pbn-file writes all games into NAME instead.\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int Fail(std::ostream& err, const std::string& message) {
+    err << "boardlook-batch: " << message << "\n";
+    return 1;
+}
+
+std::string RangeText(std::int64_t first, std::int64_t last) {
+    return first == last ? Cat("deal ", std::to_string(first))
+                         : Cat("deals ", std::to_string(first), "-", std::to_string(last));
+}
+
+// All games in one PBN file, created when the first game is written.
+class PbnFileSink {
+  public:
+    explicit PbnFileSink(fs::path file) : file_(std::move(file)) {}
+
+    // False when the file cannot be created or written.
+    bool Add(const DealExport::Page& page) {
+        if (broken_) return false;
+        if (!out_.is_open()) {
+            out_.open(file_, std::ios::binary | std::ios::trunc);
+            if (!out_) return Broken();
+            for (const auto& l : PbnExport::FileHeader()) Line(l);
+        } else {
+            Line("");  // games are separated by an empty line
+        }
+        for (const auto& l : PbnExport::GameLines(DealExport::PbnGame(page))) Line(l);
+        if (!out_) return Broken();
+        ++games_;
+        return true;
+    }
+    // Closes the file; false when its end could not be written.
+    bool Close() {
+        if (!out_.is_open()) return !broken_;
+        out_.close();
+        return !out_.fail() && !broken_;
+    }
+    bool broken() const { return broken_; }
+    std::int64_t games() const { return games_; }
+    const fs::path& file() const { return file_; }
+
+  private:
+    void Line(const std::string& l) { out_ << l << "\r\n"; }
+    bool Broken() {
+        broken_ = true;
+        return false;
+    }
+    fs::path file_;
+    std::ofstream out_;
+    bool broken_ = false;
+    std::int64_t games_ = 0;
+};
+
+struct Tally {
+    std::int64_t written = 0;
+    std::int64_t failed = 0;
+};
+
+// Opens the library the viewer opens at start (the binary form when both exist), or the one
+// named on the command line.
+bool OpenLibrary(ViewerSession& s, const std::string& named, std::string& error) {
+    if (!named.empty()) {
+        const auto mode = ViewerSession::ModeOfName(named);
+        if (mode && s.Usable(named, *mode) && s.OpenLibrary(*mode, named)) return true;
+        error = Cat("cannot open the library \"", named, "\" in ", s.Folder().string());
+        return false;
+    }
+    for (int mode : {1, 0}) {
+        const std::string name = mode == 1 ? s.BinLibName : s.AscLibName;
+        if (!s.Usable(name, mode)) continue;
+        if (s.OpenLibrary(mode, name)) return true;
+        error = Cat("cannot open ", (s.Folder() / name).string());
+        return false;
+    }
+    error = Cat("no library (", kBinLibName, " or ", kAscLibName, ") in ", s.Folder().string());
+    return false;
+}
+
+// The deals listed in the folder's "Over20.txt" for the value; a missing list is reported and
+// counted.
+std::vector<DealSelection::Range> Over20Ranges(const fs::path& folder, int value, Tally& tally,
+                                               std::ostream& err) {
+    const fs::path file = folder / Over20Reader::kFileName;
+    std::error_code ec;
+    std::ifstream in(file, std::ios::binary);
+    if (!fs::is_regular_file(file, ec) || !in) {
+        Fail(err, Cat(Over20Reader::kFileName, " is missing in ", folder.string()));
+        ++tally.failed;
+        return {};
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::vector<DealSelection::Range> ranges;
+    for (std::int32_t n : DealSelection::Over20Deals(text.str(), value)) ranges.push_back({n, n});
+    return ranges;
+}
+
+}  // namespace
+
+std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<std::string>& args,
+                                                             std::string& error) {
+    Command cmd;
+    int selections = 0;
+    std::optional<DealExport::Kind> kind;
+    std::optional<int> trumpBy, noNT;
+    auto setKind = [&](DealExport::Kind k) {
+        if (kind && *kind != k) {
+            error = "choose one of --html, --text and --pbn";
+            return false;
+        }
+        kind = k;
+        return true;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            cmd.help = true;
+            continue;
+        }
+        if (a == "--html" || a == "--text" || a == "--pbn") {
+            if (!setKind(a == "--html"   ? DealExport::Kind::Html
+                         : a == "--text" ? DealExport::Kind::Text
+                                         : DealExport::Kind::Pbn))
+                return std::nullopt;
+            continue;
+        }
+        if (a.rfind("--", 0) != 0) {
+            if (i != 0) {
+                error = "unexpected argument \"" + a + "\"";
+                return std::nullopt;
+            }
+            cmd.folder = a;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = a + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& v = args[++i];
+        auto bad = [&] {
+            error = "bad value \"" + v + "\" for " + a;
+            return std::nullopt;
+        };
+        if (a == "--deal" || a == "--deals") {
+            ++selections;
+            auto list = DealSelection::ParseList(v, error);
+            if (!list) return std::nullopt;
+            if (a == "--deal" && (list->size() != 1 || list->front().first != list->front().last))
+                return bad();
+            cmd.deals = *list;
+        } else if (a == "--over20") {
+            ++selections;
+            if (v == "all") {
+                cmd.over20 = 0;
+            } else if (v.size() == 2 && v[0] == '2' && v[1] >= '1' && v[1] <= '6') {
+                cmd.over20 = 20 + (v[1] - '0');
+            } else {
+                return bad();
+            }
+        } else if (a == "--pbn-file") {
+            if (v.empty()) return bad();
+            if (!setKind(DealExport::Kind::Pbn)) return std::nullopt;
+            cmd.pbnFile = v;
+        } else if (a == "--trumps") {
+            if (v != "length" && v != "score") return bad();
+            trumpBy = v == "score" ? 1 : 0;
+        } else if (a == "--nt") {
+            if (v != "allowed" && v != "forbidden") return bad();
+            noNT = v == "forbidden" ? 1 : 0;
+        } else if (a == "--library") {
+            if (!ViewerSession::ModeOfName(v)) {
+                error = "the library name \"" + v + "\" ends neither in .bin nor in .asc";
+                return std::nullopt;
+            }
+            cmd.library = v;
+        } else {
+            error = "unknown option " + a;
+            return std::nullopt;
+        }
+    }
+    if (cmd.help) return cmd;
+    if (selections != 1) {
+        error = "choose the deals once: --deal, --deals or --over20";
+        return std::nullopt;
+    }
+    if (!kind) {
+        error = "choose the export: --html, --text or --pbn";
+        return std::nullopt;
+    }
+    cmd.kind = *kind;
+    // The viewer's switch rule: trumps by Length always forbid notrump.
+    cmd.TrumpBy = trumpBy.value_or(1);
+    if (cmd.TrumpBy == 0 && noNT == 0) {
+        error = "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)";
+        return std::nullopt;
+    }
+    cmd.NoNT = cmd.TrumpBy == 0 ? 1 : noNT.value_or(0);
+    return cmd;
+}
+
+int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostream& out,
+                        std::ostream& err) {
+    const fs::path folder = cmd.folder.empty() ? exeFolder : fs::path(cmd.folder);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return Fail(err, "no program folder " + folder.string());
+    const fs::path abs = fs::absolute(folder, ec);
+    if (ChkZip(abs.string(), ArchiveRule::ZipOnly))
+        return Fail(err, Cat("the program folder ", abs.string(),
+                             " lies in an unpacked archive (its path holds \"zip\"); move the "
+                             "programs out of it"));
+
+    ViewerSession s(folder);
+    std::string error;
+    if (!OpenLibrary(s, cmd.library, error)) return Fail(err, error);
+    s.TrumpBy = cmd.TrumpBy;
+    s.NoNT = cmd.TrumpBy == 0 ? 1 : cmd.NoNT;
+    const std::string lib = s.LibraryFileName();
+    const std::int64_t count = s.DealCount();
+
+    Tally tally;
+    std::vector<DealSelection::Range> ranges =
+        cmd.over20 ? Over20Ranges(folder, *cmd.over20, tally, err) : cmd.deals;
+    std::optional<PbnFileSink> sink;
+    if (!cmd.pbnFile.empty()) sink.emplace(cmd.pbnFile);
+
+    for (const auto& r : ranges) {
+        // The parts of a range outside the library are reported once each.
+        if (r.first < 1) {
+            const std::int64_t last = std::min<std::int64_t>(r.last, 0);
+            Fail(err, Cat(RangeText(r.first, last), " not in ", lib, " (1..", std::to_string(count),
+                          ")"));
+            tally.failed += last - r.first + 1;
+        }
+        if (r.last > count) {
+            const std::int64_t first = std::max<std::int64_t>(r.first, count + 1);
+            Fail(err, Cat(RangeText(first, r.last), " not in ", lib, " (1..", std::to_string(count),
+                          ")"));
+            tally.failed += r.last - first + 1;
+        }
+        const std::int64_t from = std::max<std::int64_t>(r.first, 1);
+        const std::int64_t to = std::min<std::int64_t>(r.last, count);
+        for (std::int64_t n = from; n <= to; ++n) {
+            const auto dealNo = static_cast<std::int32_t>(n);
+            const ReadStatus st = s.Show(dealNo);
+            if (st != ReadStatus::Ok) {
+                Fail(err, Cat("deal ", std::to_string(n), " of ", lib,
+                              st == ReadStatus::Damaged ? " is damaged" : " cannot be read"));
+                ++tally.failed;
+                continue;
+            }
+            if (sink) {
+                const bool wasBroken = sink->broken();
+                if (sink->Add(s.ExportPage())) continue;
+                // Said once: every later game of the file fails the same way.
+                if (!wasBroken) Fail(err, "cannot write " + sink->file().string());
+                ++tally.failed;
+                continue;
+            }
+            const DealExport::Result written = s.Export(cmd.kind);
+            if (written.ok) {
+                out << "wrote " << written.file.string() << "\n";
+                ++tally.written;
+            } else {
+                Fail(err, Cat("deal ", std::to_string(n), ": ", written.error));
+                ++tally.failed;
+            }
+        }
+    }
+
+    if (sink) {
+        const bool closed = sink->Close();
+        if (!closed && !sink->broken()) Fail(err, "cannot write " + sink->file().string());
+        if (closed && sink->games() > 0) {
+            out << "wrote " << sink->file().string() << "\n";
+            tally.written = sink->games();
+        } else {
+            tally.failed += sink->games();  // a file that could not be finished holds none
+        }
+        out << tally.written << (tally.written == 1 ? " deal" : " deals") << " written to "
+            << sink->file().string() << ", " << tally.failed << " failed\n";
+    } else {
+        out << tally.written << (tally.written == 1 ? " file" : " files") << " written, "
+            << tally.failed << " failed\n";
+    }
+    return tally.failed == 0 ? 0 : 1;
+}
+
+}  // namespace lott
