@@ -210,7 +210,12 @@ TEST(BoardlookBatchRun, FilesThatCannotBeWrittenAreCountedAndTheUsersFilesKept) 
     std::string out, err;
     fs::create_directories(p.dir / "TextFiles" / "No2.Txt");  // a folder where a file should go
     EXPECT_EQ(p.Run({"--deals", "1-3", "--text"}, out, err), 1);
-    EXPECT_NE(err.find("boardlook-batch: deal 2: cannot create"), std::string::npos) << err;
+    EXPECT_NE(err.find("boardlook-batch: deal 2: cannot replace " +
+                       (p.dir / "TextFiles/No2.Txt").string()),
+              std::string::npos)
+        << err;
+    EXPECT_TRUE(fs::is_directory(p.dir / "TextFiles/No2.Txt"));
+    EXPECT_FALSE(fs::exists(p.dir / "TextFiles/No2.Txt.part"));
     EXPECT_TRUE(fs::is_regular_file(p.dir / "TextFiles/No1.Txt"));
     EXPECT_TRUE(fs::is_regular_file(p.dir / "TextFiles/No3.Txt"));
     EXPECT_NE(out.find("2 files written, 1 failed"), std::string::npos);
