@@ -426,7 +426,14 @@ void Form1::SetLangMsg() {
         {18, c_.Frame[3]},   {19, c_.Frame[5]},  {20, c_.Frame[10]}, {21, c_.o[22]},
         {22, c_.o[23]},      {23, c_.o[24]}};
     for (const auto& [index, w] : targets) caption(index, w);
-    for (int i = 25; i <= 33; ++i) caption(i, c_.o[static_cast<std::size_t>(i)]);
+    for (int i = 25; i <= 33; ++i) {
+        // The filter rows stand 78 pixels apart: their Japanese captions need a point less.
+        QWidget* w = c_.o[static_cast<std::size_t>(i)];
+        caption(i, w);
+        QFont f = w->font();
+        f.setPointSizeF(L == 1 ? 8 : 9);
+        w->setFont(f);
+    }
     // The Start button's caption is its state: the idle caption of the language.
     a_.StartCaption = MainTexts::CaptionTitle(12, L);
 }

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QtTest>
 
 #include "AnalyzerProgram.h"
@@ -29,6 +30,19 @@ QStringList EnabledOptions(const MainControls& c) {
     for (std::size_t i = 0; i < c.o.size(); ++i)
         if (c.o[i] && c.o[i]->isEnabled()) on << QString::number(i);
     return on;
+}
+// The options whose caption is cut off by their width (or by the next option).
+QStringList ClippedOptions(const MainControls& c) {
+    QStringList cut;
+    for (std::size_t i = 0; i < c.o.size(); ++i) {
+        const QAbstractButton* b = c.o[i];
+        if (!b) continue;
+        const int needed = b->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b) +
+                           b->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b) +
+                           b->fontMetrics().horizontalAdvance(b->text());
+        if (needed > b->width()) cut << QString::number(i);
+    }
+    return cut;
 }
 }  // namespace
 
@@ -222,6 +236,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(c.Submenu[1]->text(), QStringLiteral("Initialize the software"));
         QCOMPARE(c.cmdStart->text(), QStringLiteral("Start"));
         QCOMPARE(c.cmdStart->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(ClippedOptions(c), QStringList());
     }
 
     void startsInJapaneseWhenAJapaneseFontIsFound() {
@@ -234,6 +249,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(c.cmdStart->text(), QStringLiteral("開 始"));
         QCOMPARE(c.cmdStart->font().family(), kJapaneseFont);
         QCOMPARE(c.Frame[6]->title(), QStringLiteral("調べるディールの個数"));
+        // The filter rows' captions are the longest for their place: none is cut off.
+        QCOMPARE(ClippedOptions(c), QStringList());
     }
 
     void withoutALibraryOnlyDownloadAndEndRemain() {
