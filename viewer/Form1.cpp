@@ -158,7 +158,7 @@ bool Form1::ChkZip(int flag, std::optional<bool> answer) {
     w.SetFontSize(12);
     w.Print(QString());
     if (s_.Language == 1) {
-        w.SetFontName(japaneseFont_);
+        w.SetFontName(JapaneseFamily());
     } else {
         w.SetFontSize(15);
         w.SetFontName(QStringLiteral("Verdana"));
@@ -188,7 +188,7 @@ void Form1::PrintLibraryLines() {
     const double h = w.TextHeight();
     const std::string sep = GroupSeparator();
     if (s_.Language == 1) {
-        w.SetFontName(japaneseFont_);
+        w.SetFontName(JapaneseFamily());
         w.Print(Text(ViewerTexts::LibraryLine1(1, lib.LibFileLen(), sep)));
         w.SetCurrentY(w.CurrentY() + 0.05 * h);
         w.Print(Text(ViewerTexts::LibraryLine2(1, lib.DealCount(), lib.LibRecLen(), sep)));
@@ -377,7 +377,7 @@ void Form1::ShowNegNT() {
 void Form1::Language_Click() {
     s_.Language = 1 - s_.Language;
     const int lang = s_.Language;
-    const QString captionFont = lang == 1 ? japaneseFont_ : QStringLiteral("Verdana");
+    const QString captionFont = lang == 1 ? JapaneseFamily() : QStringLiteral("Verdana");
     c_.Language->setText(lang == 1 ? QStringLiteral("Japanese") : QStringLiteral("English"));
     SetFont(c_.Language, captionFont, 0);
     for (int k = 1; k <= 7; ++k)
@@ -404,7 +404,7 @@ void Form1::Language_Click() {
         const LibraryFile& lib = s_.Library();
         const std::string sep = GroupSeparator();
         if (lang == 1) {
-            w.SetFontName(japaneseFont_);
+            w.SetFontName(JapaneseFamily());
             w.SetFontSize(10.5);
         } else {
             w.SetFontSize(12);
@@ -462,7 +462,7 @@ void Form1::menu_Click(int index) {
     const QRect screenRect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
     a.screenLeft = screenRect.left();
     a.screenRight = screenRect.right() + 1;
-    info_ = new frmInfo(infoTopic_, s_.Language, japaneseFont_, a, this);
+    info_ = new frmInfo(infoTopic_, s_.Language, JapaneseFamily(), a, this);
     info_->show();
 }
 

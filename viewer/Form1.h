@@ -35,6 +35,11 @@ class Form1 : public QMainWindow {
     const ViewerControls& ui() const { return c_; }
     const ViewerSession& session() const { return s_; }
     const QString& JapaneseFont() const { return japaneseFont_; }
+    // The family Japanese text is drawn in: the Japanese font found at start-up, or without one
+    // the Latin font, whose fallback draws the Japanese characters.
+    QString JapaneseFamily() const {
+        return japaneseFont_.isEmpty() ? QStringLiteral("Arial") : japaneseFont_;
+    }
     int InfoTopic() const { return infoTopic_; }
     frmInfo* InfoWindow() const { return info_; }
     bool Refused() const { return refused_; }  // stopped by the archive check

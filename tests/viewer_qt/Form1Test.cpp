@@ -352,6 +352,10 @@ class Form1Test : public QObject {
         QCOMPARE(c.menu[1]->text(), QStringLiteral("ライブラリ"));
         QCOMPARE(c.menu[8]->text(), QStringLiteral("Output"));
         QCOMPARE(c.fraTT->title(), QStringLiteral("合計トリック数を選択"));
+        // No Japanese font of its own here: the Latin one stays, not the system's default
+        // (a serif face on many machines), and its fallback draws the Japanese characters.
+        for (const QWidget* w : std::initializer_list<const QWidget*>{c.cmdGo, c.Language, c.fraTT})
+            QCOMPARE(w->font().family(), QStringLiteral("Arial"));
         // Still forbidden, still blue, in the new language.
         QCOMPARE(c.lblNegNT->text(), QStringLiteral(" NT 禁止状態"));
         QCOMPARE(c.lblNegNT->palette().color(QPalette::WindowText), QColor(0, 0, 255));
