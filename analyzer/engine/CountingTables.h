@@ -44,6 +44,9 @@ class CountingTables {
 
     static bool ValidLength(int length) { return length >= 0 && length <= kMaxLen; }
 
+    // Every cell, mean and rate equal.
+    bool operator==(const CountingTables&) const = default;
+
   private:
     static std::size_t Kind(int kind) {
         assert(kind == -1 || kind == 0);

@@ -35,21 +35,6 @@ CountingTables Reference(const ProgramFolder& p, std::int32_t last, bool replay)
     return t;
 }
 
-bool SameTables(const CountingTables& a, const CountingTables& b) {
-    for (int k = -1; k <= 0; ++k) {
-        for (int l = 0; l <= 30; ++l) {
-            for (int d = -10; d <= 30; ++d)
-                if (a.DevTable(k, l, d) != b.DevTable(k, l, d)) return false;
-            if (a.DevMean(k, l) != b.DevMean(k, l) || a.DevAbsMean(k, l) != b.DevAbsMean(k, l))
-                return false;
-            for (int e = 1; e <= 3; ++e)
-                if (a.EventTable(k, l, e) != b.EventTable(k, l, e)) return false;
-        }
-        for (int e = 1; e <= 3; ++e)
-            if (a.EventRate(k, e) != b.EventRate(k, e)) return false;
-    }
-    return true;
-}
 
 // Starts a run and presses Start again when the run reaches progress point stopAt; returns the
 // tables as they were then (the end of a run clears the counts in memory).
@@ -79,7 +64,7 @@ TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
         const CountingTables atStop = RunAndStopAt(p, stopAt);
         EXPECT_EQ(p.a->StartCaption, "Finished");  // a stopped run ends as any other
         EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
-        EXPECT_TRUE(SameTables(atStop, Reference(p, stopAt - 1, false))) << stopAt;
+        EXPECT_TRUE(atStop == Reference(p, stopAt - 1, false)) << stopAt;
         EXPECT_EQ(test::ReadFile(stored), result) << stopAt;
         EXPECT_EQ(test::ReadFile(p.path / "Over20.bak"), previousList) << stopAt;
         const std::string list = test::ReadFile(p.path / "Over20.txt");
@@ -107,7 +92,7 @@ TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
         const CountingTables atStop = RunAndStopAt(p, stopAt);
         EXPECT_EQ(p.a->StartCaption, "Finished");  // a stopped run ends as any other
         EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
-        EXPECT_TRUE(SameTables(atStop, Reference(p, stopAt - 1, true))) << stopAt;
+        EXPECT_TRUE(atStop == Reference(p, stopAt - 1, true)) << stopAt;
         p.a->cmdStart_Click();
         EXPECT_EQ(FilesIn(p.path), before) << stopAt;
     }
