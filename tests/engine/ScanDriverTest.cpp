@@ -83,18 +83,6 @@ struct Harness {
     }
 };
 
-void ExpectSameTables(const CountingTables& a, const CountingTables& b) {
-    for (int k = -1; k <= 0; ++k)
-        for (int l = 0; l <= 30; ++l) {
-            for (int d = -10; d <= 30; ++d) ASSERT_EQ(a.DevTable(k, l, d), b.DevTable(k, l, d));
-            ASSERT_EQ(a.DevMean(k, l), b.DevMean(k, l));
-            ASSERT_EQ(a.DevAbsMean(k, l), b.DevAbsMean(k, l));
-            for (int e = 1; e <= 3; ++e) ASSERT_EQ(a.EventTable(k, l, e), b.EventTable(k, l, e));
-        }
-    for (int k = -1; k <= 0; ++k)
-        for (int e = 1; e <= 3; ++e) ASSERT_EQ(a.EventRate(k, e), b.EventRate(k, e));
-}
-
 TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
     test::TempFolder dir;
     auto deals = InRangeDeals(600, 3);
@@ -127,7 +115,7 @@ TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
         ASSERT_EQ(cache.Load(dir / "Library.bin", 600, records), ScanCache::State::Valid);
         Harness replay(dir / "Library.bin", o);
         ASSERT_EQ(replay.driver.RunWithoutScanning(1, 600, records).outcome, RunOutcome::Completed);
-        ExpectSameTables(scan.tables, replay.tables);
+        EXPECT_TRUE(scan.tables == replay.tables);
         EXPECT_GT(scan.tables.DevTable(0, 30, 30), 0.0f);
     }
 }
