@@ -24,28 +24,24 @@ std::string Field(const std::string& line, std::size_t pos) {
     return line.substr(pos - 1, 7);
 }
 
-TEST(ResultFileLayout, OstrevanHoldsTheSuitBlockAlone) {
-    CountingTables t;
-    const auto lines = CrLfLines(ResultFileText(t, Clicked({0}), kHead));
-    ASSERT_EQ(lines.size(), 20u);
-    EXPECT_EQ(lines[0], " one");
-    EXPECT_EQ(lines[2], " three");
-    for (std::size_t i = 3; i < 20; ++i) EXPECT_EQ(lines[i].size(), 119u) << i;
-    EXPECT_EQ(Field(lines[3], 1), "     10");
-    EXPECT_EQ(Field(lines[18], 1), "     25");
-    // An empty table: deals always written, deviations blank, averages 0.00.
-    EXPECT_EQ(lines[3], "     10      0" + std::string(13 * 7, ' ') + "   0.00   0.00");
-    EXPECT_EQ(lines[19], kBlank + "      0" + std::string(13 * 7, ' ') + "   0.00   0.00");
-}
-
-TEST(ResultFileLayout, StandardAddsTheNotrumpBlock) {
-    CountingTables t;
-    const auto lines = CrLfLines(ResultFileText(t, Clicked({1}), kHead));
-    ASSERT_EQ(lines.size(), 33u);
-    EXPECT_EQ(Field(lines[20], 1), "     11");
-    EXPECT_EQ(Field(lines[31], 1), "     22");
-    EXPECT_EQ(Field(lines[32], 1), kBlank);
-    for (std::size_t i = 3; i < 33; ++i) EXPECT_EQ(lines[i].size(), 119u) << i;
+TEST(ResultFileLayout, OstrevanHoldsTheSuitBlockAloneStandardAddsTheNotrumpBlock) {
+    // Rows 10..25 and their total, then for Standard rows 11..22 and theirs; every row 119 wide.
+    for (const auto& [preset, count] : {std::pair{0, 20u}, std::pair{1, 33u}}) {
+        const auto lines = CrLfLines(ResultFileText(CountingTables{}, Clicked({preset}), kHead));
+        ASSERT_EQ(lines.size(), count);
+        EXPECT_EQ(lines[0], " one");
+        EXPECT_EQ(lines[2], " three");
+        for (std::size_t i = 3; i < count; ++i) EXPECT_EQ(lines[i].size(), 119u) << i;
+        EXPECT_EQ(Field(lines[18], 1), "     25");
+        // An empty table: deals always written, deviations blank, averages 0.00.
+        EXPECT_EQ(lines[3], "     10      0" + std::string(13 * 7, ' ') + "   0.00   0.00");
+        EXPECT_EQ(lines[19], kBlank + "      0" + std::string(13 * 7, ' ') + "   0.00   0.00");
+        if (preset == 1) {
+            EXPECT_EQ(Field(lines[20], 1), "     11");
+            EXPECT_EQ(Field(lines[31], 1), "     22");
+            EXPECT_EQ(Field(lines[32], 1), kBlank);
+        }
+    }
 }
 
 TEST(ResultFileLayout, FieldsCountsAndAverages) {
@@ -242,25 +238,15 @@ TEST(Fin, LineEndsAnywhereInALongFile) {
 }
 
 TEST(FieldValue, ReadsNumbersLikeTheOriginalReader) {
-    EXPECT_EQ(FieldValue("   1234"), 1234.0f);
-    EXPECT_EQ(FieldValue("  -0.50"), -0.5f);
-    EXPECT_EQ(FieldValue("   0.13"), 0.13f);
-    EXPECT_EQ(FieldValue("       "), 0.0f);
-    EXPECT_EQ(FieldValue(""), 0.0f);
-    EXPECT_EQ(FieldValue("abc"), 0.0f);
-    EXPECT_EQ(FieldValue("12abc"), 12.0f);
-    EXPECT_EQ(FieldValue(" 1 2 "), 12.0f);
-    EXPECT_EQ(FieldValue("-"), 0.0f);
-    EXPECT_EQ(FieldValue("."), 0.0f);
-    EXPECT_EQ(FieldValue("5."), 5.0f);
-    EXPECT_EQ(FieldValue(".5"), 0.5f);
-    EXPECT_EQ(FieldValue("+7"), 7.0f);
-    EXPECT_EQ(FieldValue("1e3"), 1000.0f);
-    EXPECT_EQ(FieldValue("1D2"), 100.0f);
-    EXPECT_EQ(FieldValue("2e"), 2.0f);
-    EXPECT_EQ(FieldValue("1e45"), std::numeric_limits<float>::max());
-    EXPECT_EQ(FieldValue("1e999"), 0.0f);
-    EXPECT_EQ(FieldValue("1.2.3"), 1.2f);
+    const float max = std::numeric_limits<float>::max();
+    const std::pair<const char*, float> cases[] = {
+        {"   1234", 1234.0f}, {"  -0.50", -0.5f}, {"   0.13", 0.13f}, {"       ", 0.0f},
+        {"", 0.0f},           {"abc", 0.0f},      {"12abc", 12.0f},   {" 1 2 ", 12.0f},
+        {"-", 0.0f},          {".", 0.0f},        {"5.", 5.0f},       {".5", 0.5f},
+        {"+7", 7.0f},         {"1e3", 1000.0f},   {"1D2", 100.0f},    {"2e", 2.0f},
+        {"1e45", max},        {"1e999", 0.0f},    {"1.2.3", 1.2f}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(FieldValue(text), value) << '"' << text << '"';
 }
 
 }  // namespace
