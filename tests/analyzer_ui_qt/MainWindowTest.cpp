@@ -148,37 +148,23 @@ class MainWindowTest : public QObject {
         auto f = prog.Start();
         const MainControls& c = f->ui();
         const lott::Settings& s = f->analyzer().settings;
-
-        Click(c.o[1]);  // Standard first: by Score
-        QVERIFY(c.cmdStart->isEnabled());
-        QVERIFY(c.o[3]->isChecked() && c.o[2]->isEnabled());
-        QCOMPARE(s.TrumpBy, 1);
-        QVERIFY(c.o[5]->isChecked() && !c.o[4]->isEnabled());
-        QVERIFY(c.o[10]->isChecked() && !c.o[9]->isEnabled());
-        for (int i = 11; i <= 33; ++i) QVERIFY(c.o[static_cast<std::size_t>(i)]->isEnabled());
-
-        Click(c.o[0]);  // Ostrevan: by Length, Allow, No NT Calls, the rest locked
-        QVERIFY(c.o[2]->isChecked() && !c.o[3]->isEnabled());
-        QCOMPARE(s.TrumpBy, 0);
-        QVERIFY(c.o[4]->isChecked() && !c.o[5]->isEnabled());
-        QVERIFY(c.o[9]->isChecked());
-        for (int i = 10; i <= 33; ++i) QVERIFY(!c.o[static_cast<std::size_t>(i)]->isEnabled());
-        QVERIFY(c.o[6]->isEnabled() && c.o[41]->isEnabled());
-        QCOMPARE(s.ResultName, std::string("40OstLen"));
-
-        Click(c.o[1]);  // Standard again keeps by Length
-        QVERIFY(c.o[2]->isChecked() && !c.o[3]->isChecked());
-        QCOMPARE(s.ResultName, std::string("(none)40LenCo"));
-
-        // A filter switches the corrections off; a correction brings them back.
-        Click(c.o[14]);
-        Click(c.o[20]);
-        Click(c.o[27]);
-        QVERIFY(!c.o[14]->isChecked() && !c.o[20]->isChecked() && c.o[27]->isChecked());
-        QCOMPARE(s.ResultName, std::string("(D2)40LenCo"));
-        Click(c.o[18]);
-        QVERIFY(c.o[14]->isChecked() && c.o[20]->isChecked() && !c.o[27]->isChecked());
-        QCOMPARE(s.ResultName, std::string("(DSC)40LenCo"));
+        // Standard first (by Score), Ostrevan (the rest locked), Standard again (by Length kept),
+        // a filter that switches the corrections off, a correction that brings them back.
+        const std::pair<int, const char*> clicks[] = {
+            {1, "(none)40ScoCo"}, {0, "40OstLen"},     {1, "(none)40LenCo"}, {14, "(D)40LenCo"},
+            {20, "(DC)40LenCo"},  {27, "(D2)40LenCo"}, {18, "(DSC)40LenCo"}};
+        for (const auto& [i, name] : clicks) {
+            Click(c.o[static_cast<std::size_t>(i)]);
+            QCOMPARE(s.ResultName, std::string(name));
+            QVERIFY(c.cmdStart->isEnabled());
+            // Every option button shows the option array's enabling and selection.
+            for (std::size_t j = 0; j < c.o.size(); ++j) {
+                if (!c.o[j]) continue;
+                const int o = static_cast<int>(j);
+                QVERIFY2(c.o[j]->isEnabled() == s.Enabled(o), qPrintable(QString::number(o)));
+                QVERIFY2(c.o[j]->isChecked() == s.Selected(o), qPrintable(QString::number(o)));
+            }
+        }
     }
 
     void resultButtonsFollowTheStoredResultOfTheSettings() {
