@@ -70,8 +70,7 @@ TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
 TEST(BadLibraries, ALibraryCutWhileAScanReadsItFailsTheRunWithAMessage) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(5000);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(5000));
     ASSERT_EQ(p.Run({1}), "Finished");
     const auto before = FilesIn(p.path);
     p.a->Submenu_Click(1);
@@ -139,8 +138,7 @@ TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTable
 TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(300);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(300));
     ASSERT_EQ(p.Run({1, 14}), "Finished");
     const fs::path file = p.Result(p.a->settings.ResultName);
     const std::string good = test::ReadFile(file);
@@ -181,8 +179,7 @@ TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) 
 TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(60);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(60));
     p.a->settings.Click(1);
     ViewerSession v(p.path);
     ASSERT_TRUE(v.OpenLibrary(1, "Library.bin"));

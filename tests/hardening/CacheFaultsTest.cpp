@@ -16,8 +16,7 @@ using test::ProgramFolder;
 TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(300);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(300));
     ScanCache cache(p.a->DataDir);
     bool looked = false;
     p.a->progress = [&](std::int32_t n) {
@@ -38,8 +37,7 @@ TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
 TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(200);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(200));
     ASSERT_EQ(p.Run({1}), "Finished");
     const auto before = FilesIn(p.path);
 
@@ -63,8 +61,7 @@ TEST(CacheFaults, AFullDiskFailsTheScanAndKeepsTheListsAndResults) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to stand for a full disk";
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(400);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(400));
     ASSERT_EQ(p.Run({1}), "Finished");
     p.a->Submenu_Click(1);
     ASSERT_EQ(p.Run(), "Finished");  // Over20.txt and Over20.bak, a result, a cache
@@ -87,8 +84,7 @@ TEST(CacheFaults, AFullDiskFailsTheScanAndKeepsTheListsAndResults) {
 TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(100);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(100));
     const ScanCache cache(p.a->DataDir);
     fs::create_directory(cache.CachePath());
     test::WriteFile(cache.CachePath() / "mine.txt", "the user's");
@@ -102,8 +98,7 @@ TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
 TEST(CacheFaults, ANoteThatIsMissingOrNotANoteMakesTheNextRunScanAgain) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(100);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(100));
     const ScanCache cache(p.a->DataDir);
     for (const std::string& note : {std::string(), std::string("size 2600\r\nchecksum zz"),
                                     std::string("\xff\x00garbage", 9)}) {

@@ -20,20 +20,18 @@ using test::FilesIn;
 using test::PartFiles;
 using test::ProgramFolder;
 
-int Batch(const fs::path& folder, const std::vector<int>& clicks, std::string& err) {
+// Runs trickscan-batch (Standard, then clicks) on folder, expects it to fail with exit 1 and one
+// line on stderr that starts with the tool's name, and returns that line.
+std::string BatchFails(const fs::path& folder, const std::vector<int>& clicks = {}) {
     BatchCommand cmd;
     cmd.folder = folder.string();
     cmd.preset = 1;
     cmd.clicks = clicks;
-    std::ostringstream out, e;
-    const int code = RunBatch(cmd, "/", out, e);
-    err = e.str();
-    return code;
-}
-
-// One line, ended by a line end, that starts with the tool's name.
-bool OneLine(const std::string& err) {
-    return err.rfind("trickscan-batch: ", 0) == 0 && err.find('\n') == err.size() - 1;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(cmd, "/", out, err), 1);
+    EXPECT_EQ(err.str().rfind("trickscan-batch: ", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << err.str();
+    return err.str();
 }
 
 TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
@@ -43,8 +41,7 @@ TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
     auto disk = FaultMount::SmallDisk(dir / "prog", 512 * 1024, why);
     if (!disk) GTEST_SKIP() << why;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(3000);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(3000));
     ASSERT_EQ(p.Run({1}), "Finished");
     p.a->Submenu_Click(1);
     ASSERT_EQ(p.Run({12}), "Finished");  // a second result, the lists in .txt and .bak
@@ -61,10 +58,7 @@ TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
         EXPECT_EQ(FilesIn(p.path), before);
         EXPECT_TRUE(PartFiles(p.path).empty());
     }
-    // The batch tool says it in one line and exits with 1.
-    std::string err;
-    EXPECT_EQ(Batch(p.path, {}, err), 1);
-    EXPECT_TRUE(OneLine(err)) << err;
+    BatchFails(p.path);  // one line, exit 1
     EXPECT_EQ(FilesIn(p.path), before);
 }
 
@@ -75,8 +69,7 @@ TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
     auto disk = FaultMount::SmallDisk(dir / "prog", 256 * 1024, why);
     if (!disk) GTEST_SKIP() << why;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(1000);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(1000));
     ASSERT_EQ(p.Run({1}), "Finished");
     ASSERT_EQ(p.Run({12}), "Finished");
     const auto before = FilesIn(p.path);
@@ -95,8 +88,7 @@ TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
 TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(500);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(500));
     ASSERT_EQ(p.Run({1}), "Finished");
     ASSERT_EQ(p.Run({13}), "Finished");
     std::string why;
@@ -113,17 +105,14 @@ TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
     p.a->Submenu_Click(1);
     EXPECT_EQ(p.a->message, "  The scan cache could not be deleted.");
     EXPECT_EQ(FilesIn(p.path), before);
-    std::string err;
-    EXPECT_EQ(Batch(p.path, {12}, err), 1);
-    EXPECT_TRUE(OneLine(err)) << err;
+    BatchFails(p.path, {12});
     EXPECT_EQ(FilesIn(p.path), before);
 }
 
 TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(200);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(200));
     ASSERT_EQ(p.Run({1}), "Finished");
     p.a->Submenu_Click(1);  // no cache: the next run scans
     ProgramFolder fresh(dir / "fresh");
@@ -142,10 +131,7 @@ TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) 
 
     EXPECT_EQ(fresh.Restart(), Analyzer::StartState::FolderProblem);
     EXPECT_NE(fresh.a->problem.find("DataFiles"), std::string::npos);
-    std::string err;
-    EXPECT_EQ(Batch(fresh.path, {}, err), 1);
-    EXPECT_TRUE(OneLine(err)) << err;
-    EXPECT_NE(err.find("DataFiles"), std::string::npos);
+    EXPECT_NE(BatchFails(fresh.path).find("DataFiles"), std::string::npos);
 }
 
 TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
@@ -156,9 +142,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     test::WriteFile(p.path / "DataFiles", "a file of the user's");
     EXPECT_EQ(p.Restart(), Analyzer::StartState::FolderProblem);
     EXPECT_NE(p.a->problem.find("\"DataFiles\""), std::string::npos);
-    std::string err;
-    EXPECT_EQ(Batch(p.path, {}, err), 1);
-    EXPECT_TRUE(OneLine(err)) << err;
+    BatchFails(p.path);
     EXPECT_EQ(test::ReadFile(p.path / "DataFiles"), "a file of the user's");
 
     // "Library.bin" is a folder: no library (the ASCII one is taken when it exists).

@@ -28,6 +28,11 @@ struct ProgramFolder {
     void WriteLibrary(int deals, unsigned seed = 11);
     // A fresh Analyzer on the folder, as a new start of the program.
     Analyzer::StartState Restart(int language = 0);
+    // WriteLibrary, then Restart; true when the analyzer is ready to run.
+    bool StartOn(int deals, unsigned seed = 11) {
+        WriteLibrary(deals, seed);
+        return Restart() == Analyzer::StartState::Running;
+    }
     // Clicks the options, then Start; returns the caption the run ended with ("Finished", or
     // "Stopped" when it failed) and clicks once more to be idle again. a->message stays.
     std::string Run(const std::vector<int>& clicks = {});

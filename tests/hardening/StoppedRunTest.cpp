@@ -35,7 +35,6 @@ CountingTables Reference(const ProgramFolder& p, std::int32_t last, bool replay)
     return t;
 }
 
-
 // Starts a run and presses Start again when the run reaches progress point stopAt; returns the
 // tables as they were then (the end of a run clears the counts in memory).
 CountingTables RunAndStopAt(ProgramFolder& p, std::int32_t stopAt) {
@@ -53,8 +52,7 @@ CountingTables RunAndStopAt(ProgramFolder& p, std::int32_t stopAt) {
 TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(200, 21);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(200, 21));
     ASSERT_EQ(p.Run({1, 2, 14}), "Finished");
     const fs::path stored = p.Result(p.a->settings.ResultName);
     const std::string result = test::ReadFile(stored);
@@ -82,8 +80,7 @@ TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
 TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
-    p.WriteLibrary(400, 22);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
+    ASSERT_TRUE(p.StartOn(400, 22));
     ASSERT_EQ(p.Run({1}), "Finished");
     p.a->settings.Click(13);
     p.a->settings.Click(20);
