@@ -27,6 +27,8 @@ class PageRecorder : public QObject {
 class AnalyzerProgram {
   public:
     AnalyzerProgram() = default;
+    // With a binary library of that many deals (WriteBin).
+    explicit AnalyzerProgram(int binDeals) { WriteBin(binDeals); }
     const std::filesystem::path& path() const { return dir_.path(); }
     QString folder() const { return QString::fromStdString(dir_.path().string()); }
 

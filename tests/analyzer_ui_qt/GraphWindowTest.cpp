@@ -62,6 +62,17 @@ lott::frmGrph* GraphOf(const std::string& resultName) {
         lott::FindWindowByTitle(lott::frmGrph::Caption(resultName)));
 }
 
+// Stores SmallTables as the Ostrevan result and opens its graph with the Graph button, once the
+// result buttons have seen the file.
+lott::frmGrph* OpenOstrevanGraph(const AnalyzerProgram& prog, lott::trickscan::Form1& f) {
+    Click(f.ui().o[0]);
+    Store(prog, f.analyzer().settings, SmallTables(0));
+    Click(f.ui().o[0]);
+    if (!f.ui().cmdGrph[0]->isEnabled()) return nullptr;
+    Click(f.ui().cmdGrph[0]);
+    return GraphOf("40OstLen");
+}
+
 std::vector<Op> OpsOf(const PictureBox& p, PictureBox::OpKind kind, const QColor& colour) {
     std::vector<Op> v;
     for (const Op& op : p.Ops())
@@ -109,15 +120,9 @@ class GraphWindowTest : public QObject {
     }
 
     void theOstrevanGraphOfASmallResult() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start();
-        Click(f->ui().o[0]);
-        Store(prog, f->analyzer().settings, SmallTables(0));
-        Click(f->ui().o[0]);  // the result buttons see the file
-        QVERIFY(f->ui().cmdGrph[0]->isEnabled());
-        Click(f->ui().cmdGrph[0]);
-        lott::frmGrph* g = GraphOf("40OstLen");
+        lott::frmGrph* g = OpenOstrevanGraph(prog, *f);
         QVERIFY(g && g->isVisible());
         QCOMPARE(g->windowTitle(), QStringLiteral("40OstLen[Graph] Ver 3.7"));
         QCOMPARE(g->width(), 400);
@@ -190,8 +195,7 @@ class GraphWindowTest : public QObject {
     }
 
     void theStandardGraphDrawsBothChartsInOnePicture() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start();
         for (int i : {1, 24, 27}) Click(f->ui().o[static_cast<std::size_t>(i)]);
         const std::string name = f->analyzer().settings.ResultName;
@@ -248,14 +252,10 @@ class GraphWindowTest : public QObject {
     }
 
     void keepsThePictureAsPngAndSvg() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start();
-        Click(f->ui().o[0]);
-        Store(prog, f->analyzer().settings, SmallTables(0));
-        Click(f->ui().o[0]);
-        Click(f->ui().cmdGrph[0]);
-        lott::frmGrph* g = GraphOf("40OstLen");
+        lott::frmGrph* g = OpenOstrevanGraph(prog, *f);
+        QVERIFY(g);
         Click(g->cmdSavePng);
         const QImage png(
             QString::fromStdString((prog.path() / "GraphFiles/40OstLen.png").string()));
@@ -281,14 +281,10 @@ class GraphWindowTest : public QObject {
     }
 
     void aFullDiskLeavesTheEarlierPicturesWhole() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start();
-        Click(f->ui().o[0]);
-        Store(prog, f->analyzer().settings, SmallTables(0));
-        Click(f->ui().o[0]);
-        Click(f->ui().cmdGrph[0]);
-        lott::frmGrph* g = GraphOf("40OstLen");
+        lott::frmGrph* g = OpenOstrevanGraph(prog, *f);
+        QVERIFY(g);
         const std::filesystem::path folder = prog.path() / "GraphFiles";
         std::filesystem::create_directories(folder);
         std::string why;
@@ -309,17 +305,11 @@ class GraphWindowTest : public QObject {
         QCOMPARE(lott::test::ReadFile(folder / "40OstLen.png"), png);
         QCOMPARE(lott::test::ReadFile(folder / "40OstLen.svg"), svg);
         // Nothing is left beside them but the filler.
-        int files = 0;
-        for (const auto& e : std::filesystem::directory_iterator(folder)) {
-            (void)e;
-            ++files;
-        }
-        QCOMPARE(files, 3);
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), 3);
     }
 
     void drawsTheStoredStandardResultWithoutAWindow() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         std::ostringstream out, err;
         const QString file = prog.folder() + QStringLiteral("/out/graph.png");
         QCOMPARE(lott::GraphExport::SaveDefaultStandardGraph(prog.folder(), file, out, err), 1);

@@ -51,8 +51,7 @@ class MainWindowTest : public QObject {
 
   private slots:
     void startsOnTheLibraryWithOnlyPresetsRangeAndLimitFree() {
-        AnalyzerProgram prog;
-        prog.WriteBin(50);
+        AnalyzerProgram prog(50);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         QCOMPARE(f->StartState(), lott::Analyzer::StartState::Running);
@@ -93,8 +92,7 @@ class MainWindowTest : public QObject {
 
     void markerFilesSwitchTheScreenshotAndDebugModes() {
         {
-            AnalyzerProgram prog;
-            prog.WriteBin(30);
+            AnalyzerProgram prog(30);
             prog.Touch("ScreenShot.txt");
             prog.Touch("40OstLen.txt", "old result\r\n");  // a result of an older version
             auto f = prog.Start();
@@ -109,8 +107,7 @@ class MainWindowTest : public QObject {
             QVERIFY(std::filesystem::exists(prog.path() / "40OstLen.txt"));
         }
         {
-            AnalyzerProgram prog;
-            prog.WriteBin(30);
+            AnalyzerProgram prog(30);
             prog.Touch("40OstLen.txt", "old result\r\n");
             prog.Touch("debug.dat");
             prog.Touch("DoubleNT.txt", "# 1  double NT\r\n");
@@ -143,8 +140,7 @@ class MainWindowTest : public QObject {
     }
 
     void presetsEnableAndSelectTheirOptions() {
-        AnalyzerProgram prog;
-        prog.WriteBin(30);
+        AnalyzerProgram prog(30);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         const lott::Settings& s = f->analyzer().settings;
@@ -168,8 +164,7 @@ class MainWindowTest : public QObject {
     }
 
     void resultButtonsFollowTheStoredResultOfTheSettings() {
-        AnalyzerProgram prog;
-        prog.WriteBin(30);
+        AnalyzerProgram prog(30);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         lott::test::WriteFile(prog.Result("40OstLen"), "x\r\n");
@@ -185,8 +180,7 @@ class MainWindowTest : public QObject {
     }
 
     void switchesLanguagesBothWays() {
-        AnalyzerProgram prog;
-        prog.WriteBin(30);
+        AnalyzerProgram prog(30);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.Language);
@@ -226,8 +220,7 @@ class MainWindowTest : public QObject {
     }
 
     void startsInJapaneseWhenAJapaneseFontIsFound() {
-        AnalyzerProgram prog;
-        prog.WriteBin(30);
+        AnalyzerProgram prog(30);
         auto f = prog.Start(kJapaneseFont);
         const MainControls& c = f->ui();
         QCOMPARE(f->analyzer().Language, 1);
@@ -276,8 +269,7 @@ class MainWindowTest : public QObject {
     }
 
     void aFailedPageIsSaidOnTheWindow() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         prog.WritePages();
         std::filesystem::remove(prog.path() / "web" / "wexa" / "OstrevanStandard.HTML");
         lott::test::PageRecorder pages;
@@ -324,8 +316,7 @@ class MainWindowTest : public QObject {
     }
 
     void aProgramFolderWithoutItsDataFolderIsSaidOnTheWindow() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         prog.Touch("DataFiles", "a file where the folder belongs");
         auto f = prog.Start();
         QCOMPARE(f->StartState(), lott::Analyzer::StartState::FolderProblem);
@@ -335,8 +326,7 @@ class MainWindowTest : public QObject {
     }
 
     void helpMenuOpensThePageOfItsTopic() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start(kJapaneseFont);
         f->ui().menu[4]->trigger();
         lott::frmInfoAna* info = f->InfoWindow(1);
@@ -363,8 +353,7 @@ class MainWindowTest : public QObject {
     }
 
     void initializeDeletesTheScanCache() {
-        AnalyzerProgram prog;
-        prog.WriteBin(40);
+        AnalyzerProgram prog(40);
         auto f = prog.Start();
         Click(f->ui().o[0]);
         Click(f->ui().cmdStart);

@@ -61,8 +61,7 @@ class RunTest : public QObject {
   private slots:
     void aFullRunStoresItsResultAndTheLiveTableEqualsIt() {
         for (int preset : {0, 1}) {
-            AnalyzerProgram prog;
-            prog.WriteBin(600);
+            AnalyzerProgram prog(600);
             auto f = prog.Start();
             const MainControls& c = f->ui();
             Click(c.o[static_cast<std::size_t>(preset)]);
@@ -93,8 +92,7 @@ class RunTest : public QObject {
     }
 
     void aStopDuringDeal390ShowsDeal399AndStoresNothing() {
-        AnalyzerProgram prog;
-        prog.WriteBin(1000);
+        AnalyzerProgram prog(1000);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);
@@ -133,8 +131,7 @@ class RunTest : public QObject {
     }
 
     void theTableButtonComesBackWhenTheTableIsClosedDuringARun() {
-        AnalyzerProgram prog;
-        prog.WriteBin(3000);
+        AnalyzerProgram prog(3000);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);
@@ -170,8 +167,7 @@ class RunTest : public QObject {
     }
 
     void theTableButtonAfterARunShowsTheStoredResult() {
-        AnalyzerProgram prog;
-        prog.WriteBin(300);
+        AnalyzerProgram prog(300);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[1]);
@@ -201,8 +197,7 @@ class RunTest : public QObject {
     }
 
     void theSettingsStayLockedWhileARunGoes() {
-        AnalyzerProgram prog;
-        prog.WriteBin(400);
+        AnalyzerProgram prog(400);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);
@@ -233,8 +228,7 @@ class RunTest : public QObject {
     }
 
     void endDuringARunStopsItFirstAndThenCloses() {
-        AnalyzerProgram prog;
-        prog.WriteBin(2000);
+        AnalyzerProgram prog(2000);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);
@@ -253,8 +247,7 @@ class RunTest : public QObject {
     }
 
     void dealsToScanMustBeAWholeNumberAndMayBeFewer() {
-        AnalyzerProgram prog;
-        prog.WriteBin(120);
+        AnalyzerProgram prog(120);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);
@@ -270,8 +263,7 @@ class RunTest : public QObject {
     }
 
     void aRunThatCannotStoreItsResultSaysSoOnTheWindow() {
-        AnalyzerProgram prog;
-        prog.WriteBin(60);
+        AnalyzerProgram prog(60);
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);

@@ -42,8 +42,7 @@ class TableWindowTest : public QObject {
 
   private slots:
     void eachPresetHasItsLayout() {
-        AnalyzerProgram prog;
-        prog.WriteBin(100);
+        AnalyzerProgram prog(100);
         auto f = prog.Start();
         const lott::MainControls& c = f->ui();
         Click(c.o[0]);
@@ -78,8 +77,7 @@ class TableWindowTest : public QObject {
     }
 
     void emptyRowsStayEmptyAndAnEmptyTotalShowsZero() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start();
         WriteSmallStandardResult(prog);
         Click(f->ui().o[1]);
@@ -99,8 +97,7 @@ class TableWindowTest : public QObject {
     }
 
     void aDamagedResultIsShownAsFarAsItGoes() {
-        AnalyzerProgram prog;
-        prog.WriteBin(20);
+        AnalyzerProgram prog(20);
         auto f = prog.Start();
         WriteSmallStandardResult(prog);
         // A count no run writes in the row of 16, then the file ends half way.
@@ -137,8 +134,7 @@ class TableWindowTest : public QObject {
     }
 
     void copyPutsTheGridOnTheClipboard() {
-        AnalyzerProgram prog;
-        prog.WriteBin(150);
+        AnalyzerProgram prog(150);
         auto f = prog.Start();
         Click(f->ui().o[1]);
         Click(f->ui().cmdStart);
@@ -174,8 +170,7 @@ class TableWindowTest : public QObject {
     }
 
     void paperAndCommentButtons() {
-        AnalyzerProgram prog;
-        prog.WriteBin(60);
+        AnalyzerProgram prog(60);
         prog.WritePages();
         lott::test::PageRecorder pages;
         auto f = prog.Start();
