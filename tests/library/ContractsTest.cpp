@@ -7,15 +7,12 @@ namespace lott {
 namespace {
 
 TEST(TrickScore, LevelsSlamsAndStrains) {
-    EXPECT_EQ(TrickScore(0, 10), 120);    // 4 spades
-    EXPECT_EQ(TrickScore(-1, 9), 100);    // 3 notrump
-    EXPECT_EQ(TrickScore(3, 12), 620);    // 6 clubs
-    EXPECT_EQ(TrickScore(-1, 13), 1220);  // 7 notrump
-    EXPECT_EQ(TrickScore(1, 7), 30);
-    EXPECT_EQ(TrickScore(2, 8), 40);
-    EXPECT_EQ(TrickScore(0, 6), 0);
-    EXPECT_EQ(TrickScore(-1, 0), 0);
-    EXPECT_EQ(TrickScore(1, 13), 1210);
+    // 4 spades, 3 notrump, 6 clubs, 7 notrump, then part scores, nothing below 7 tricks, 7 hearts.
+    const std::array<int, 3> cases[] = {{0, 10, 120},   {-1, 9, 100}, {3, 12, 620},
+                                        {-1, 13, 1220}, {1, 7, 30},   {2, 8, 40},
+                                        {0, 6, 0},      {-1, 0, 0},   {1, 13, 1210}};
+    for (const auto& [strain, tricks, score] : cases)
+        EXPECT_EQ(TrickScore(strain, tricks), score) << strain << " " << tricks;
 }
 
 // A deal whose only fields of interest are set by the test.
