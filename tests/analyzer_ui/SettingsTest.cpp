@@ -87,36 +87,29 @@ TEST(SettingsGroups, OneSelectionPerGroupAndTheNineFiltersAreOneGroup) {
 }
 
 TEST(Presets, StandardFirstThenOstrevanThenStandardAgain) {
+    std::set<int> standard = Range(0, 33);  // all but Allow and No NT Calls, and the limits
+    standard.erase(4);
+    standard.erase(9);
+    standard.insert({41, 42, 43});
     Settings s = Clicked({1});
     EXPECT_EQ(s.SettingMode, 1);
     EXPECT_TRUE(s.cmdStartEnabled());
-    EXPECT_TRUE(s.Selected(3));
-    EXPECT_EQ(s.TrumpBy, 1);
-    EXPECT_TRUE(s.Selected(5) && s.Enabled(5));
-    EXPECT_TRUE(!s.Selected(4) && !s.Enabled(4));
-    EXPECT_TRUE(s.Selected(10) && s.Enabled(10));
-    EXPECT_FALSE(s.Enabled(9));
-    EXPECT_TRUE(s.Enabled(2) && s.Enabled(3));
-    for (int i = 11; i <= 33; ++i) EXPECT_TRUE(s.Enabled(i)) << i;
     EXPECT_TRUE(s.Touched);
+    EXPECT_EQ(s.TrumpBy, 1);
+    EXPECT_EQ(EnabledSet(s), standard);
+    EXPECT_EQ(SelectedSet(s), (std::set<int>{1, 3, 5, 8, 10, 11, 16, 19, 21}));
 
     ASSERT_TRUE(s.Click(0));
     EXPECT_EQ(s.SettingMode, 0);
-    EXPECT_TRUE(s.Selected(2) && s.Enabled(2));
-    EXPECT_TRUE(!s.Selected(3) && !s.Enabled(3));
     EXPECT_EQ(s.TrumpBy, 0);
-    EXPECT_TRUE(s.Selected(4) && s.Enabled(4));
-    EXPECT_TRUE(!s.Selected(5) && !s.Enabled(5));
-    EXPECT_TRUE(s.Selected(9) && s.Enabled(9));
-    for (int i = 10; i <= 33; ++i) EXPECT_FALSE(s.Enabled(i)) << i;
-    EXPECT_TRUE(s.Selected(11));  // disabled but still selected
-    for (int i : {6, 7, 8, 41, 42, 43}) EXPECT_TRUE(s.Enabled(i)) << i;
+    EXPECT_EQ(EnabledSet(s), (std::set<int>{0, 1, 2, 4, 6, 7, 8, 9, 41, 42, 43}));
+    // o(11) and the corrections' "None" are disabled but still selected.
+    EXPECT_EQ(SelectedSet(s), (std::set<int>{0, 2, 4, 8, 9, 11, 16, 19, 21}));
 
-    ASSERT_TRUE(s.Click(1));
-    EXPECT_TRUE(s.Selected(2));  // later choices of Standard keep by Length
-    EXPECT_FALSE(s.Selected(3));
+    ASSERT_TRUE(s.Click(1));  // later choices of Standard keep by Length
     EXPECT_EQ(s.TrumpBy, 0);
-    EXPECT_TRUE(s.Enabled(3));
+    EXPECT_EQ(EnabledSet(s), standard);
+    EXPECT_EQ(SelectedSet(s), (std::set<int>{1, 2, 5, 8, 10, 11, 16, 19, 21}));
 }
 
 TEST(Presets, StandardFindingNoTrumpModeChoosesByScore) {
