@@ -15,7 +15,6 @@
 #include "ClickLabel.h"
 #include "DealExport.h"
 #include "PictureBox.h"
-#include "ViewerDeals.h"
 #include "ViewerProgram.h"
 #include "frmInfo.h"
 
@@ -188,11 +187,7 @@ class Form1Test : public QObject {
 
     void theScrollBarLandsOnWholeHundredsAndTheEnds() {
         ViewerProgram prog;
-        // 3,000 deals: the two known ones repeated.
-        auto deals = lott::test::KnownDeals(30);
-        std::vector<lott::DealRecord> many;
-        for (int i = 0; i < 3000; ++i) many.push_back(deals[static_cast<std::size_t>(i % 30)]);
-        lott::test::WriteBin(prog.path() / "Library.bin", many);
+        prog.WriteBin(3000);
         auto f = prog.Start();
         const auto& c = f->ui();
         QCOMPARE(c.hsbar->pageStep(), 10922);  // 1000 deals at 0.0916 deals a unit
