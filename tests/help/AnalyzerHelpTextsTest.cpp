@@ -99,15 +99,16 @@ TEST(AnalyzerInfoPages, QuotedSentencesStandVerbatimAsWholeLines) {
     }
 }
 
-TEST(AnalyzerInfoPages, UnknownTopicsAndLanguagesHaveNoPage) {
+TEST(AnalyzerInfoPages, UnknownTopicsAndLanguagesHaveNoPageAndNoComment) {
     for (int language : {kEnglish, kJapanese}) {
-        EXPECT_EQ(AnalyzerInfoPage(1, language), nullptr);  // "In Detail" opens a web page
-        EXPECT_EQ(AnalyzerInfoPage(-1, language), nullptr);
-        EXPECT_EQ(AnalyzerInfoPage(7, language), nullptr);
-        EXPECT_EQ(AnalyzerInfoPage(1000, language), nullptr);
+        // Topic 1 ("In Detail") opens a web page; comments run from 1 to 9.
+        for (int topic : {-1, 1, 7, 1000}) EXPECT_EQ(AnalyzerInfoPage(topic, language), nullptr);
+        for (int topic : {-1, 0, 10}) EXPECT_EQ(CommentText(topic, language), "");
     }
-    EXPECT_EQ(AnalyzerInfoPage(0, 2), nullptr);
-    EXPECT_EQ(AnalyzerInfoPage(4, -1), nullptr);
+    for (int language : {-1, 2}) {
+        EXPECT_EQ(AnalyzerInfoPage(4, language), nullptr);
+        EXPECT_EQ(CommentText(1, language), "");
+    }
 }
 
 TEST(AnalyzerInfoPages, LinesAreSingleLineUtf8LabelsThatFitTheFrame) {
@@ -153,16 +154,6 @@ TEST(AnalyzerComments, EveryTopicExistsInBothLanguagesOnItsSubject) {
         EXPECT_NE(CommentText(4, language).find("Boardlook"), std::string::npos);
     // Only the two formulas of Dorvald name him; the Quenby comment stays on Quenby.
     EXPECT_EQ(CommentText(5, kEnglish).find("Dorvald"), std::string::npos);
-}
-
-TEST(AnalyzerComments, UnknownTopicsAndLanguagesGiveNothing) {
-    for (int language : {kEnglish, kJapanese}) {
-        EXPECT_EQ(CommentText(0, language), "");
-        EXPECT_EQ(CommentText(10, language), "");
-        EXPECT_EQ(CommentText(-1, language), "");
-    }
-    EXPECT_EQ(CommentText(1, 2), "");
-    EXPECT_EQ(CommentText(1, -1), "");
 }
 
 }  // namespace

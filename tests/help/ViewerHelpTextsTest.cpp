@@ -35,18 +35,14 @@ TEST(ViewerHelpTexts, QuotedPassagesAndCitedDeals) {
     EXPECT_TRUE(
         Contains(ViewerHelpTexts::Text(7, 0), "\n   Total Tricks = Number of Trumps + 7.\n"));
     EXPECT_TRUE(Contains(ViewerHelpTexts::Text(7, 1), "\n      TTricks = TTrumps + 7 \n"));
-    for (int language : {0, 1}) {
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(3, language), "#524"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(3, language), "#309"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(4, language), "#201760"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(6, language), "#4"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(6, language), "#447"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(7, language), "#2"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(7, language), "Quenby"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(1, language), "Ostrevan"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(9, language), "Over20.txt"));
-        EXPECT_TRUE(Contains(ViewerHelpTexts::Text(8, language), "HtmlFiles"));
-    }
+    // Cited deals and names, in both languages under the same topic.
+    const std::pair<int, const char*> cited[] = {
+        {3, "#524"}, {3, "#309"},   {4, "#201760"},  {6, "#4"},         {6, "#447"},
+        {7, "#2"},   {7, "Quenby"}, {1, "Ostrevan"}, {9, "Over20.txt"}, {8, "HtmlFiles"}};
+    for (int language : {0, 1})
+        for (const auto& [topic, part] : cited)
+            EXPECT_TRUE(Contains(ViewerHelpTexts::Text(topic, language), part))
+                << topic << " " << part << " " << language;
 }
 
 TEST(InfoPlacement, ShiftsByTopicAndStaysInsideTheScreen) {

@@ -47,12 +47,9 @@ TEST(DdsSolver, SolvesHandBuiltDealsToTheResultsWorkedOutByHand) {
     std::string error;
     ASSERT_TRUE(solver.Solve(deals, error)) << error;
 
-    auto a = DigitText(deals[0]);
-    EXPECT_EQ(a[0], "D0D0");  // NT: East and West declaring, N-S lead and run their suit
-    EXPECT_EQ(a[1], "DDDD");  // spades: North's
-    EXPECT_EQ(a[2], "0000");  // hearts: East's
-    EXPECT_EQ(a[3], "DDDD");  // diamonds: South's
-    EXPECT_EQ(a[4], "0000");  // clubs: West's
+    // NT: East and West declaring, N-S lead and run their suit; each suit is its holder's.
+    EXPECT_EQ(DigitText(deals[0]),
+              (std::array<std::string, 5>{"D0D0", "DDDD", "0000", "DDDD", "0000"}));
 
     auto b = DigitText(deals[1]);
     EXPECT_EQ(b[0], "D0DD");

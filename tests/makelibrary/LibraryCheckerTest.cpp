@@ -19,6 +19,12 @@ std::string AllFaults(const CheckSummary& s) {
     return all;
 }
 
+// The listed faults hold this text.
+testing::AssertionResult Names(const CheckSummary& s, const std::string& fault) {
+    if (AllFaults(s).find(fault) != std::string::npos) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "\"" << fault << "\" not in:\n" << AllFaults(s);
+}
+
 // A small library really solved by DDS, made once for the whole suite; each test checks a
 // copy of it, damaged as it likes.
 class LibraryCheckerTest : public ::testing::Test {
@@ -93,9 +99,7 @@ TEST_F(LibraryCheckerTest, AFlippedByteInEitherFileIsFoundAtItsDeal) {
     BinByte(2, 5) = static_cast<char>(BinByte(2, 5) ^ 0x0C);  // a heart changes hands
     CheckSummary s = Check();
     EXPECT_FALSE(s.Ok());
-    EXPECT_NE(AllFaults(s).find("deal 2: Library.bin and Library.asc hold other hands"),
-              std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(Names(s, "deal 2: Library.bin and Library.asc hold other hands"));
     EXPECT_EQ(AllFaults(s).find("deal 1"), std::string::npos) << AllFaults(s);
 
     bin_ = good;
@@ -103,25 +107,21 @@ TEST_F(LibraryCheckerTest, AFlippedByteInEitherFileIsFoundAtItsDeal) {
     card = card == '2' ? '3' : '2';
     s = Check();
     EXPECT_FALSE(s.Ok());
-    EXPECT_NE(AllFaults(s).find("deal 3: "), std::string::npos) << AllFaults(s);
+    EXPECT_TRUE(Names(s, "deal 3: "));
 
     asc_ = test::ReadFile(*made_ / "Library.asc");
     char& digit = BinByte(4, 19);  // spades: West's digit high, South's low
     digit = static_cast<char>(digit ^ 0x01);
     s = Check();
-    EXPECT_NE(
-        AllFaults(s).find(
-            "deal 4: Library.bin and Library.asc differ in 1 of 20 results, first Spades with "
-            "South declaring"),
-        std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(
+        Names(s,
+              "deal 4: Library.bin and Library.asc differ in 1 of 20 results, first Spades with "
+              "South declaring"));
 
     bin_ = good;
     BinByte(1, 8) = static_cast<char>(BinByte(1, 8) | 0x80);  // the unused bits of diamonds
     s = Check();
-    EXPECT_NE(AllFaults(s).find("deal 1: Library.bin: unused bits are set in the Diamonds"),
-              std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(Names(s, "deal 1: Library.bin: unused bits are set in the Diamonds"));
 }
 
 TEST_F(LibraryCheckerTest, ADigitAboveThirteenIsFoundInBothForms) {
@@ -131,16 +131,12 @@ TEST_F(LibraryCheckerTest, ADigitAboveThirteenIsFoundInBothForms) {
     AscByte(2, 68 + 8 + 1) = 'E';
     CheckSummary s = Check();
     EXPECT_EQ(s.faultCount, 2) << AllFaults(s);
-    EXPECT_NE(AllFaults(s).find("deal 2: Library.bin: 14 tricks in Hearts with North declaring"),
-              std::string::npos)
-        << AllFaults(s);
-    EXPECT_NE(AllFaults(s).find("deal 2: Library.asc: 14 tricks in Hearts with North declaring"),
-              std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(Names(s, "deal 2: Library.bin: 14 tricks in Hearts with North declaring"));
+    EXPECT_TRUE(Names(s, "deal 2: Library.asc: 14 tricks in Hearts with North declaring"));
 
     AscByte(2, 68 + 8 + 1) = 'x';
     s = Check();
-    EXPECT_NE(AllFaults(s).find("\"x\" is no trick digit"), std::string::npos) << AllFaults(s);
+    EXPECT_TRUE(Names(s, "\"x\" is no trick digit"));
 }
 
 TEST_F(LibraryCheckerTest, ACardTwiceOrAHandOfTheWrongSizeIsFound) {
@@ -149,10 +145,9 @@ TEST_F(LibraryCheckerTest, ACardTwiceOrAHandOfTheWrongSizeIsFound) {
     while (!(asc_[at] != '.' && asc_[at + 1] != '.' && at % 17 < 15)) ++at;
     asc_[at + 1] = asc_[at];
     CheckSummary s = Check();
-    EXPECT_NE(AllFaults(s).find("deal 1: Library.asc: the hands are not four hands of 13 "
-                                "different cards"),
-              std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(Names(s,
+                      "deal 1: Library.asc: the hands are not four hands of 13 "
+                      "different cards"));
 
     // In the binary form a card can only change hands: one hand then holds 14.
     asc_ = test::ReadFile(*made_ / "Library.asc");
@@ -160,8 +155,8 @@ TEST_F(LibraryCheckerTest, ACardTwiceOrAHandOfTheWrongSizeIsFound) {
     int owner = ace & 3;
     ace = static_cast<char>((ace & ~3) | ((owner + 1) & 3));
     s = Check();
-    EXPECT_NE(AllFaults(s).find("holds 14 cards"), std::string::npos) << AllFaults(s);
-    EXPECT_NE(AllFaults(s).find("holds 12 cards"), std::string::npos) << AllFaults(s);
+    EXPECT_TRUE(Names(s, "holds 14 cards"));
+    EXPECT_TRUE(Names(s, "holds 12 cards"));
 }
 
 TEST_F(LibraryCheckerTest, FilesOutOfStepAreFound) {
@@ -171,25 +166,20 @@ TEST_F(LibraryCheckerTest, FilesOutOfStepAreFound) {
     asc_.replace(kAscRecLen, kAscRecLen, d3);
     asc_.replace(2 * kAscRecLen, kAscRecLen, d2);
     CheckSummary s = Check();
-    EXPECT_NE(AllFaults(s).find("deal 2: Library.bin and Library.asc hold other hands"),
-              std::string::npos);
-    EXPECT_NE(AllFaults(s).find("deal 3: Library.bin and Library.asc hold other hands"),
-              std::string::npos);
+    EXPECT_TRUE(Names(s, "deal 2: Library.bin and Library.asc hold other hands"));
+    EXPECT_TRUE(Names(s, "deal 3: Library.bin and Library.asc hold other hands"));
 
     asc_ = test::ReadFile(*made_ / "Library.asc");
     asc_.resize(asc_.size() - kAscRecLen);
     bin_ += "12345";
     s = Check();
-    EXPECT_NE(AllFaults(s).find("Library.bin holds 4 deals, Library.asc 3"), std::string::npos)
-        << AllFaults(s);
-    EXPECT_NE(AllFaults(s).find("Library.bin ends in a partial record of 5 bytes"),
-              std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(Names(s, "Library.bin holds 4 deals, Library.asc 3"));
+    EXPECT_TRUE(Names(s, "Library.bin ends in a partial record of 5 bytes"));
 
     bin_.clear();
     asc_.clear();
     s = Check();
-    EXPECT_NE(AllFaults(s).find("no deals"), std::string::npos);
+    EXPECT_TRUE(Names(s, "no deals"));
 }
 
 TEST_F(LibraryCheckerTest, OnlySolvingAgainCatchesAPlausibleButWrongResult) {
@@ -201,12 +191,10 @@ TEST_F(LibraryCheckerTest, OnlySolvingAgainCatchesAPlausibleButWrongResult) {
     EXPECT_TRUE(Check(false).Ok());
     CheckSummary s = Check(true);
     EXPECT_EQ(s.sampleAgreed, kDeals - 1);
-    EXPECT_NE(
-        AllFaults(s).find("deal 3: DDS differs in 1 of 20 results, first NoTrump with East "
-                          "declaring: DDS gives North-South " +
-                          std::to_string(v) + " tricks, the library " + std::to_string(wrong)),
-        std::string::npos)
-        << AllFaults(s);
+    EXPECT_TRUE(Names(s,
+                      "deal 3: DDS differs in 1 of 20 results, first NoTrump with East "
+                      "declaring: DDS gives North-South " +
+                          std::to_string(v) + " tricks, the library " + std::to_string(wrong)));
     std::ostringstream out;
     LibraryChecker::Report(s, dir_.path(), out);
     EXPECT_NE(out.str().find("FAILED: 1 fault"), std::string::npos) << out.str();

@@ -2,6 +2,8 @@
 // after a run that stopped or crashed part-way.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <random>
 
 #include "LibraryFile.h"
@@ -120,14 +122,15 @@ TEST(LibraryWriter, ResumeCutsBothFilesBackToTheCheckpointAndContinues) {
     ExpectLibrary(dir.path(), deals);
 }
 
+// Every file of the folder with its bytes.
+std::map<std::string, std::string> Snapshot(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(dir))
+        files[e.path().filename().string()] = test::ReadFile(e.path());
+    return files;
+}
+
 TEST(LibraryWriter, ResumeRefusesFilesThatAreNotWhatItLeftAndTouchesNothing) {
-    auto deals = SomeDeals(4);
-    auto started = [&](test::TempFolder& dir) {
-        LibraryWriter w;
-        std::string error;
-        ASSERT_TRUE(w.Create(dir.path(), 1, 10, error));
-        ASSERT_TRUE(w.Append(deals, error));
-    };
     std::string error;
     {
         test::TempFolder dir;
@@ -135,53 +138,47 @@ TEST(LibraryWriter, ResumeRefusesFilesThatAreNotWhatItLeftAndTouchesNothing) {
         EXPECT_FALSE(w.Resume(dir.path(), error));
         EXPECT_NE(error.find("no unfinished library"), std::string::npos) << error;
     }
-    {
-        SCOPED_TRACE("a byte changed inside the checkpointed records");
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> damage;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"a byte changed inside the checkpointed records",
+         [](const fs::path& dir) {
+             std::string bin = test::ReadFile(dir / "Library.bin");
+             bin[30] = static_cast<char>(bin[30] ^ 0x10);
+             test::WriteFile(dir / "Library.bin", bin + "tail");  // and not cut back
+         },
+         "changed"},
+        {"Library.asc replaced by another library's",
+         [](const fs::path& dir) { test::WriteAsc(dir / "Library.asc", SomeDeals(4, 77)); }, ""},
+        {"shorter than the checkpoint",
+         [](const fs::path& dir) {
+             const std::string asc = test::ReadFile(dir / "Library.asc");
+             test::WriteFile(dir / "Library.asc", asc.substr(0, asc.size() - 1));
+         },
+         "shorter"},
+        {"a file gone", [](const fs::path& dir) { fs::remove(dir / "Library.bin"); }, ""},
+        {"a damaged marker",
+         [](const fs::path& dir) {
+             test::WriteFile(dir / "Library.making", "makelibrary unfinished library\nseed 1\n");
+         },
+         "damaged"},
+    };
+    const auto deals = SomeDeals(4);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         test::TempFolder dir;
-        started(dir);
-        std::string bin = test::ReadFile(dir / "Library.bin");
-        bin[30] = static_cast<char>(bin[30] ^ 0x10);
-        test::WriteFile(dir / "Library.bin", bin + "tail");
+        LibraryWriter started;
+        ASSERT_TRUE(started.Create(dir.path(), 1, 10, error));
+        ASSERT_TRUE(started.Append(deals, error));
+        c.damage(dir.path());
+        const auto before = Snapshot(dir.path());
         LibraryWriter w;
         EXPECT_FALSE(w.Resume(dir.path(), error));
-        EXPECT_NE(error.find("changed"), std::string::npos) << error;
-        EXPECT_EQ(test::ReadFile(dir / "Library.bin"), bin + "tail") << "not cut back";
-    }
-    {
-        SCOPED_TRACE("Library.asc replaced by another library's");
-        test::TempFolder dir;
-        started(dir);
-        test::WriteAsc(dir / "Library.asc", SomeDeals(4, 77));
-        LibraryWriter w;
-        EXPECT_FALSE(w.Resume(dir.path(), error));
-    }
-    {
-        SCOPED_TRACE("shorter than the checkpoint");
-        test::TempFolder dir;
-        started(dir);
-        std::string asc = test::ReadFile(dir / "Library.asc");
-        test::WriteFile(dir / "Library.asc", asc.substr(0, asc.size() - 1));
-        LibraryWriter w;
-        EXPECT_FALSE(w.Resume(dir.path(), error));
-        EXPECT_NE(error.find("shorter"), std::string::npos) << error;
-    }
-    {
-        SCOPED_TRACE("a file gone");
-        test::TempFolder dir;
-        started(dir);
-        fs::remove(dir / "Library.bin");
-        LibraryWriter w;
-        EXPECT_FALSE(w.Resume(dir.path(), error));
-        EXPECT_FALSE(fs::exists(dir / "Library.bin"));
-    }
-    {
-        SCOPED_TRACE("a damaged marker");
-        test::TempFolder dir;
-        started(dir);
-        test::WriteFile(dir / "Library.making", "makelibrary unfinished library\nseed 1\n");
-        LibraryWriter w;
-        EXPECT_FALSE(w.Resume(dir.path(), error));
-        EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
+        EXPECT_EQ(Snapshot(dir.path()), before);
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <sstream>
 
 #include "BoardlookBatch.h"
@@ -27,39 +26,22 @@ TEST(DealSelection, NumbersAndRanges) {
               (std::vector<Range>{{7, 7}, {9, 9}, {3, 3}}));
     EXPECT_EQ(DealSelection::ParseList("0", e), (std::vector<Range>{{0, 0}}));  // run reports it
 
-    EXPECT_FALSE(DealSelection::ParseList("", e));
-    EXPECT_EQ(e, "empty part in the deal list \"\"");
-    EXPECT_FALSE(DealSelection::ParseList("1,,2", e));
-    EXPECT_FALSE(DealSelection::ParseList("3,", e));
-    EXPECT_FALSE(DealSelection::ParseList("5-3", e));
-    EXPECT_EQ(e, "the range \"5-3\" runs backwards");
-    EXPECT_FALSE(DealSelection::ParseList("-5", e));
-    EXPECT_EQ(e, "\"-5\" is not a deal number");
-    EXPECT_FALSE(DealSelection::ParseList("1-", e));
-    EXPECT_FALSE(DealSelection::ParseList("1-2-3", e));
-    EXPECT_FALSE(DealSelection::ParseList("12a", e));
-    EXPECT_FALSE(DealSelection::ParseList("1234567890123", e));
-}
-
-const char* const kOver20 =
-    "This file records the deal numbers for Total Trumps longer than 20.\r\n"
-    " Each line consists of \r\n"
-    " Total Trumps, Total Tricks, deal No, (HCP1,HCP2).\r\n"
-    "Review them with another software Boardlook.\r\n"
-    "------------------------------\r\n"
-    " 22, 21 #3 ( 20, 20)\r\n"
-    " 21, 22 #2 ( 19, 21)\r\n"
-    " 21, 20 #25 ( 25, 15)\r\n"
-    " 21, 23 ( 18, 22)\r\n"  // no deal number: the viewer's list leaves it out
-    " 26, 26 #7 ( 10, 30)\n"
-    " 21, 23 #99 ( 18, 22)\r\n";
-
-TEST(DealSelection, Over20DealsAsTheViewerListsThem) {
-    EXPECT_EQ(DealSelection::Over20Deals(kOver20, 21), (std::vector<std::int32_t>{2, 25, 99}));
-    EXPECT_EQ(DealSelection::Over20Deals(kOver20, 26), (std::vector<std::int32_t>{7}));
-    EXPECT_TRUE(DealSelection::Over20Deals(kOver20, 24).empty());
-    // All six lists one after another.
-    EXPECT_EQ(DealSelection::Over20Deals(kOver20, 0), (std::vector<std::int32_t>{2, 25, 99, 3, 7}));
+    // Refused lists; where given, the exact reason.
+    const std::pair<const char*, const char*> bad[] = {{"", "empty part in the deal list \"\""},
+                                                       {"5-3", "the range \"5-3\" runs backwards"},
+                                                       {"-5", "\"-5\" is not a deal number"},
+                                                       {"1,,2", nullptr},
+                                                       {"3,", nullptr},
+                                                       {"1-", nullptr},
+                                                       {"1-2-3", nullptr},
+                                                       {"12a", nullptr},
+                                                       {"1234567890123", nullptr}};
+    for (const auto& [list, says] : bad) {
+        EXPECT_FALSE(DealSelection::ParseList(list, e)) << list;
+        if (says) {
+            EXPECT_EQ(e, says);
+        }
+    }
 }
 
 std::optional<BoardlookBatch::Command> Parse(std::vector<std::string> args,
@@ -92,51 +74,39 @@ TEST(BoardlookBatchCommand, SwitchesDefaultsAndContradictions) {
     EXPECT_EQ(cmd->NoNT, 1);
     EXPECT_EQ(cmd->library, "Other.ASC");
 
-    std::string e;
-    EXPECT_FALSE(Parse({"--deal", "3", "--trumps", "length", "--nt", "allowed", "--html"}, &e));
-    EXPECT_EQ(e, "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)");
-    EXPECT_FALSE(Parse({"--deal", "3", "--over20", "21", "--html"}, &e));
-    EXPECT_EQ(e, "choose the deals once: --deal, --deals or --over20");
-    EXPECT_FALSE(Parse({"--html"}, &e));
-    EXPECT_EQ(e, "choose the deals once: --deal, --deals or --over20");
-    EXPECT_FALSE(Parse({"--deal", "3"}, &e));
-    EXPECT_EQ(e, "choose the export: --html, --text or --pbn");
-    EXPECT_FALSE(Parse({"--deal", "3", "--html", "--text"}, &e));
-    EXPECT_EQ(e, "choose one of --html, --text and --pbn");
-    EXPECT_FALSE(Parse({"--deal", "3", "--text", "--pbn-file", "a.pbn"}, &e));
-    EXPECT_FALSE(Parse({"--deal", "3-4", "--html"}, &e));
-    EXPECT_EQ(e, "bad value \"3-4\" for --deal");
-    EXPECT_FALSE(Parse({"--over20", "20", "--html"}, &e));
-    EXPECT_FALSE(Parse({"--over20", "27", "--html"}, &e));
-    EXPECT_FALSE(Parse({"--deal", "1", "--html", "--library", "Library.txt"}, &e));
-    EXPECT_FALSE(Parse({"--deal", "1", "--html", "--colour", "red"}, &e));
-    EXPECT_EQ(e, "unknown option --colour");
-    EXPECT_FALSE(Parse({"--deal", "1", "--html", "extra"}, &e));
-    EXPECT_EQ(e, "unexpected argument \"extra\"");
-    EXPECT_FALSE(Parse({"--deal"}, &e));
-    EXPECT_EQ(e, "--deal needs a value");
     EXPECT_TRUE(Parse({"--help"})->help);
+
+    // Refused command lines; where given, the exact one-line reason.
+    const std::pair<std::vector<std::string>, const char*> bad[] = {
+        {{"--deal", "3", "--trumps", "length", "--nt", "allowed", "--html"},
+         "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)"},
+        {{"--deal", "3", "--over20", "21", "--html"},
+         "choose the deals once: --deal, --deals or --over20"},
+        {{"--html"}, "choose the deals once: --deal, --deals or --over20"},
+        {{"--deal", "3"}, "choose the export: --html, --text or --pbn"},
+        {{"--deal", "3", "--html", "--text"}, "choose one of --html, --text and --pbn"},
+        {{"--deal", "3-4", "--html"}, "bad value \"3-4\" for --deal"},
+        {{"--deal", "1", "--html", "--colour", "red"}, "unknown option --colour"},
+        {{"--deal", "1", "--html", "extra"}, "unexpected argument \"extra\""},
+        {{"--deal"}, "--deal needs a value"},
+        {{"--deal", "3", "--text", "--pbn-file", "a.pbn"}, nullptr},
+        {{"--over20", "20", "--html"}, nullptr},
+        {{"--over20", "27", "--html"}, nullptr},
+        {{"--deal", "1", "--html", "--library", "Library.txt"}, nullptr}};
+    for (const auto& [args, says] : bad) {
+        std::string e;
+        EXPECT_FALSE(Parse(args, &e)) << args.front();
+        if (says) {
+            EXPECT_EQ(e, says);
+        }
+    }
 }
 
 // A program folder with the two known deals of the viewer's tests and random ones.
 struct Program {
     test::TempFolder dir;
-    std::vector<DealRecord> deals;
-    explicit Program(int count = 30) {
-        test::TrickTable suits = test::Flat(4);
-        suits[0] = {5, 5, 5, 5};
-        suits[1] = {3, 9, 3, 9};
-        suits[2] = {8, 3, 8, 3};
-        test::TrickTable nt = test::Flat(5);
-        nt[0] = {5, 9, 5, 8};
-        nt[1] = {4, 8, 4, 8};
-        nt[2] = {8, 4, 7, 4};
-        deals = {test::RecordOf(suits), test::RecordOf(nt)};
-        std::mt19937 rng(11);
-        while (deals.size() < static_cast<std::size_t>(count))
-            deals.push_back(test::RandomRecord(rng));
-        test::WriteBin(dir / kBinLibName, deals);
-    }
+    std::vector<DealRecord> deals = test::KnownDeals(30);
+    Program() { test::WriteBin(dir / kBinLibName, deals); }
     int Run(std::vector<std::string> args, std::string& out, std::string& err) {
         args.insert(args.begin(), dir.path().string());
         std::string e;
@@ -240,7 +210,7 @@ TEST(BoardlookBatchRun, Over20ListsAndAMissingList) {
     EXPECT_EQ(err, "boardlook-batch: Over20.txt is missing in " + p.dir.path().string() + "\n");
     EXPECT_EQ(out, "0 files written, 1 failed\n");
 
-    test::WriteFile(p.dir / "Over20.txt", kOver20);
+    test::WriteFile(p.dir / "Over20.txt", test::kOver20);
     EXPECT_EQ(p.Run({"--over20", "21", "--text"}, out, err), 1);  // deal 99 is not there
     EXPECT_TRUE(fs::exists(p.dir / "TextFiles/No2.Txt"));
     EXPECT_TRUE(fs::exists(p.dir / "TextFiles/No25.Txt"));

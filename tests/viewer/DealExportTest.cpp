@@ -5,6 +5,7 @@
 
 #include "DealExport.h"
 #include "TestLibrary.h"
+#include "ViewerDeals.h"
 
 namespace lott {
 namespace {
@@ -13,7 +14,7 @@ namespace fs = std::filesystem;
 
 // Hands as West, North, East, South texts "S.H.D.C".
 DealExport::Page PageOf(std::int32_t no, ContractRec we, ContractRec ns,
-                        std::array<const char*, 4> hands) {
+                        std::array<const char*, 4> hands = test::kHands) {
     DealExport::Page p;
     p.dealNo = no;
     p.Contract = {we, ns};
@@ -30,27 +31,9 @@ ContractRec C(int strain, int tricks, int trumps) {
     return c;
 }
 
-const std::array<const char*, 4> kHands = {"64.AKQJT.JT9.AKQ", "AKQJ5.32.AKQ.432",
-                                           "32.9876.876.JT98", "T987.54.5432.765"};
-
-TEST(DealExportFormat, NumbersAndPadding) {
-    EXPECT_EQ(DealExport::str2Html(9), "&nbsp;9");
-    EXPECT_EQ(DealExport::str2Html(0), "&nbsp;0");
-    EXPECT_EQ(DealExport::str2Html(10), "10");
-    EXPECT_EQ(DealExport::str2(9), " 9");
-    EXPECT_EQ(DealExport::str2(17), "17");
-    EXPECT_EQ(DealExport::str10(""), "          ");
-    EXPECT_EQ(DealExport::str10("AKQ"), "AKQ       ");
-    EXPECT_EQ(DealExport::str10("AKQJT98765"), "AKQJT98765");
-    EXPECT_EQ(DealExport::str10("AKQJT987654"), "AKQJT987654");  // longer: kept whole
-    EXPECT_EQ(DealExport::RelativePath(DealExport::Kind::Html, 1234),
-              fs::path("HtmlFiles/No1234.Html"));
-    EXPECT_EQ(DealExport::RelativePath(DealExport::Kind::Text, 7), fs::path("TextFiles/No7.Txt"));
-}
-
 TEST(DealExportText, SuitAgainstSuit) {
     // N-S 9 tricks in spades with 9 trumps, W-E 8 in hearts with 9 trumps.
-    auto lines = DealExport::FoutText(PageOf(1234, C(1, 8, 9), C(0, 9, 9), kHands));
+    auto lines = DealExport::FoutText(PageOf(1234, C(1, 8, 9), C(0, 9, 9)));
     const std::vector<std::string> expected = {
         "Board #1234",
         " N-S  9 tricks in Spades   ( 9)",
@@ -73,7 +56,7 @@ TEST(DealExportText, SuitAgainstSuit) {
 }
 
 TEST(DealExportText, NotrumpPairHasNoTrumpCountAndThePredictionIsTrumpsPlusSeven) {
-    auto lines = DealExport::FoutText(PageOf(2, C(-1, 9, 4), C(0, 10, 9), kHands));
+    auto lines = DealExport::FoutText(PageOf(2, C(-1, 9, 4), C(0, 10, 9)));
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[1], " N-S 10 tricks in Spades   ( 9)");
     EXPECT_EQ(lines[2], " E-W  9 tricks in NoTrump  ");  // the blanks stay, nothing after
@@ -95,7 +78,7 @@ TEST(DealExportText, VoidsAndALongWestSuit) {
 }
 
 TEST(DealExportHtml, SuitAgainstSuitLineByLine) {
-    auto lines = DealExport::FoutHtml(PageOf(1234, C(1, 8, 9), C(0, 9, 9), kHands));
+    auto lines = DealExport::FoutHtml(PageOf(1234, C(1, 8, 9), C(0, 9, 9)));
     const std::vector<std::string> head = {
         "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\"",
         "\"http://www.w3.org/TR/html4/strict.dtd\">",
@@ -227,7 +210,7 @@ TEST(DealExportHtml, SuitAgainstSuitLineByLine) {
 }
 
 TEST(DealExportHtml, NotrumpPairAndTenOrMoreTricks) {
-    auto lines = DealExport::FoutHtml(PageOf(77, C(1, 3, 9), C(-1, 10, 9), kHands));
+    auto lines = DealExport::FoutHtml(PageOf(77, C(1, 3, 9), C(-1, 10, 9)));
     auto at = std::find(lines.begin(), lines.end(), "<table style=\"line-height:90%\">");
     ASSERT_NE(at, lines.end());
     std::vector<std::string> table(at + 1, at + 7);
@@ -244,7 +227,7 @@ TEST(DealExportHtml, NotrumpPairAndTenOrMoreTricks) {
 
 TEST(DealExportWrite, CreatesTheFolderReplacesTheFileAndEndsLinesWithCrLf) {
     test::TempFolder dir;
-    auto page = PageOf(12, C(1, 8, 9), C(0, 9, 9), kHands);
+    auto page = PageOf(12, C(1, 8, 9), C(0, 9, 9));
     auto r = DealExport::Write(dir.path(), DealExport::Kind::Text, page);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.file, dir.path() / "TextFiles" / "No12.Txt");
@@ -277,7 +260,7 @@ TEST(DealExportWrite, CreatesTheFolderReplacesTheFileAndEndsLinesWithCrLf) {
 
 TEST(DealExportWrite, FailuresAreReportedNotSwallowed) {
     test::TempFolder dir;
-    auto page = PageOf(3, C(1, 8, 9), C(0, 9, 9), kHands);
+    auto page = PageOf(3, C(1, 8, 9), C(0, 9, 9));
     // A file where the folder should be.
     test::WriteFile(dir.path() / "HtmlFiles", "x");
     auto r = DealExport::Write(dir.path(), DealExport::Kind::Html, page);

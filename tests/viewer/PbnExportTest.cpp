@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <sstream>
 
 #include "BoardlookBatch.h"
@@ -19,20 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Deal 1: N-S 9 tricks in spades against W-E 8 in hearts, both pairs' hands equal. Deal 2:
-// North 3NT (9 tricks) against West's hearts (8 tricks).
-std::vector<DealRecord> KnownDeals() {
-    test::TrickTable suits = test::Flat(4);
-    suits[0] = {5, 5, 5, 5};
-    suits[1] = {3, 9, 3, 9};
-    suits[2] = {8, 3, 8, 3};
-    test::TrickTable nt = test::Flat(5);
-    nt[0] = {5, 9, 5, 8};
-    nt[1] = {4, 8, 4, 8};
-    nt[2] = {8, 4, 7, 4};
-    return {test::RecordOf(suits), test::RecordOf(nt)};
-}
-
 std::vector<std::string> GameOf(const fs::path& folder, std::int32_t dealNo, int trumpBy,
                                 int noNT) {
     ViewerSession s(folder);
@@ -45,7 +30,7 @@ std::vector<std::string> GameOf(const fs::path& folder, std::int32_t dealNo, int
 
 TEST(PbnGame, MandatoryTagsInOrderThenTheContractsAndTheTable) {
     test::TempFolder dir;
-    test::WriteBin(dir / kBinLibName, KnownDeals());
+    test::WriteBin(dir / kBinLibName, test::KnownDeals());
     const std::vector<std::string> expected = {
         "[Event \"Library.bin\"]",
         "[Site \"?\"]",
@@ -91,7 +76,7 @@ TEST(PbnGame, MandatoryTagsInOrderThenTheContractsAndTheTable) {
 
 TEST(PbnGame, TheCommentFollowsTheViewerSwitches) {
     test::TempFolder dir;
-    test::WriteBin(dir / kBinLibName, KnownDeals());
+    test::WriteBin(dir / kBinLibName, test::KnownDeals());
     auto comment = [&](int trumpBy, int noNT) { return GameOf(dir.path(), 2, trumpBy, noNT)[15]; };
     EXPECT_EQ(comment(1, 0),
               "{Boardlook, trumps by Score, notrump allowed: N-S 9 tricks in NoTrump by N; W-E 8 "
@@ -126,7 +111,7 @@ TEST(PbnGame, TagValuesAreEscapedKeptAsciiAndCutToOneLine) {
 
 TEST(PbnFileHeader, ExportFormatEscapeLines) {
     test::TempFolder dir;
-    test::WriteBin(dir / kBinLibName, KnownDeals());
+    test::WriteBin(dir / kBinLibName, test::KnownDeals());
     ViewerSession s(dir.path());
     ASSERT_TRUE(s.OpenLibrary(1, kBinLibName));
     ASSERT_EQ(s.Show(2), ReadStatus::Ok);
@@ -142,7 +127,7 @@ TEST(PbnFileHeader, ExportFormatEscapeLines) {
 }
 
 // Every game of the file names its deal of the library and holds the library's hands and all
-// 20 tricks; the tags come in the roster's order.
+// 20 tricks; the roster's order and texts are pinned above on a known deal.
 void ExpectRoundTrip(const fs::path& library, int libMode, std::int32_t deals,
                      const std::string& pbn) {
     const test::PbnFile f = test::ReadPbn(pbn);
@@ -151,20 +136,13 @@ void ExpectRoundTrip(const fs::path& library, int libMode, std::int32_t deals,
     ASSERT_EQ(f.games.size(), static_cast<std::size_t>(deals));
     LibraryFile lib;
     ASSERT_TRUE(lib.Open(library, libMode));
-    const std::vector<std::string> roster = {
-        "Event",    "Site",       "Date",   "Board",
-        "West",     "North",      "East",   "South",
-        "Dealer",   "Vulnerable", "Deal",   "Scoring",
-        "Declarer", "Contract",   "Result", "OptimumResultTable"};
     const std::string seats = "WNES", strains = "SHDC";
     Deal d;
     for (std::int32_t n = 1; n <= deals; ++n) {
         const test::PbnGame& g = f.games[static_cast<std::size_t>(n - 1)];
-        ASSERT_EQ(g.tags.size(), roster.size()) << "deal " << n;
-        for (std::size_t i = 0; i < roster.size(); ++i) ASSERT_EQ(g.tags[i].first, roster[i]);
+        ASSERT_EQ(g.tags.size(), 16u) << "deal " << n;
         ASSERT_EQ(g.Tag("Board"), std::to_string(n));
         ASSERT_EQ(g.Tag("Event"), library.filename().string());
-        ASSERT_EQ(g.Tag("OptimumResultTable"), "Declarer;Denomination\\2R;Result\\2R");
         ASSERT_EQ(g.comments.size(), 1u);
 
         ASSERT_EQ(lib.ReadDeal(n, d), ReadStatus::Ok);
@@ -206,9 +184,7 @@ std::string BatchPbn(const fs::path& folder, const std::string& deals, const fs:
 
 TEST(PbnRoundTrip, RandomLibrariesInBothForms) {
     test::TempFolder dir;
-    std::mt19937 rng(6);
-    std::vector<DealRecord> v;
-    for (int i = 0; i < 400; ++i) v.push_back(test::RandomRecord(rng));
+    const auto v = test::RandomDeals(400, 6);
     test::WriteBin(dir / kBinLibName, v);
     test::WriteAsc(dir / kAscLibName, v);
     test::TempFolder out;
@@ -220,10 +196,7 @@ TEST(PbnRoundTrip, RandomLibrariesInBothForms) {
 TEST(PbnRoundTrip, ALibraryWhoseNameNeedsEscapes) {
     test::TempFolder dir;
     const std::string name = "my \"odd\\\" deals.bin";
-    std::mt19937 rng(7);
-    std::vector<DealRecord> v;
-    for (int i = 0; i < 5; ++i) v.push_back(test::RandomRecord(rng));
-    test::WriteBin(dir / name, v);
+    test::WriteBin(dir / name, test::RandomDeals(5, 7));
     test::TempFolder out;
     const std::string pbn = BatchPbn(dir.path(), "1-5", out / "odd.pbn", {"--library", name});
     EXPECT_NE(pbn.find("[Event \"my \\\"odd\\\\\\\" deals.bin\"]\r\n"), std::string::npos);

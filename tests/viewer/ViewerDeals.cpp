@@ -1,7 +1,10 @@
 #include "ViewerDeals.h"
 
+#include <random>
 #include <stdexcept>
 #include <string_view>
+
+#include "TestLibrary.h"
 
 namespace lott::test {
 
@@ -30,6 +33,29 @@ TrickTable Flat(int n) {
     TrickTable t;
     t.fill(SeatTricks{n, n, n, n});
     return t;
+}
+
+std::vector<DealRecord> KnownDeals(int count) {
+    TrickTable suits = Flat(4);
+    suits[0] = {5, 5, 5, 5};
+    suits[1] = {3, 9, 3, 9};  // spades: W, N, E, S
+    suits[2] = {8, 3, 8, 3};  // hearts
+    TrickTable nt = Flat(5);
+    nt[0] = {5, 9, 5, 8};
+    nt[1] = {4, 8, 4, 8};
+    nt[2] = {8, 4, 7, 4};
+    std::vector<DealRecord> v = {RecordOf(suits), RecordOf(nt)};
+    std::mt19937 rng(11);
+    while (v.size() < static_cast<std::size_t>(count)) v.push_back(RandomRecord(rng));
+    v.resize(static_cast<std::size_t>(count));
+    return v;
+}
+
+std::vector<DealRecord> RandomDeals(int count, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::vector<DealRecord> v;
+    for (int i = 0; i < count; ++i) v.push_back(RandomRecord(rng));
+    return v;
 }
 
 }  // namespace lott::test

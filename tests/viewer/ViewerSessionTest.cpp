@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "TestLibrary.h"
 #include "ViewerDeals.h"
@@ -14,16 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<DealRecord> RandomDeals(int n, unsigned seed = 7) {
-    std::mt19937 rng(seed);
-    std::vector<DealRecord> v;
-    for (int i = 0; i < n; ++i) v.push_back(test::RandomRecord(rng));
-    return v;
-}
-
 struct SessionTest : testing::Test {
     test::TempFolder dir;
-    std::vector<DealRecord> deals = RandomDeals(25);
+    std::vector<DealRecord> deals = test::RandomDeals(25, 7);
     void SetUp() override {
         test::WriteBin(dir / "Library.bin", deals);
         test::WriteAsc(dir / "Library.asc", deals);
@@ -34,28 +26,22 @@ TEST_F(SessionTest, StepsWrapAroundTheEndsOfTheLibrary) {
     ViewerSession s(dir.path());
     ASSERT_TRUE(s.OpenLibrary(1, "Library.bin"));
     EXPECT_EQ(s.DealCount(), 25);
-    s.DealNo = 1;
-    auto step = s.GoForward(1);
-    EXPECT_TRUE(step.show);
-    EXPECT_FALSE(step.wrapped);
-    EXPECT_EQ(s.DealNo, 2);
-    s.DealNo = 22;  // DealCount - 3
-    step = s.GoForward(10);
-    EXPECT_TRUE(step.wrapped);
-    EXPECT_EQ(s.DealNo, 1);
-    step = s.GoBack(1);
-    EXPECT_TRUE(step.wrapped);
-    EXPECT_EQ(s.DealNo, 25);
-    step = s.GoBack(10);
-    EXPECT_FALSE(step.wrapped);
-    EXPECT_EQ(s.DealNo, 15);
-    s.DealNo = 25;
-    step = s.GoForward(1);
-    EXPECT_TRUE(step.wrapped);
-    EXPECT_EQ(s.DealNo, 1);
-    s.DealNo = 10;
-    EXPECT_TRUE(s.GoBack(10).wrapped);  // reaching 0 wraps too
-    EXPECT_EQ(s.DealNo, 25);
+    struct Case {
+        std::int32_t from;
+        int by;  // negative: back
+        std::int32_t to;
+        bool wrapped;
+    };
+    const Case cases[] = {{1, 1, 2, false},  {22, 10, 1, true},  // from DealCount - 3
+                          {1, -1, 25, true}, {25, -10, 15, false},
+                          {25, 1, 1, true},  {10, -10, 25, true}};  // reaching 0 wraps too
+    for (const Case& c : cases) {
+        s.DealNo = c.from;
+        const auto step = c.by > 0 ? s.GoForward(c.by) : s.GoBack(-c.by);
+        EXPECT_TRUE(step.show);
+        EXPECT_EQ(step.wrapped, c.wrapped) << c.from << " by " << c.by;
+        EXPECT_EQ(s.DealNo, c.to) << c.from << " by " << c.by;
+    }
 }
 
 TEST_F(SessionTest, NavigationWithoutALibraryDoesNothing) {
@@ -98,7 +84,7 @@ TEST_F(SessionTest, AFailedOpenKeepsTheLibraryInUse) {
     EXPECT_EQ(s.Show(20), ReadStatus::Ok);
 
     // A smaller library: the deal shown is kept inside it.
-    test::WriteBin(dir / "Small.BIN", RandomDeals(5, 9));
+    test::WriteBin(dir / "Small.BIN", test::RandomDeals(5, 9));
     ASSERT_TRUE(s.OpenLibrary(1, "Small.BIN"));
     EXPECT_EQ(s.BinLibName, "Small.BIN");
     EXPECT_EQ(s.DealCount(), 5);
@@ -143,22 +129,25 @@ TEST_F(SessionTest, ADamagedRecordOrAShortenedFileIsReportedAndNotShown) {
 }
 
 TEST(ViewerSessionNames, TheExtensionDecidesTheFormWhateverItsCase) {
-    EXPECT_EQ(ViewerSession::ModeOfName("Library.bin"), 1);
-    EXPECT_EQ(ViewerSession::ModeOfName("MyLib.BIN"), 1);
-    EXPECT_EQ(ViewerSession::ModeOfName("old/Library.Asc"), 0);
-    EXPECT_EQ(ViewerSession::ModeOfName(".bin"), std::nullopt);
-    EXPECT_EQ(ViewerSession::ModeOfName("bin"), std::nullopt);
-    EXPECT_EQ(ViewerSession::ModeOfName("Library.bin.txt"), std::nullopt);
-    EXPECT_EQ(ViewerSession::ModeOfName(""), std::nullopt);
+    const std::pair<const char*, std::optional<int>> modes[] = {{"Library.bin", 1},
+                                                                {"MyLib.BIN", 1},
+                                                                {"old/Library.Asc", 0},
+                                                                {".bin", {}},
+                                                                {"bin", {}},
+                                                                {"Library.bin.txt", {}},
+                                                                {"", {}}};
+    for (const auto& [name, mode] : modes) EXPECT_EQ(ViewerSession::ModeOfName(name), mode) << name;
 }
 
 TEST(ViewerSessionNames, TheExtensionIsReplacedWithoutCuttingIntoAShortName) {
-    EXPECT_EQ(ViewerSession::WithExtension("Library.bin", 0), "Library.asc");
-    EXPECT_EQ(ViewerSession::WithExtension("MyLib.BIN", 0), "MyLib.asc");
-    EXPECT_EQ(ViewerSession::WithExtension("Library.asc", 1), "Library.bin");
-    EXPECT_EQ(ViewerSession::WithExtension("ab", 0), "ab.asc");
-    EXPECT_EQ(ViewerSession::WithExtension("", 1), ".bin");
-    EXPECT_EQ(ViewerSession::WithExtension("Deals", 1), "Deals.bin");
+    const std::tuple<const char*, int, const char*> names[] = {{"Library.bin", 0, "Library.asc"},
+                                                               {"MyLib.BIN", 0, "MyLib.asc"},
+                                                               {"Library.asc", 1, "Library.bin"},
+                                                               {"ab", 0, "ab.asc"},
+                                                               {"", 1, ".bin"},
+                                                               {"Deals", 1, "Deals.bin"}};
+    for (const auto& [name, mode, renamed] : names)
+        EXPECT_EQ(ViewerSession::WithExtension(name, mode), renamed);
 }
 
 }  // namespace

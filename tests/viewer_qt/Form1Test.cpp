@@ -33,6 +33,14 @@ class Form1Test : public QObject {
         QTest::keyClicks(e, text);
         QTest::keyClick(e, Qt::Key_Return);
     }
+    // The bold cells of the trick table as "text:colour", in drawing order.
+    static QStringList BoldCells(const PictureBox& box) {
+        QStringList bold;
+        for (const auto& op : box.Ops())
+            if (op.kind == PictureBox::OpKind::Text && op.bold)
+                bold << op.text + QLatin1Char(':') + op.color.name();
+        return bold;
+    }
     static void ClickItem(QListWidget* list, int row) {
         QListWidgetItem* item = list->item(row);
         QVERIFY(item);
@@ -179,11 +187,7 @@ class Form1Test : public QObject {
 
     void theScrollBarLandsOnWholeHundredsAndTheEnds() {
         ViewerProgram prog;
-        // 3,000 deals: the two known ones repeated.
-        auto deals = ViewerProgram::Deals();
-        std::vector<lott::DealRecord> many;
-        for (int i = 0; i < 3000; ++i) many.push_back(deals[static_cast<std::size_t>(i % 30)]);
-        lott::test::WriteBin(prog.path() / "Library.bin", many);
+        prog.WriteBin(3000);
         auto f = prog.Start();
         const auto& c = f->ui();
         QCOMPARE(c.hsbar->pageStep(), 10922);  // 1000 deals at 0.0916 deals a unit
@@ -255,16 +259,12 @@ class Form1Test : public QObject {
         QVERIFY(c.p->Lines().contains(QStringLiteral("\u2660AKQJ5")));
         QVERIFY(c.p->Lines().contains(QStringLiteral("\u2665AKQJ10")));
         // The trick table: 20 cells, both partners' contract cells in bold and in colour.
-        int cells = 0;
-        QStringList bold;
-        for (const auto& op : c.box->Ops())
-            if (op.kind == PictureBox::OpKind::Text) {
-                ++cells;
-                if (op.bold) bold << op.text + QLatin1Char(':') + op.color.name();
-            }
-        QCOMPARE(cells, 20);
-        QCOMPARE(bold, (QStringList{QStringLiteral("9:#000000"), QStringLiteral("9:#000000"),
-                                    QStringLiteral("8:#ff0000"), QStringLiteral("8:#ff0000")}));
+        QCOMPARE(std::count_if(c.box->Ops().begin(), c.box->Ops().end(),
+                               [](const auto& op) { return op.kind == PictureBox::OpKind::Text; }),
+                 std::ptrdiff_t{20});
+        QCOMPARE(BoldCells(*c.box),
+                 (QStringList{QStringLiteral("9:#000000"), QStringLiteral("9:#000000"),
+                              QStringLiteral("8:#ff0000"), QStringLiteral("8:#ff0000")}));
 
         QTest::mouseClick(c.cmdGo, Qt::LeftButton);
         QCOMPARE(c.p2->Lines(),
@@ -277,14 +277,13 @@ class Form1Test : public QObject {
             (QStringList{QStringLiteral(" Total Tricks"), QStringLiteral("   8  +  8  =  16 "),
                          QStringLiteral(" Total Tricks"), QStringLiteral("   9  +  8  =  17 ")}));
         // The notrump cell of North (the declarer) in orange, West's hearts in red.
-        bold.clear();
-        for (const auto& op : c.box->Ops())
-            if (op.kind == PictureBox::OpKind::Text && op.bold)
-                bold << op.text + QLatin1Char(':') + op.color.name();
-        QCOMPARE(bold, (QStringList{QStringLiteral("9:#f07000"), QStringLiteral("8:#ff0000")}));
+        QCOMPARE(BoldCells(*c.box),
+                 (QStringList{QStringLiteral("9:#f07000"), QStringLiteral("8:#ff0000")}));
     }
 
-    void exportsBothDealsLineByLine() {
+    // The pages' lines are pinned by the export's own tests, and BatchExportTest shows the
+    // window writes what boardlook-batch writes; here: the kind chosen, the deal shown, failures.
+    void exportsTheChosenKindOfTheDealShown() {
         ViewerProgram prog;
         prog.WriteBin();
         auto f = prog.Start();
@@ -294,37 +293,22 @@ class Form1Test : public QObject {
         QTest::mouseClick(c.cmdOutput, Qt::LeftButton);
         const QStringList text1 =
             lott::test::Lines(lott::test::ReadFile(prog.path() / "TextFiles" / "No1.Txt"));
-        QCOMPARE(text1.mid(0, 4), (QStringList{QStringLiteral("Board #1"),
-                                               QStringLiteral(" N-S  9 tricks in Spades   ( 9)"),
-                                               QStringLiteral(" E-W  8 tricks in Hearts   ( 9)"),
-                                               QStringLiteral("     17 Total tricks.      (18)")}));
-        QCOMPARE(text1.value(4), QStringLiteral("              S AKQJ5"));
-        QCOMPARE(text1.value(8), QStringLiteral(" S 64         ---N----  S 32"));
+        QCOMPARE(text1.mid(0, 2), (QStringList{QStringLiteral("Board #1"),
+                                               QStringLiteral(" N-S  9 tricks in Spades   ( 9)")}));
         QCOMPARE(text1.size(), 16);
 
         QTest::mouseClick(c.cmdGo, Qt::LeftButton);
         QTest::mouseClick(c.cmdOutput, Qt::LeftButton);
         const QStringList text2 =
             lott::test::Lines(lott::test::ReadFile(prog.path() / "TextFiles" / "No2.Txt"));
-        QCOMPARE(text2.mid(0, 4), (QStringList{QStringLiteral("Board #2"),
-                                               QStringLiteral(" N-S  9 tricks in NoTrump  "),
-                                               QStringLiteral(" E-W  8 tricks in Hearts   ( 9)"),
-                                               QStringLiteral("     17 Total tricks.      (16)")}));
+        QCOMPARE(text2.value(1), QStringLiteral(" N-S  9 tricks in NoTrump  "));
 
         QTest::mouseClick(c.Optout[0], Qt::LeftButton);
         QTest::mouseClick(c.cmdOutput, Qt::LeftButton);
         const QStringList html =
             lott::test::Lines(lott::test::ReadFile(prog.path() / "HtmlFiles" / "No2.Html"));
-        const auto at = html.indexOf(QStringLiteral("<table style=\"line-height:90%\">"));
-        QVERIFY(at > 0);
-        QCOMPARE(
-            html.mid(at + 1, 5),
-            (QStringList{QStringLiteral("<tr><td>&nbsp;N-S&nbsp;<td>&nbsp;9 tricks in NoTrump"),
-                         QStringLiteral("<tr><td>&nbsp;W-E&nbsp;<td>&nbsp;8 tricks in Hearts"),
-                         QStringLiteral("<td>(&nbsp;9)"),
-                         QStringLiteral("<tr><td colspan=2 align=center>17 Total Tricks."),
-                         QStringLiteral("<td>(16)")}));
-        QVERIFY(html.contains(QStringLiteral(" <td><span class=spd>&#9824;</span>")));
+        QVERIFY(
+            html.contains(QStringLiteral("<tr><td>&nbsp;N-S&nbsp;<td>&nbsp;9 tricks in NoTrump")));
         QVERIFY(c.lblStatus->text().isEmpty());
 
         // A file where the folder should be: the window says so.

@@ -1,4 +1,4 @@
-// A program folder for window tests: libraries made of two known deals and random ones, an
+// A program folder for window tests: libraries of the viewer tests' known deals, an
 // optional "Over20.txt", local web pages, and a recorder of the pages the window opens.
 #pragma once
 
@@ -25,10 +25,6 @@ class PageRecorder : public QObject {
 class ViewerProgram {
   public:
     static constexpr int kDeals = 30;
-    // Deal 1: N-S 9 tricks in spades, W-E 8 in hearts. Deal 2: North 3NT (9 tricks) against
-    // West's hearts (8 tricks). The other deals are random.
-    static std::vector<DealRecord> Deals();
-
     ViewerProgram();
     const std::filesystem::path& path() const { return dir_.path(); }
     QString folder() const { return QString::fromStdString(dir_.path().string()); }
