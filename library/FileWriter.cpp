@@ -1,0 +1,146 @@
+#include "FileWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace lott {
+
+namespace {
+constexpr std::size_t kBufferBytes = 1 << 17;
+// Each writer of a process takes the next number, so two writers of one process never meet at
+// a name; the process number keeps processes apart.
+std::atomic<unsigned> partCounter{0};
+
+std::string Reason() {
+    return std::strerror(errno);
+}
+}  // namespace
+
+FileWriter::FileWriter(std::filesystem::path target) : target_(std::move(target)) {}
+
+FileWriter::~FileWriter() {
+    Abandon();
+}
+
+bool FileWriter::Fail(std::string& error, const std::string& what) {
+    if (failure_.empty()) failure_ = what;
+    error = failure_;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    finished_ = false;
+    if (!part_.empty()) ::unlink(part_.c_str());
+    part_.clear();
+    return false;
+}
+
+bool FileWriter::Open(std::string& error) {
+    Abandon();
+    failure_.clear();
+    const std::string base = target_.string();
+    // A name that exists (another writer's part file, a link someone left) is never opened:
+    // the next number is tried instead.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        char suffix[48];
+        std::snprintf(suffix, sizeof suffix, ".%ld.%u.part", static_cast<long>(::getpid()),
+                      partCounter.fetch_add(1));
+        std::filesystem::path part = base + suffix;
+        int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            fd_ = fd;
+            part_ = std::move(part);
+            pending_.clear();
+            pending_.reserve(kBufferBytes);
+            return true;
+        }
+        if (errno != EEXIST) return Fail(error, "cannot create " + part.string() + ": " + Reason());
+    }
+    return Fail(error, "cannot create a part file beside " + base);
+}
+
+bool FileWriter::Flush(std::string& error) {
+    const char* p = pending_.data();
+    std::size_t n = pending_.size();
+    while (n > 0) {
+        ssize_t w = ::write(fd_, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return Fail(error, "cannot write " + target_.string() + ": " + Reason());
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    pending_.clear();
+    return true;
+}
+
+bool FileWriter::Write(std::string_view bytes, std::string& error) {
+    if (fd_ < 0) {
+        error = failure_.empty() ? "cannot write " + target_.string() + ": not open" : failure_;
+        return false;
+    }
+    if (pending_.size() + bytes.size() > kBufferBytes && !Flush(error)) return false;
+    if (bytes.size() >= kBufferBytes) {
+        pending_.assign(bytes.begin(), bytes.end());
+        return Flush(error);
+    }
+    pending_.insert(pending_.end(), bytes.begin(), bytes.end());
+    return true;
+}
+
+bool FileWriter::Finish(std::string& error) {
+    if (finished_) return true;
+    if (fd_ < 0) return Write(std::string_view(), error);
+    if (!Flush(error)) return false;
+    if (::fsync(fd_) != 0) return Fail(error, "cannot write " + target_.string() + ": " + Reason());
+    if (::close(fd_) != 0) {
+        fd_ = -1;
+        return Fail(error, "cannot write " + target_.string() + ": " + Reason());
+    }
+    fd_ = -1;
+    finished_ = true;
+    return true;
+}
+
+bool FileWriter::Commit(std::string& error) {
+    if (!Finish(error)) return false;
+    if (::rename(part_.c_str(), target_.c_str()) != 0)
+        return Fail(error, "cannot replace " + target_.string() + ": " + Reason());
+    part_.clear();
+    finished_ = false;
+    SyncFolder(target_.parent_path());
+    return true;
+}
+
+void FileWriter::Abandon() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    finished_ = false;
+    if (!part_.empty()) ::unlink(part_.c_str());
+    part_.clear();
+    pending_.clear();
+}
+
+bool FileWriter::WriteFile(const std::filesystem::path& target, std::string_view bytes,
+                           std::string& error) {
+    FileWriter w(target);
+    return w.Open(error) && w.Write(bytes, error) && w.Commit(error);
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    struct stat sa {}, sb {};
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+}  // namespace lott
