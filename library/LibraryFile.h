@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,23 @@ namespace lott {
 inline constexpr const char* kBinLibName = "Library.bin";
 inline constexpr const char* kAscLibName = "Library.asc";
 
-// The library chosen at start-up: the binary form when its file exists, else the ASCII form;
-// when neither exists the binary settings with found = false.
+// Deal numbers are 32-bit and a scan loop must be able to step past the last deal: a library of
+// more records is refused, never cut.
+inline constexpr std::int64_t kMaxDeals = 2147483646;
+// The one-line refusal of such a library.
+std::string TooManyDealsText(const std::string& fileName);
+
+// What a library file holds, as far as a cache made from it is concerned: its size and a
+// checksum of every byte. File stamps are no proof of identity (whole-second clocks, copies).
+struct LibraryIdentity {
+    std::int64_t size = -1;
+    std::uint64_t checksum = 0;
+    bool operator==(const LibraryIdentity&) const = default;
+};
+
+// The library chosen at start-up: the binary form when its file holds at least one whole record,
+// else the ASCII form under the same rule; when neither does, the binary settings with
+// found = false. A file of more than kMaxDeals records is found but tooLarge.
 struct LibraryChoice {
     int LibMode = 1;  // 1 binary, 0 ASCII
     std::string LibFileName = kBinLibName;
@@ -22,6 +38,7 @@ struct LibraryChoice {
     bool found = false;
     std::int64_t LibFileLen = 0;
     std::int32_t DealCount = 0;
+    bool tooLarge = false;
 };
 
 LibraryChoice DiscoverLibrary(const std::filesystem::path& folder);
@@ -38,13 +55,16 @@ enum class ReadStatus {
 // large reads and a viewer's random access one small read per deal.
 class LibraryFile {
   public:
-    LibraryFile() = default;
+    LibraryFile();
     ~LibraryFile();
     LibraryFile(const LibraryFile&) = delete;
     LibraryFile& operator=(const LibraryFile&) = delete;
 
-    // Opens path read-only in the given form; false when it cannot be opened.
+    // Opens path read-only in the given form: a regular file only (a pipe or device put in its
+    // place is refused without waiting on it), of at most kMaxDeals records. False when it
+    // cannot be opened, with the reason in Error().
     bool Open(const std::filesystem::path& path, int libMode);
+    const std::string& Error() const { return error_; }
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
 
@@ -58,8 +78,26 @@ class LibraryFile {
     // The raw bytes of one record (valid until the next read), or nullptr.
     const std::uint8_t* RecordBytes(std::int32_t dealNo, ReadStatus& status);
 
+    // Checksums the bytes as a reading in deal order takes them from the file, so that a scan
+    // identifies exactly what it read without a second pass.
+    void TrackContent();
+    // Ends the tracking: reads what the scan did not (the rest of the file) through the same
+    // descriptor and gives the identity of the bytes read. False, with the reason, when the
+    // file was written, cut or replaced while it was read: its bytes then belong to no one file.
+    bool TrackedIdentity(LibraryIdentity& id, std::string& why);
+    // The identity of the whole file read now through the descriptor opened.
+    bool Identify(LibraryIdentity& id);
+    // The same for a file that is opened only for that (a regular file, else false).
+    static bool Identify(const std::filesystem::path& path, LibraryIdentity& id);
+
   private:
+    struct Digest;
+    bool Unchanged() const;
+
     int fd_ = -1;
+    std::filesystem::path path_;
+    std::string error_;
+    std::unique_ptr<Digest> digest_;
     int libMode_ = 1;
     int recLen_ = kBinRecLen;
     std::int64_t fileLen_ = 0;

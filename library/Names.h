@@ -40,6 +40,8 @@ constexpr std::array<signed char, 256> MakeCardRanks() {
 inline constexpr std::array<signed char, 256> kCardRank = MakeCardRanks();
 }  // namespace detail
 
-constexpr int CardRank(char letter) { return detail::kCardRank[static_cast<unsigned char>(letter)]; }
+constexpr int CardRank(char letter) {
+    return detail::kCardRank[static_cast<unsigned char>(letter)];
+}
 
 }  // namespace lott

@@ -15,6 +15,7 @@ const char* const kBatchUsage =
     "       [--double-fit 1|0.5|0] [--solid-trump 1|0.5|0] [--chameleon -0.5|0]\n"
     "       [--filter D0|D1|D2|S0|S1|S2|C0|C1|C2] [--level-limit 1|2|none] [--click I,J,...]\n"
     "       [--deals N] [--language en|ja] [--table] [--csv FILE] [--json FILE]\n"
+    "       [--no-wait]\n"
     "       trickscan-batch [FOLDER] --deal N\n";
 
 namespace {
@@ -36,6 +37,10 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
         }
         if (a == "--table") {
             cmd.table = true;
+            continue;
+        }
+        if (a == "--no-wait") {
+            cmd.noWait = true;
             continue;
         }
         if (a.rfind("--", 0) != 0) {

@@ -19,6 +19,7 @@ struct BatchCommand {
     std::string csv;                   // --csv FILE: the run's tables as CSV
     std::string json;                  // --json FILE: the same as JSON
     std::optional<std::int64_t> deal;  // --deal N: one deal's analysis as JSON
+    bool noWait = false;               // --no-wait: refuse instead of waiting for another scan
     bool help = false;
 };
 

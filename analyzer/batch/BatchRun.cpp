@@ -64,6 +64,14 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
 
     bool beeped = false;
     a.beep = [&] { beeped = true; };
+    // Another run scanning this folder: say so once and wait for it, or give up at once.
+    bool told = false;
+    a.waiting = [&] {
+        if (cmd.noWait) return false;
+        if (!told) err << "trickscan-batch: another run is scanning this folder; waiting\n";
+        told = true;
+        return true;
+    };
     // The tables in full precision, as the run ends; the result file keeps them rounded.
     std::optional<CountingTables> runTables;
     std::optional<Settings> runSettings;

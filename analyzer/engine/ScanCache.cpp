@@ -5,73 +5,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <memory>
-#include <sstream>
 
 namespace lott {
 
 namespace {
 constexpr std::size_t kFlushBytes = 6 * 16384;
-
-std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
-    h ^= v * 0x9E3779B97F4A7C15ull;
-    h = (h << 31) | (h >> 33);
-    return h * 0xC2B2AE3D27D4EB4Full;
-}
-
-bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
-    while (n > 0) {
-        ssize_t w = ::write(fd, p, n);
-        if (w < 0 && errno == EINTR) continue;
-        if (w <= 0) return false;
-        p += w;
-        n -= static_cast<std::size_t>(w);
-    }
-    return true;
-}
-
-// The library file as the file system sees it: while these stay the same, its contents have
-// not been written or replaced, and its checksum need not be taken again.
-struct FileStamp {
-    std::uint64_t dev = 0, ino = 0;
-    std::int64_t size = -1, mtime = 0, ctime = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-
-FileStamp StampOf(const std::filesystem::path& p) {
-    FileStamp f;
-    struct stat st {};
-    if (::stat(p.c_str(), &st) != 0) return f;
-    f.dev = st.st_dev;
-    f.ino = st.st_ino;
-    f.size = st.st_size;
-    f.mtime = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    f.ctime = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
-    return f;
-}
-
-struct SourceNote {
-    LibraryIdentity id;
-    FileStamp stamp;
-};
-
-std::string NoteText(const SourceNote& n) {
-    std::ostringstream s;
-    s << "size " << n.id.size << "\r\nchecksum " << std::hex << n.id.checksum << std::dec
-      << "\r\nstamp " << n.stamp.dev << ' ' << n.stamp.ino << ' ' << n.stamp.size << ' '
-      << n.stamp.mtime << ' ' << n.stamp.ctime << "\r\n";
-    return s.str();
-}
-
-bool ParseNote(const std::string& text, SourceNote& n) {
-    std::istringstream s(text);
-    std::string w1, w2, w3;
-    s >> w1 >> n.id.size >> w2 >> std::hex >> n.id.checksum >> std::dec >> w3 >> n.stamp.dev >>
-        n.stamp.ino >> n.stamp.size >> n.stamp.mtime >> n.stamp.ctime;
-    return s && w1 == "size" && w2 == "checksum" && w3 == "stamp";
-}
+// A note is three short lines; anything longer is not one of ours and is never read whole.
+constexpr std::size_t kMaxNoteBytes = 256;
+constexpr const char* kNoteFirstLine = "Trickscan_36 scan cache";
 
 // Which code bytes a scan writes: a notrump shape 1..3 with the top bit, or three event counts
 // of 0..2.
@@ -86,172 +30,210 @@ constexpr std::array<bool, 256> MakeCodeTable() {
     return ok;
 }
 constexpr std::array<bool, 256> kCodeOk = MakeCodeTable();
-}  // namespace
 
-LibraryIdentity IdentifyLibrary(const std::filesystem::path& library) {
-    LibraryIdentity id;
-    int fd = ::open(library.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return id;
-    // Four independent lanes over 8-byte words keep this near memory speed.
-    std::uint64_t lane[4] = {1, 2, 3, 4};
-    // Not zeroed: only what read() fills is looked at.
-    constexpr std::size_t kBlock = 1 << 20;
-    const auto buf = std::make_unique_for_overwrite<std::uint8_t[]>(kBlock);
-    std::int64_t total = 0;
-    std::size_t have = 0;
-    for (;;) {
-        ssize_t n = ::read(fd, buf.get() + have, kBlock - have);
+struct Note {
+    LibraryIdentity library, cache;
+};
+
+// Reads at most kMaxNoteBytes + 1 bytes of a regular file; false for anything else.
+bool ReadSmallFile(const std::filesystem::path& p, std::string& text) {
+    int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buf[kMaxNoteBytes + 1];
+    std::size_t got = 0;
+    while (ok && got < sizeof buf) {
+        ssize_t n = ::read(fd, buf + got, sizeof buf - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return LibraryIdentity{};
-        }
-        have += static_cast<std::size_t>(n);
-        total += n;
-        std::size_t words = have / 32 * 4;
-        for (std::size_t i = 0; i < words; i += 4)
-            for (int k = 0; k < 4; ++k) {
-                std::uint64_t v;
-                std::memcpy(&v, buf.get() + 8 * (i + static_cast<std::size_t>(k)), 8);
-                lane[k] = Mix(lane[k], v);
-            }
-        std::size_t used = words * 8;
-        std::memmove(buf.get(), buf.get() + used, have - used);
-        have -= used;
-        if (n == 0) break;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    std::uint64_t h = static_cast<std::uint64_t>(total);
-    for (std::size_t i = 0; i < have; ++i) h = Mix(h, buf[i]);
-    for (auto l : lane) h = Mix(h, l);
-    id.size = total;
-    id.checksum = h;
-    return id;
+    if (!ok || got > kMaxNoteBytes) return false;
+    text.assign(buf, got);
+    return true;
 }
+
+bool ParseNote(const std::string& text, Note& n) {
+    long long libSize = -1, cacheSize = -1;
+    std::uint64_t libSum = 0, cacheSum = 0;
+    int used = -1;
+    const std::string format = std::string(kNoteFirstLine) + "\r\nlibrary %lld %16" SCNx64
+                                                             "\r\ncache %lld %16" SCNx64 "\r\n%n";
+    if (std::sscanf(text.c_str(), format.c_str(), &libSize, &libSum, &cacheSize, &cacheSum,
+                    &used) != 4 ||
+        used != static_cast<int>(text.size()) || libSize < 0 || cacheSize < 0)
+        return false;
+    n.library = {libSize, libSum};
+    n.cache = {cacheSize, cacheSum};
+    // The note's own rendering must give the text back: nothing else is a note of ours.
+    return ScanCache::NoteText(n.library, n.cache) == text;
+}
+
+bool ReadWhole(const std::filesystem::path& p, std::int64_t size,
+               std::vector<std::uint8_t>& bytes) {
+    int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != size) {
+        ::close(fd);
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    // One byte more would mean the file grew since fstat.
+    char extra;
+    const bool whole = got == bytes.size() && ::read(fd, &extra, 1) == 0;
+    ::close(fd);
+    return whole;
+}
+
+bool Exists(const std::filesystem::path& p) {
+    struct stat st {};
+    return ::lstat(p.c_str(), &st) == 0;
+}
+
+bool RemoveIfThere(const std::filesystem::path& p) {
+    return ::unlink(p.c_str()) == 0 || errno == ENOENT;
+}
+}  // namespace
 
 bool PlausibleCacheRecord(const std::uint8_t* rec) {
     // HCP bands: only bits 0 and 1, and 17..23 lies inside 15..25.
     return rec[0] <= 3 && rec[0] != 2 && kCodeOk[rec[3]] && kCodeOk[rec[5]];
 }
 
+ScanCache::ScanCache(std::filesystem::path dataDir) : dir_(std::move(dataDir)) {}
+ScanCache::~ScanCache() = default;
+
+std::string ScanCache::NoteText(const LibraryIdentity& library, const LibraryIdentity& cache) {
+    char text[kMaxNoteBytes];
+    std::snprintf(text, sizeof text,
+                  "%s\r\nlibrary %lld %016" PRIx64 "\r\ncache %lld %016" PRIx64 "\r\n",
+                  kNoteFirstLine, static_cast<long long>(library.size), library.checksum,
+                  static_cast<long long>(cache.size), cache.checksum);
+    return text;
+}
+
 bool ScanCache::Exists() const {
-    std::error_code ec;
-    return std::filesystem::exists(CachePath(), ec);
+    return lott::Exists(CachePath());
+}
+
+ScanCache::State ScanCache::Discard(std::vector<std::uint8_t>& records, std::string why) {
+    records.clear();
+    why_ = std::move(why);
+    Delete();
+    return State::Discarded;
 }
 
 ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int32_t dealCount,
                                  std::vector<std::uint8_t>& records) {
     records.clear();
-    std::error_code ec;
-    if (!std::filesystem::exists(CachePath(), ec)) {
-        std::filesystem::remove(SourcePath(), ec);
+    why_.clear();
+    if (!Exists()) {
+        RemoveIfThere(SourcePath());
         return State::Missing;
     }
-    auto discard = [&] {
-        records.clear();
-        Delete();
-        return State::Discarded;
-    };
-    auto size = std::filesystem::file_size(CachePath(), ec);
-    if (ec || dealCount <= 0 || size != static_cast<std::uintmax_t>(dealCount) * 6)
-        return discard();
-    std::ifstream note(SourcePath(), std::ios::binary);
-    std::stringstream noteText;
-    noteText << note.rdbuf();
-    SourceNote n;
-    if (!note || !ParseNote(noteText.str(), n)) return discard();
-    // The checksum is taken again only when the file system says the library may have changed.
-    if (!(StampOf(library) == n.stamp && n.stamp.size == n.id.size)) {
-        const LibraryIdentity now = IdentifyLibrary(library);
-        // A library that cannot be read says nothing about the cache: keep it for later.
-        if (now.size < 0) return State::Unchecked;
-        if (!(now == n.id)) return discard();
-    }
-
-    records.resize(size);
-    std::ifstream in(CachePath(), std::ios::binary);
-    in.read(reinterpret_cast<char*>(records.data()), static_cast<std::streamsize>(size));
-    if (!in) return discard();
+    std::string text;
+    Note note;
+    if (!ReadSmallFile(SourcePath(), text) || !ParseNote(text, note))
+        return Discard(records, "the scan cache has no valid note");
+    LibraryIdentity now;
+    // A library that cannot be read says nothing about the cache: keep it for later.
+    if (!LibraryFile::Identify(library, now)) return State::Unchecked;
+    if (!(now == note.library))
+        return Discard(records, "the scan cache was made from another library than " +
+                                    library.filename().string());
+    const std::int64_t expected = static_cast<std::int64_t>(dealCount) * 6;
+    if (dealCount <= 0 || note.cache.size != expected ||
+        !ReadWhole(CachePath(), expected, records) ||
+        ContentHash::Of(records.data(), records.size()) != note.cache.checksum)
+        return Discard(records, "the scan cache is damaged");
     for (std::size_t i = 0; i < records.size(); i += 6)
-        if (!PlausibleCacheRecord(records.data() + i)) return discard();
+        if (!PlausibleCacheRecord(records.data() + i))
+            return Discard(records, "the scan cache is damaged");
     return State::Valid;
 }
 
 bool ScanCache::Delete() {
-    std::error_code ec1, ec2;
-    std::filesystem::remove(CachePath(), ec1);
-    std::filesystem::remove(SourcePath(), ec2);
-    return !ec1 && !ec2;
+    const bool note = RemoveIfThere(SourcePath());
+    return RemoveIfThere(CachePath()) && note;
+}
+
+bool ScanCache::Invalidate() {
+    const bool ok = RemoveIfThere(SourcePath());
+    SyncFolder(dir_);
+    return ok;
 }
 
 bool ScanCache::BeginWrite(std::string& error) {
-    fd_ = ::open(PartPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd_ < 0) {
-        error = "Cannot write the scan cache " + PartPath().string() + ": " + std::strerror(errno);
-        return false;
-    }
+    writer_ = std::make_unique<FileWriter>(CachePath());
+    hash_ = std::make_unique<ContentHash>();
+    written_ = 0;
     pending_.clear();
     pending_.reserve(kFlushBytes);
-    return true;
-}
-
-bool ScanCache::Flush(std::string& error) {
-    if (fd_ < 0) return true;
-    if (!WriteAll(fd_, pending_.data(), pending_.size())) {
-        error = "Cannot write the scan cache " + PartPath().string() + ": " + std::strerror(errno);
-        ::close(fd_);
-        fd_ = -1;
-        std::error_code ec;
-        std::filesystem::remove(PartPath(), ec);
+    if (!writer_->Open(error)) {
+        error = "Cannot write the scan cache: " + error;
+        writer_.reset();
         return false;
     }
-    pending_.clear();
     return true;
 }
 
 bool ScanCache::Append(const ScanCacheRec& rec, std::string& error) {
     pending_.insert(pending_.end(), rec.begin(), rec.end());
-    return pending_.size() < kFlushBytes || Flush(error);
+    if (pending_.size() < kFlushBytes) return true;
+    hash_->Update(pending_.data(), pending_.size());
+    written_ += static_cast<std::int64_t>(pending_.size());
+    const bool ok = writer_ && writer_->Write(pending_.data(), pending_.size(), error);
+    pending_.clear();
+    if (!ok) error = "Cannot write the scan cache: " + error;
+    return ok;
 }
 
-bool ScanCache::EndWrite(bool complete, const std::filesystem::path& library, std::string& error) {
-    if (fd_ < 0) return true;
-    bool ok = Flush(error);
-    if (fd_ >= 0 && ::close(fd_) != 0 && ok) {
-        error = "Cannot write the scan cache " + PartPath().string();
-        ok = false;
-    }
-    fd_ = -1;
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(PartPath(), CachePath(), ec);
-        if (ec) {
-            error = "Cannot replace the scan cache " + CachePath().string() + ": " + ec.message();
-            ok = false;
-        }
-    }
-    if (!ok) {
-        std::filesystem::remove(PartPath(), ec);
+bool ScanCache::Finish(std::string& error) {
+    if (!writer_) {
+        error = "Cannot write the scan cache: it was not begun";
         return false;
     }
-    if (!complete) {
-        // A short cache has no library to name: the next load discards it.
-        std::filesystem::remove(SourcePath(), ec);
-        return true;
+    hash_->Update(pending_.data(), pending_.size());
+    written_ += static_cast<std::int64_t>(pending_.size());
+    const bool ok =
+        writer_->Write(pending_.data(), pending_.size(), error) && writer_->Finish(error);
+    pending_.clear();
+    if (!ok) error = "Cannot write the scan cache: " + error;
+    return ok;
+}
+
+bool ScanCache::CommitCache(std::string& error) {
+    if (!writer_ || !writer_->Commit(error)) {
+        error = "Cannot write the scan cache: " + error;
+        return false;
     }
-    // The note too is written beside and renamed: a cache is never taken with half a note.
-    const std::filesystem::path notePart = SourcePath().string() + ".part";
-    std::ofstream note(notePart, std::ios::binary | std::ios::trunc);
-    note << NoteText(SourceNote{IdentifyLibrary(library), StampOf(library)});
-    note.close();
-    if (note) std::filesystem::rename(notePart, SourcePath(), ec);
-    if (!note || ec) {
-        error = "Cannot write " + SourcePath().string();
-        std::filesystem::remove(notePart, ec);
-        Delete();
+    committed_ = {written_, hash_->Digest()};
+    writer_.reset();
+    return true;
+}
+
+bool ScanCache::WriteNote(const LibraryIdentity& library, std::string& error) {
+    if (!FileWriter::WriteFile(SourcePath(), NoteText(library, committed_), error)) {
+        error = "Cannot write the note of the scan cache: " + error;
         return false;
     }
     return true;
+}
+
+void ScanCache::Abandon() {
+    writer_.reset();
+    pending_.clear();
 }
 
 }  // namespace lott

@@ -60,26 +60,55 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
         return result;
     };
     LibraryFile lib;
-    if (!lib.Open(libraryPath, libMode))
-        return fail("Cannot open the library " + libraryPath.filename().string() + ".");
+    if (!lib.Open(libraryPath, libMode)) {
+        const std::string name = libraryPath.filename().string();
+        return fail(lib.Error() == TooManyDealsText(name)
+                        ? lib.Error()
+                        : "Cannot open the library " + name + ".");
+    }
     if (Nend > lib.DealCount()) Nend = lib.DealCount();
+    if (cache && Nstart == 1) lib.TrackContent();
     if (over20 && !over20->Open(error)) return fail(error);
     if (cache && !cache->BeginWrite(error)) {
-        std::string ignored;
-        if (over20) over20->Close(false, ignored);
+        if (over20) over20->Abandon();
         return fail(error);
     }
-    // Files written on the way are closed on every way out; a failure of the run wins over
-    // a later one of closing.
+    auto abandon = [&] {
+        if (cache) cache->Abandon();
+        if (over20) over20->Abandon();
+    };
+    // Files written on the way are finished on every way out, in an order that leaves the old
+    // set of files or the new one after a failure or a kill at any point.
     auto finish = [&](bool completed) {
-        std::string closeError;
-        bool fullCache = completed && Nstart == 1 && Nend == lib.DealCount();
-        if (cache && !cache->EndWrite(fullCache, libraryPath, closeError) &&
-            result.outcome != RunOutcome::Failed)
-            fail(closeError);
-        const bool keepList = result.outcome != RunOutcome::Failed;
-        if (over20 && !over20->Close(keepList, closeError) && result.outcome != RunOutcome::Failed)
-            fail(closeError);
+        std::string e;
+        if (result.outcome == RunOutcome::Failed) {
+            abandon();
+            return result;
+        }
+        if (completed && cache && Nstart == 1 && Nend == lib.DealCount()) {
+            LibraryIdentity id;
+            if (!lib.TrackedIdentity(id, e) || !cache->Finish(e) ||
+                (over20 && !over20->Finish(e))) {
+                abandon();
+                fail(e);
+                return result;
+            }
+            if (over20 && !over20->Commit(e)) {
+                cache->Abandon();
+                fail(e);
+                return result;
+            }
+            // The note goes last: a cache in place without it is never replayed.
+            if (!cache->CommitCache(e) || !cache->WriteNote(id, e)) fail(e);
+            return result;
+        }
+        // Stopped or partial: the list of the deals so far is kept, so no note may go on
+        // vouching for an earlier cache beside it.
+        if (cache) {
+            cache->Abandon();
+            cache->Delete();
+        }
+        if (over20 && (!over20->Finish(e) || !over20->Commit(e))) fail(e);
         return result;
     };
 

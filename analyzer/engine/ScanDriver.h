@@ -20,16 +20,20 @@
 
 namespace lott {
 
-// Where a scan lists the deals with more than 20 Total Trumps.
+// Where a scan lists the deals with more than 20 Total Trumps. The list is written beside the
+// old one and takes its place only when the driver commits it, after the whole list is on disk.
 class Over20Sink {
   public:
     virtual ~Over20Sink() = default;
     virtual bool Open(std::string& error) = 0;
     virtual bool Line(std::int32_t TTrumps, std::int32_t TTricks, std::int32_t dealNo,
                       const std::array<std::int32_t, 2>& HCPs, std::string& error) = 0;
-    // keep: the run went to its end or was stopped (a stopped run keeps the deals listed so
-    // far); otherwise it failed and the list it began is dropped.
-    virtual bool Close(bool keep, std::string& error) = 0;
+    // Makes the new list durable without putting it in place.
+    virtual bool Finish(std::string& error) = 0;
+    // Puts the new list in place; the previous one is kept as its backup.
+    virtual bool Commit(std::string& error) = 0;
+    // Drops the new list; the previous one stays.
+    virtual void Abandon() = 0;
 };
 
 enum class RunOutcome { Completed, Stopped, Failed };
@@ -63,8 +67,10 @@ class ScanDriver {
     std::function<void(std::int32_t dealNo)> onDoubleNT;
     bool DebugMode = false;
 
-    // Reads and analyses the library. With writeFiles the cache and the Over20 list are
-    // written (a single deal traced from the debug box writes neither).
+    // Reads and analyses the library, writing the cache and the Over20 list when given (a single
+    // deal traced from the debug box writes neither). A whole scan commits the list, then the
+    // cache, then the cache's note naming the bytes the scan read; a stopped or partial scan
+    // commits its list of the deals so far and leaves no cache; a failed one commits nothing.
     RunResult RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, ScanCache* cache,
                                Over20Sink* over20);
     // Replays cache records Nstart..Nend (each deal its own record).

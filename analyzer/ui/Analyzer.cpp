@@ -3,6 +3,7 @@
 #include <cctype>
 #include <system_error>
 
+#include "FolderLock.h"
 #include "Headers.h"
 #include "ListFiles.h"
 #include "ResultFile.h"
@@ -20,15 +21,12 @@ class Over20File : public Over20Sink {
         : list_(folder), language_(language) {}
     bool Open(std::string& error) override { return list_.OpenOver20(language_, error); }
     bool Line(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
-              const std::array<std::int32_t, 2>& hcp, std::string&) override {
-        list_.FoutOver20(trumps, tricks, dealNo, hcp);
-        return true;
+              const std::array<std::int32_t, 2>& hcp, std::string& error) override {
+        return list_.FoutOver20(trumps, tricks, dealNo, hcp, error);
     }
-    bool Close(bool keep, std::string& error) override {
-        if (keep) return list_.CloseOver20(error);
-        list_.DiscardOver20();
-        return true;
-    }
+    bool Finish(std::string& error) override { return list_.Finish(error); }
+    bool Commit(std::string& error) override { return list_.CloseOver20(error); }
+    void Abandon() override { list_.DiscardOver20(); }
 
   private:
     Over20List list_;
@@ -72,14 +70,14 @@ Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
     fitOdds = FitOdds();
     freq.LoadPtValues();
     DebugMode = IsFile(folder / "debug.dat");
-    if (DebugMode) {
-        std::string error;
-        fBackUp(folder, "DoubleNT.txt", error);
-    }
     settings.DefaultSetting(ScreenShotMode);
     if (archiveRefused) return StartState::ArchiveRefused;
 
     library = DiscoverLibrary(folder);
+    if (library.tooLarge) {
+        problem = TooManyDealsText(library.LibFileName);
+        return StartState::FolderProblem;
+    }
     if (!library.found || library.DealCount <= 0) return StartState::LibraryMissing;
     tBox = std::to_string(library.DealCount);
     settings.SettingMode = -1;
@@ -164,23 +162,15 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
         if (progress) progress(n);
     };
     driver.EnableReShowTable = [this] { EnableReShowTable(); };
-    driver.onDoubleNT = [this](std::int32_t n) {
-        std::string error;
-        if (!AppendDoubleNT(folder, n, error)) message = error;
-    };
+    std::string doubleNT;
+    driver.onDoubleNT = [&doubleNT](std::int32_t n) { doubleNT += DoubleNTLine(n) + "\r\n"; };
     driver.analysis().TraceDeal = singleDeal;
 
-    ScanCache cache(DataDir);
-    std::vector<std::uint8_t> records;
-    ScanCache::State state = cache.Load(LibraryPath(), library.DealCount, records);
-    RunResult r;
-    if (state == ScanCache::State::Valid) {
-        r = driver.RunWithoutScanning(Nstart, Nend, records);
-    } else if (singleDeal) {
-        r = driver.RunWhileScanning(Nstart, Nend, nullptr, nullptr);
-    } else {
-        Over20File list(folder, Language);
-        r = driver.RunWhileScanning(Nstart, Nend, &cache, &list);
+    FolderRun r = Run(Nstart, Nend, singleDeal);
+    // The debug list is replaced only by a scan that went through (whole or stopped).
+    if (r.scanned && DebugMode && !singleDeal && r.outcome != RunOutcome::Failed) {
+        std::string error;
+        if (!WriteDoubleNT(folder, doubleNT, error)) message = error;
     }
     driver.analysis().TraceDeal = false;
 
@@ -209,6 +199,65 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     settings.UpdateResultButtons();
     if (buttonsChanged) buttonsChanged();
     return r.outcome;
+}
+
+Analyzer::FolderRun Analyzer::Run(std::int32_t Nstart, std::int32_t Nend, bool singleDeal) {
+    FolderRun r;
+    bool told = false;
+    std::string waitingText;
+    auto wait = [&] {
+        if (!told) {
+            Say("  another run is scanning this folder; waiting",
+                "  別の実行がこのフォルダを調べています。終わるまで待ちます。");
+            waitingText = message;
+        }
+        told = true;
+        return waiting ? waiting() : true;
+    };
+    auto refused = [&](FolderLock::Result taken, const std::string& error) {
+        r.outcome = RunOutcome::Failed;
+        r.message =
+            taken == FolderLock::Result::GaveUp ? "another run is scanning this folder" : error;
+        return r;
+    };
+    // Replays read the cache side by side; a scan that writes it runs alone in the folder.
+    FolderLock lock(DataDir);
+    std::string error;
+    auto taken = lock.Acquire(FolderLock::Mode::Shared, wait, error);
+    if (taken != FolderLock::Result::Taken) return refused(taken, error);
+
+    ScanCache cache(DataDir);
+    std::vector<std::uint8_t> records;
+    auto replayable = [&] {
+        const ScanCache::State state = cache.Load(LibraryPath(), library.DealCount, records);
+        if (state == ScanCache::State::Discarded)
+            Say("  " + cache.Why() + "; it was deleted and the library is scanned again.",
+                "  スキャン・キャッシュが壊れているか別のライブラリのものなので削除し、"
+                "ライブラリを調べ直します。");
+        // A valid cache without its list is scanned again, so that the list comes back.
+        return state == ScanCache::State::Valid && (singleDeal || IsFile(folder / "Over20.txt"));
+    };
+    bool replay = replayable();
+    if (!replay && !singleDeal) {
+        taken = lock.Acquire(FolderLock::Mode::Exclusive, wait, error);
+        if (taken != FolderLock::Result::Taken) return refused(taken, error);
+        // The run waited for may have made the cache this one needs.
+        replay = replayable();
+    }
+    if (told && message == waitingText) message.clear();
+    RunResult run;
+    if (replay) {
+        run = driver.RunWithoutScanning(Nstart, Nend, records);
+    } else if (singleDeal) {
+        run = driver.RunWhileScanning(Nstart, Nend, nullptr, nullptr);
+    } else {
+        Over20File list(folder, Language);
+        run = driver.RunWhileScanning(Nstart, Nend, &cache, &list);
+        r.scanned = true;
+    }
+    r.outcome = run.outcome;
+    r.message = run.message;
+    return r;
 }
 
 void Analyzer::DebugDeal(const std::string& text) {

@@ -64,6 +64,9 @@ class Analyzer {
     // A run finished and its result file was written: the tables and settings it ended with,
     // before the result buttons' refresh clears the tables.
     std::function<void(const CountingTables&, const Settings&)> runCompleted;
+    // Called about every 50 ms while another run is scanning this folder (message says so);
+    // false gives the run up. Unset: the run waits.
+    std::function<bool()> waiting;
 
     // --- actions ------------------------------------------------------------------------------
     // The Start button; reads "Deals to be Scanned" from tBox when it starts a run.
@@ -88,6 +91,12 @@ class Analyzer {
     static std::optional<std::int64_t> WholeNumber(const std::string& text);
 
   private:
+    struct FolderRun : RunResult {
+        bool scanned = false;  // the library was read and the scan's files written
+    };
+    // The run proper, under the folder's lock: a replay when the cache is valid and its list is
+    // there, a scan otherwise.
+    FolderRun Run(std::int32_t Nstart, std::int32_t Nend, bool singleDeal);
     void EnableReShowTable();
     void Say(const std::string& english, const std::string& japanese);
     std::filesystem::path LibraryPath() const { return folder / library.LibFileName; }

@@ -73,6 +73,12 @@ Form1::Form1(const StartOptions& options, QWidget* parent)
     a_.LoadTab = [this] { NewTable(false); };
     a_.progress = [this](std::int32_t n) { Progress(n); };
     a_.buttonsChanged = [this] { SyncButtons(); };
+    // Another run is scanning this folder: say so and stay responsive; Stop gives up waiting.
+    a_.waiting = [this] {
+        Report(a_.message);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 40);
+        return !a_.driver.StopRequested;
+    };
     a_.driver.WriteTable = [this](int kind, int L, int d, const EventCounts& ev) {
         // Only the grid changes here; the changed cells are repainted at the next yield.
         if (frmTab* t = tab_.data())

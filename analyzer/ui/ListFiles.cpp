@@ -1,5 +1,9 @@
 #include "ListFiles.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 
 #include "Deal.h"
@@ -38,71 +42,91 @@ std::string DoubleNTLine(std::int32_t dealNo) {
            " double NT";
 }
 
-Over20List::~Over20List() {
-    std::string ignored;
-    if (open_) CloseOver20(ignored);
+Over20List::Over20List(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+Over20List::~Over20List() = default;
+
+bool Over20List::IsOpen() const {
+    return out_ && out_->IsOpen();
+}
+
+std::filesystem::path Over20List::PartPath() const {
+    return out_ ? out_->PartPath() : std::filesystem::path();
 }
 
 bool Over20List::OpenOver20(int language, std::string& error) {
-    if (open_) out_.close();
-    open_ = false;
-    out_.clear();
-    out_.open(PartPath(), std::ios::binary | std::ios::trunc);
-    if (!out_) {
-        error = "cannot create " + PartPath().string();
+    out_ = std::make_unique<FileWriter>(ListPath());
+    if (!out_->Open(error) || !out_->Write(Over20Header(language), error)) {
+        out_.reset();
         return false;
     }
-    out_ << Over20Header(language);
-    open_ = true;
     return true;
 }
 
-void Over20List::FoutOver20(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
-                            const std::array<std::int32_t, 2>& hcp) {
-    if (!open_) return;
-    out_ << Over20Line(trumps, tricks, dealNo, hcp) << "\r\n";
+bool Over20List::FoutOver20(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
+                            const std::array<std::int32_t, 2>& hcp, std::string& error) {
+    if (!out_) return true;
+    return out_->Write(Over20Line(trumps, tricks, dealNo, hcp) + "\r\n", error);
 }
 
 void Over20List::DiscardOver20() {
-    if (!open_) return;
-    open_ = false;
-    out_.close();
+    out_.reset();
+}
+
+bool Over20List::Finish(std::string& error) {
+    if (!out_) return true;
+    if (out_->Finish(error)) return true;
+    out_.reset();
+    error += "; the previous list is kept";
+    return false;
+}
+
+bool Over20List::KeepBackup(std::string& error) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    std::filesystem::remove(PartPath(), ec);
+    const fs::path list = ListPath();
+    const fs::file_status st = fs::symlink_status(list, ec);
+    if (!fs::exists(st)) return true;
+    // A folder of that name is the user's: it is neither backed up nor replaced.
+    if (fs::is_directory(st)) {
+        error = list.string() + " is a folder; the new list is not put in place";
+        return false;
+    }
+    // The backup is made under a name of its own and renamed over "Over20.bak", so the old
+    // backup stays until the new one is whole; a link left at that name is removed, not
+    // followed (link() never follows its new name).
+    const fs::path link = BackupPath().string() + "." + std::to_string(::getpid()) + ".part";
+    for (int attempt = 0; ::link(list.c_str(), link.c_str()) != 0; ++attempt) {
+        if (errno != EEXIST || attempt > 0 || ::unlink(link.c_str()) != 0) {
+            error = "cannot keep " + list.string() + " as " + BackupPath().string() + ": " +
+                    std::strerror(errno);
+            return false;
+        }
+    }
+    if (::rename(link.c_str(), BackupPath().c_str()) != 0) {
+        error = "cannot keep " + list.string() + " as " + BackupPath().string() + ": " +
+                std::strerror(errno);
+        ::unlink(link.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool Over20List::CloseOver20(std::string& error) {
-    if (!open_) return true;
-    open_ = false;
-    out_.close();
-    std::error_code ec;
-    if (!out_) {
-        std::filesystem::remove(PartPath(), ec);
-        error = "cannot write " + PartPath().string() + "; the previous list is kept";
+    if (!out_) return true;
+    if (!Finish(error)) return false;
+    if (!KeepBackup(error) || !out_->Commit(error)) {
+        out_.reset();
+        error += "; the previous list is kept";
         return false;
     }
-    if (!fBackUp(folder_, "Over20.txt", error)) {
-        error += "; the new list is left as " + PartPath().string();
-        return false;
-    }
-    std::filesystem::rename(PartPath(), ListPath(), ec);
-    if (ec) {
-        error = "cannot rename " + PartPath().string() + ": " + ec.message();
-        return false;
-    }
+    out_.reset();
     return true;
 }
 
-bool AppendDoubleNT(const std::filesystem::path& folder, std::int32_t dealNo, std::string& error) {
-    const std::filesystem::path file = folder / "DoubleNT.txt";
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    out << DoubleNTLine(dealNo) << "\r\n";
-    out.close();
-    if (!out) {
-        error = "cannot write " + file.string();
-        return false;
-    }
-    return true;
+bool WriteDoubleNT(const std::filesystem::path& folder, const std::string& lines,
+                   std::string& error) {
+    return FileWriter::WriteFile(folder / "DoubleNT.txt", lines, error);
 }
 
 }  // namespace lott

@@ -5,8 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
+
+#include "FileWriter.h"
 
 namespace lott {
 
@@ -19,35 +21,41 @@ std::string Over20Line(std::int32_t trumps, std::int32_t tricks, std::int32_t de
 // One line of "DoubleNT.txt" without its line end: "# 1234  double NT".
 std::string DoubleNTLine(std::int32_t dealNo);
 
-// "Over20.txt" of one scanning run. The list is written beside the old one and takes its place
-// when the run ends, stopped or not, the old list becoming "Over20.bak"; a list that could not
-// be written is dropped and the old one stays.
+// "Over20.txt" of one scanning run, written beside the old list. When the run commits it, the old
+// list is first kept as "Over20.bak" by a second name (a hard link), then the new one is renamed
+// over "Over20.txt": at no moment is there no list. A list that is abandoned leaves the old one.
 class Over20List {
   public:
-    explicit Over20List(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    explicit Over20List(std::filesystem::path folder);
     ~Over20List();
     Over20List(const Over20List&) = delete;
     Over20List& operator=(const Over20List&) = delete;
 
     bool OpenOver20(int language, std::string& error);
-    void FoutOver20(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
-                    const std::array<std::int32_t, 2>& hcp);
-    // Ends the list. False, with the reason, when the new list could not take its place.
+    bool FoutOver20(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
+                    const std::array<std::int32_t, 2>& hcp, std::string& error);
+    // Makes the new list durable, not yet in place.
+    bool Finish(std::string& error);
+    // Finish, keep the old list as the backup, put the new one in place. False, with the
+    // reason, when the new list could not take its place (the old one then stays).
     bool CloseOver20(std::string& error);
-    // Drops the list being written (a run that failed); the previous list stays.
+    // Drops the list being written; the previous list stays.
     void DiscardOver20();
-    bool IsOpen() const { return open_; }
+    bool IsOpen() const;
 
     std::filesystem::path ListPath() const { return folder_ / "Over20.txt"; }
-    std::filesystem::path PartPath() const { return folder_ / "Over20.txt.part"; }
+    std::filesystem::path BackupPath() const { return folder_ / "Over20.bak"; }
+    // The part file being written (empty when none).
+    std::filesystem::path PartPath() const;
 
   private:
+    bool KeepBackup(std::string& error);
     std::filesystem::path folder_;
-    std::ofstream out_;
-    bool open_ = false;
+    std::unique_ptr<FileWriter> out_;
 };
 
-// Appends one line to folder / "DoubleNT.txt".
-bool AppendDoubleNT(const std::filesystem::path& folder, std::int32_t dealNo, std::string& error);
+// Replaces folder / "DoubleNT.txt" with these lines (each ended by CR LF).
+bool WriteDoubleNT(const std::filesystem::path& folder, const std::string& lines,
+                   std::string& error);
 
 }  // namespace lott

@@ -3,10 +3,13 @@
 // the floor: reading the library file and the cache file once.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 #include <fstream>
 #include <random>
 
 #include "DealCodec.h"
+#include "FileWriter.h"
 #include "LibraryFile.h"
 #include "ScanDriver.h"
 
@@ -51,26 +54,24 @@ std::filesystem::path Folder() {
     return dir;
 }
 
+// The list written as the analyzer writes it: beside, flushed to the disk, renamed over.
 class FileSink : public Over20Sink {
   public:
-    explicit FileSink(std::filesystem::path p) : path_(std::move(p)) {}
-    bool Open(std::string&) override {
-        out_.open(path_, std::ios::binary | std::ios::trunc);
-        return bool(out_);
-    }
+    explicit FileSink(std::filesystem::path p) : out_(std::move(p)) {}
+    bool Open(std::string& e) override { return out_.Open(e); }
     bool Line(std::int32_t a, std::int32_t b, std::int32_t n, const std::array<std::int32_t, 2>& h,
-              std::string&) override {
-        out_ << a << ',' << b << " #" << n << " (" << h[0] << ',' << h[1] << ")\r\n";
-        return true;
+              std::string& e) override {
+        char line[64];
+        const int len =
+            std::snprintf(line, sizeof line, "%3d,%3d #%d (%3d,%3d)\r\n", a, b, n, h[0], h[1]);
+        return out_.Write(line, static_cast<std::size_t>(len), e);
     }
-    bool Close(bool, std::string&) override {
-        out_.close();
-        return true;
-    }
+    bool Finish(std::string& e) override { return out_.Finish(e); }
+    bool Commit(std::string& e) override { return out_.Commit(e); }
+    void Abandon() override { out_.Abandon(); }
 
   private:
-    std::filesystem::path path_;
-    std::ofstream out_;
+    FileWriter out_;
 };
 
 ScanOptions Options() {

@@ -50,83 +50,58 @@ TEST(Over20List, ThreeRunsKeepTheLastTwoLists) {
     for (int run = 0; run < 3; ++run) {
         Over20List list(dir.path());
         ASSERT_TRUE(list.OpenOver20(run == 1 ? 1 : 0, error)) << error;
-        list.FoutOver20(21, 22, deals[run], {19, 21});
+        ASSERT_TRUE(list.FoutOver20(21, 22, deals[run], {19, 21}, error));
         ASSERT_TRUE(list.CloseOver20(error)) << error;
     }
     EXPECT_EQ(test::ReadFile(dir / "Over20.txt"),
               ListOf(Over20Header(0), {" 21, 22 #303 ( 19, 21)"}));
     EXPECT_EQ(test::ReadFile(dir / "Over20.bak"),
               ListOf(Over20Header(1), {" 21, 22 #202 ( 19, 21)"}));
-    EXPECT_FALSE(fs::exists(dir / "Over20.txt.part"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
-TEST(Over20List, TheOldListStaysUntilTheRunEndsAndAStoppedRunLeavesItsList) {
-    test::TempFolder dir;
-    test::WriteFile(dir / "Over20.txt", "old list");
-    std::string error;
-    {
-        Over20List list(dir.path());
-        ASSERT_TRUE(list.OpenOver20(0, error));
-        list.FoutOver20(22, 21, 40, {10, 30});
-        EXPECT_EQ(test::ReadFile(dir / "Over20.txt"), "old list");  // viewer still sees it
-        list.FoutOver20(24, 25, 390, {12, 28});
-        // The run is stopped here: leaving the scope ends the list like the end of a run.
-    }
-    EXPECT_EQ(test::ReadFile(dir / "Over20.txt"),
-              ListOf(Over20Header(0), {" 22, 21 #40 ( 10, 30)", " 24, 25 #390 ( 12, 28)"}));
-    EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "old list");
-    EXPECT_FALSE(fs::exists(dir / "Over20.txt.part"));
-}
-
-TEST(Over20List, AListThatCannotBeWrittenLeavesTheOldOneInPlace) {
+TEST(Over20List, TheOldListStaysUntilCommittedAndAnAbandonedListLeavesIt) {
     test::TempFolder dir;
     test::WriteFile(dir / "Over20.txt", "old list");
     test::WriteFile(dir / "Over20.bak", "older list");
     std::string error;
     {
-        fs::create_directory(dir / "Over20.txt.part");
         Over20List list(dir.path());
-        EXPECT_FALSE(list.OpenOver20(0, error));
-        EXPECT_FALSE(error.empty());
-        EXPECT_FALSE(list.IsOpen());
-        list.FoutOver20(21, 21, 1, {20, 20});  // ignored, no crash
-        error.clear();
-        EXPECT_TRUE(list.CloseOver20(error));  // nothing was opened
-        fs::remove(dir / "Over20.txt.part");
+        ASSERT_TRUE(list.OpenOver20(0, error));
+        ASSERT_TRUE(list.FoutOver20(22, 21, 40, {10, 30}, error));
+        ASSERT_TRUE(list.Finish(error));
+        EXPECT_EQ(test::ReadFile(dir / "Over20.txt"), "old list");  // viewer still sees it
+        // Dropped without a commit, as a failed run drops it.
     }
     EXPECT_EQ(test::ReadFile(dir / "Over20.txt"), "old list");
     EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "older list");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 
-    if (fs::exists("/dev/full")) {
-        // Writes that fail (a full device): reported at the end, the old lists stay.
-        fs::create_symlink("/dev/full", dir / "Over20.txt.part");
-        Over20List list(dir.path());
-        ASSERT_TRUE(list.OpenOver20(0, error));
-        for (int i = 0; i < 2000; ++i) list.FoutOver20(21, 21, i, {20, 20});
-        error.clear();
-        EXPECT_FALSE(list.CloseOver20(error));
-        EXPECT_FALSE(error.empty());
-        EXPECT_EQ(test::ReadFile(dir / "Over20.txt"), "old list");
-        EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "older list");
-        EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "Over20.txt.part")));
-    }
+    // A folder of the list's name is the user's: neither backed up nor replaced.
+    fs::remove(dir / "Over20.txt");
+    fs::create_directory(dir / "Over20.txt");
+    Over20List list(dir.path());
+    ASSERT_TRUE(list.OpenOver20(0, error));
+    EXPECT_FALSE(list.CloseOver20(error));
+    EXPECT_TRUE(fs::is_directory(dir / "Over20.txt"));
+    EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "older list");
 
     // The folder is gone (its place taken by a file).
     test::WriteFile(dir / "gone", "x");
-    Over20List list(dir / "gone");
-    EXPECT_FALSE(list.OpenOver20(0, error));
+    Over20List gone(dir / "gone");
+    EXPECT_FALSE(gone.OpenOver20(0, error));
 }
 
-TEST(DoubleNT, AppendsLinesAndStartUpDeletesThem) {
+TEST(DoubleNT, LinesReplaceTheListWhole) {
     test::TempFolder dir;
     std::string error;
-    ASSERT_TRUE(AppendDoubleNT(dir.path(), 1234, error));
-    ASSERT_TRUE(AppendDoubleNT(dir.path(), 77, error));
+    test::WriteFile(dir / "DoubleNT.txt", "an earlier run's list\r\n");
+    ASSERT_TRUE(WriteDoubleNT(dir.path(), DoubleNTLine(1234) + "\r\n" + DoubleNTLine(77) + "\r\n",
+                              error));
     EXPECT_EQ(test::ReadFile(dir / "DoubleNT.txt"), "# 1234  double NT\r\n# 77  double NT\r\n");
-    ASSERT_TRUE(fBackUp(dir.path(), "DoubleNT.txt", error));
-    EXPECT_FALSE(fs::exists(dir / "DoubleNT.txt"));
+    fs::remove(dir / "DoubleNT.txt");
     fs::create_directory(dir / "DoubleNT.txt");
-    EXPECT_FALSE(AppendDoubleNT(dir.path(), 1, error));
+    EXPECT_FALSE(WriteDoubleNT(dir.path(), "", error));
 }
 
 }  // namespace

@@ -24,10 +24,14 @@ class ListSink : public Over20Sink {
         lines.push_back({tt, ttr, deal, hcp[0], hcp[1]});
         return true;
     }
-    bool Close(bool keepList, std::string&) override {
-        closed = true;
-        kept = keepList;
+    bool Finish(std::string&) override { return true; }
+    bool Commit(std::string&) override {
+        closed = kept = true;
         return true;
+    }
+    void Abandon() override {
+        closed = true;
+        kept = false;
     }
     std::vector<std::array<std::int32_t, 5>> lines;
     bool opened = false, closed = false, kept = false;
@@ -142,7 +146,7 @@ TEST(ScanDriver, CacheRecordsPackTotalsCodesAndBands) {
     EXPECT_EQ(scan.tables.DevTable(-1, 14, 2), 1.0f);
 }
 
-TEST(ScanDriver, AStopSeenAtDeal400LeavesAShortCacheAndTheListSoFar) {
+TEST(ScanDriver, AStopSeenAtDeal400LeavesNoCacheAndTheListSoFar) {
     test::TempFolder dir;
     std::mt19937 rng(5);
     std::vector<DealRecord> deals;
@@ -161,13 +165,13 @@ TEST(ScanDriver, AStopSeenAtDeal400LeavesAShortCacheAndTheListSoFar) {
     EXPECT_EQ(scan.driver.DealNo - 1, 399);
     EXPECT_FALSE(scan.driver.StopRequested);
     EXPECT_EQ(seen.size(), 20u);
-    EXPECT_EQ(std::filesystem::file_size(cache.CachePath()), 399u * 6);
     EXPECT_TRUE(list.closed);
     EXPECT_TRUE(list.kept);  // a stopped run keeps the deals listed so far
     for (const auto& l : list.lines) EXPECT_LT(l[2], 400);
-    std::vector<std::uint8_t> records;
-    EXPECT_EQ(cache.Load(dir / "Library.bin", 1000, records), ScanCache::State::Discarded);
-    EXPECT_FALSE(cache.Exists());
+    // Neither a short cache nor its part file is left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 // W-E: 10 spades making 4, N-S: 11 clubs making 10 tricks: 21 Total Trumps, 20 Total Tricks.

@@ -25,10 +25,9 @@ class CountingSink : public Over20Sink {
         last = dealNo;
         return true;
     }
-    bool Close(bool keep, std::string&) override {
-        kept = keep;
-        return true;
-    }
+    bool Finish(std::string&) override { return true; }
+    bool Commit(std::string&) override { return kept = true; }
+    void Abandon() override { kept = false; }
     std::int32_t last = 0;
     bool kept = false;
 };
@@ -41,7 +40,6 @@ void WriteBytes(const fs::path& file, std::string_view bytes) {
 bool InCacheRange(const PassResult& r) {
     return r.TotalTricks >= 10 && r.TotalTricks <= 25 && r.TotalTrumps >= 10 && r.TotalTrumps <= 25;
 }
-
 
 }  // namespace
 

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Replay(settings, raw, static_cast<std::int32_t>(raw.size() / 6));
 
     // The cache on disk beside a library of some number of deals, with a note written by a
-    // scan's own EndWrite, or a note from the input.
+    // scan's own writer, or a note from the input.
     const fs::path dir = fuzz::ScratchFolder() / "cache";
     std::error_code ec;
     fs::remove_all(dir, ec);
@@ -101,7 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   rest.begin() + static_cast<std::ptrdiff_t>(i + 6), rec.begin());
         FUZZ_CHECK(cache.Append(rec, error));
     }
-    FUZZ_CHECK(cache.EndWrite(true, library, error));
+    LibraryIdentity id;
+    FUZZ_CHECK(LibraryFile::Identify(library, id));
+    FUZZ_CHECK(cache.Finish(error) && cache.CommitCache(error) && cache.WriteNote(id, error));
     if (how & 1) WriteBytes(cache.SourcePath(), note);
     if (how & 2) fs::remove(cache.SourcePath(), ec);  // a cache without its note
     if (how & 4)

@@ -50,7 +50,7 @@ TEST(CommandLine, AcceptsTheThreeCommands) {
     EXPECT_EQ(Parse({"--deals", "x", "--help"}, nullptr), std::nullopt);
     EXPECT_EQ(Parse({"--help"})->mode, CommandLine::Mode::Help);
     EXPECT_EQ(Parse({"-h", "--deals", "x"})->mode, CommandLine::Mode::Help);
-    EXPECT_EQ(Parse({"--seed", "18446744073709551615", "--deals", "2147483647"})->seed,
+    EXPECT_EQ(Parse({"--seed", "18446744073709551615", "--deals", "2147483646"})->seed,
               18446744073709551615ull);
 }
 

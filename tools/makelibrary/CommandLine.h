@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "LibraryFile.h"  // kMaxDeals: the most deals the programs can read
+
 namespace lott {
 
 struct CommandLine {
@@ -26,9 +28,6 @@ struct CommandLine {
     static std::optional<CommandLine> Parse(std::span<const std::string_view> args,
                                             std::string& error);
 };
-
-// The most deals one library may hold: deal numbers are 32-bit.
-inline constexpr std::int64_t kMaxDeals = 2147483647;
 
 std::string Usage();
 
