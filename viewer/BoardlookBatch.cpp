@@ -113,10 +113,8 @@ std::vector<DealSelection::Range> Over20Ranges(const fs::path& folder, int value
         ++tally.failed;
         return {};
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     std::vector<DealSelection::Range> ranges;
-    for (std::int32_t n : DealSelection::Over20Deals(text.str(), value)) ranges.push_back({n, n});
+    for (std::int32_t n : DealSelection::Over20Deals(in, value)) ranges.push_back({n, n});
     return ranges;
 }
 
