@@ -7,6 +7,7 @@
 
 #include "ArchiveCheck.h"
 #include "Cat.h"
+#include "FolderArgument.h"
 #include "Over20Reader.h"
 #include "ViewerSession.h"
 
@@ -150,6 +151,10 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
         if (a.rfind("--", 0) != 0) {
             if (i != 0) {
                 error = "unexpected argument \"" + a + "\"";
+                return std::nullopt;
+            }
+            if (auto fault = FolderArgumentFault(a)) {
+                error = *fault;
                 return std::nullopt;
             }
             cmd.folder = a;
