@@ -7,6 +7,7 @@
 
 #include "ArchiveCheck.h"
 #include "Cat.h"
+#include "FolderArgument.h"
 #include "Over20Reader.h"
 #include "ViewerSession.h"
 
@@ -113,10 +114,8 @@ std::vector<DealSelection::Range> Over20Ranges(const fs::path& folder, int value
         ++tally.failed;
         return {};
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     std::vector<DealSelection::Range> ranges;
-    for (std::int32_t n : DealSelection::Over20Deals(text.str(), value)) ranges.push_back({n, n});
+    for (std::int32_t n : DealSelection::Over20Deals(in, value)) ranges.push_back({n, n});
     return ranges;
 }
 
@@ -152,6 +151,10 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
         if (a.rfind("--", 0) != 0) {
             if (i != 0) {
                 error = "unexpected argument \"" + a + "\"";
+                return std::nullopt;
+            }
+            if (auto fault = FolderArgumentFault(a)) {
+                error = *fault;
                 return std::nullopt;
             }
             cmd.folder = a;

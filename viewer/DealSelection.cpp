@@ -58,13 +58,19 @@ std::optional<std::vector<DealSelection::Range>> DealSelection::ParseList(std::s
     return ranges;
 }
 
-std::vector<std::int32_t> DealSelection::Over20Deals(std::string_view fileText, int value) {
-    std::vector<std::int32_t> deals;
+std::vector<std::int32_t> DealSelection::Over20Deals(std::istream& list, int value) {
     const int from = value == 0 ? 21 : value;
     const int to = value == 0 ? 26 : value;
-    for (int v = from; v <= to; ++v)
-        for (const std::string& line : Over20Reader::Select(fileText, v))
-            deals.push_back(*Over20Reader::DealNumber(line));  // Select keeps only such lines
+    // One pass over the list, kept value by value.
+    std::vector<std::vector<std::int32_t>> byValue(static_cast<std::size_t>(to - from + 1));
+    Over20Reader::ForEachLine(list, [&](std::string_view line) {
+        for (int v = from; v <= to; ++v)
+            if (Over20Reader::Listed(line, v))
+                byValue[static_cast<std::size_t>(v - from)].push_back(
+                    *Over20Reader::DealNumber(line));
+    });
+    std::vector<std::int32_t> deals;
+    for (const auto& d : byValue) deals.insert(deals.end(), d.begin(), d.end());
     return deals;
 }
 

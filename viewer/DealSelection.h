@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,10 +24,10 @@ class DealSelection {
     // that is not a whole number of at most 12 digits, or a range that runs backwards.
     static std::optional<std::vector<Range>> ParseList(std::string_view text, std::string& error);
 
-    // The deals of an "Over20.txt" text that the viewer lists for Total Trumps value (21..26),
+    // The deals of an "Over20.txt" list that the viewer lists for Total Trumps value (21..26),
     // or for all six values when value is 0: value by value as the list buttons show them,
-    // each in file order.
-    static std::vector<std::int32_t> Over20Deals(std::string_view fileText, int value);
+    // each in file order. The list is read line by line, as the viewer reads it.
+    static std::vector<std::int32_t> Over20Deals(std::istream& list, int value);
 };
 
 }  // namespace lott

@@ -1,6 +1,8 @@
 #include "Over20Reader.h"
 
+#include <array>
 #include <cctype>
+#include <exception>
 #include <fstream>
 #include <sstream>
 
@@ -45,27 +47,60 @@ std::optional<std::int32_t> Over20Reader::DealNumber(std::string_view line) {
     return DigitsAt(line, i);
 }
 
-std::vector<std::string> Over20Reader::Select(std::string_view text, std::int32_t totalTrumps) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        std::string_view line =
-            text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
-        pos = end == std::string_view::npos ? text.size() : end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (LeadingNumber(line) == totalTrumps && DealNumber(line)) lines.emplace_back(line);
+void Over20Reader::ForEachLine(std::istream& in,
+                               const std::function<void(std::string_view)>& take) {
+    std::array<char, kMaxLine + 1> line;  // room for a CR before the LF
+    std::size_t n = 0;
+    bool tooLong = false;
+    std::streambuf* buf = in.rdbuf();
+    if (!buf) return;
+    for (;;) {
+        int c = 0;
+        try {
+            c = buf->sbumpc();
+        } catch (const std::exception&) {
+            // A read error (a folder in place of the list) ends the list as the end of file does.
+            in.setstate(std::ios::badbit);
+            c = std::char_traits<char>::eof();
+        }
+        if (c == std::char_traits<char>::eof() || c == '\n') {
+            std::size_t length = n;
+            if (length > 0 && line[length - 1] == '\r') --length;
+            if (!tooLong && length <= kMaxLine && (c == '\n' || n > 0))
+                take(std::string_view(line.data(), length));
+            if (c != '\n') return;
+            n = 0;
+            tooLong = false;
+        } else if (n < line.size()) {
+            line[n++] = static_cast<char>(c);
+        } else {
+            tooLong = true;
+        }
     }
+}
+
+bool Over20Reader::Listed(std::string_view line, std::int32_t totalTrumps) {
+    return LeadingNumber(line) == totalTrumps && DealNumber(line).has_value();
+}
+
+std::vector<std::string> Over20Reader::Select(std::string_view text, std::int32_t totalTrumps) {
+    std::istringstream in{std::string(text)};
+    std::vector<std::string> lines;
+    ForEachLine(in, [&](std::string_view line) {
+        if (Listed(line, totalTrumps)) lines.emplace_back(line);
+    });
     return lines;
 }
 
 std::vector<std::string> Over20Reader::ReadFile(const std::filesystem::path& file,
-                                              std::int32_t totalTrumps) {
+                                                std::int32_t totalTrumps) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};
-    std::ostringstream s;
-    s << in.rdbuf();
-    return Select(s.str(), totalTrumps);
+    std::vector<std::string> lines;
+    ForEachLine(in, [&](std::string_view line) {
+        if (Listed(line, totalTrumps)) lines.emplace_back(line);
+    });
+    return lines;
 }
 
 }  // namespace lott

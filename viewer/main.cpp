@@ -2,10 +2,19 @@
 // named as the first argument.
 #include <QApplication>
 #include <QDir>
+#include <iostream>
 
+#include "FolderArgument.h"
 #include "Form1.h"
 
 int main(int argc, char* argv[]) {
+    // Said before the application starts, so also where no window could open.
+    if (argc > 1) {
+        if (const auto fault = lott::FolderArgumentFault(argv[1])) {
+            std::cerr << "boardlook: " << *fault << "\n";
+            return 2;
+        }
+    }
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     lott::boardlook::StartOptions options;

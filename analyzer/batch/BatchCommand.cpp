@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "FolderArgument.h"
 #include "WholeNumber.h"
 
 #include "OptionNames.h"
@@ -46,6 +47,10 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
         if (a.rfind("--", 0) != 0) {
             if (i != 0) {
                 error = "unexpected argument \"" + a + "\"";
+                return std::nullopt;
+            }
+            if (auto fault = FolderArgumentFault(a)) {
+                error = *fault;
                 return std::nullopt;
             }
             cmd.folder = a;

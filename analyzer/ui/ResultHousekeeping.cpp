@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 #include <vector>
+
+#include "Settings.h"
 
 namespace lott {
 namespace fs = std::filesystem;
@@ -51,6 +54,28 @@ std::vector<std::string> FilesWithExtension(const fs::path& folder, const char* 
 bool Exists(const fs::path& p) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(p, ec));
+}
+
+std::string Stem(const std::string& name) {
+    return name.substr(0, name.size() - 4);  // the names were listed by their 4-character extension
+}
+
+// The current name of a result name of an older version: "(-)" meant no correction, and a
+// dash before the ")" has gone. Nothing when that gives no current name.
+std::optional<std::string> CurrentFormOf(const std::string& stem) {
+    std::string renamed = stem;
+    if (stem.rfind("(-)", 0) == 0) {
+        renamed = "(none)" + stem.substr(3);
+    } else if (const auto pos = stem.find("-)"); pos != std::string::npos) {
+        renamed.erase(pos, 1);
+    }
+    if (!Settings::IsCurrentResultName(renamed)) return std::nullopt;
+    return renamed;
+}
+
+// A result name of this version or of an older one; anything else is the user's file.
+bool IsResultName(const std::string& stem) {
+    return Settings::IsCurrentResultName(stem) || CurrentFormOf(stem);
 }
 
 }  // namespace
@@ -112,10 +137,11 @@ bool MoveTxtFiles(const fs::path& programDir, const fs::path& dataDir, std::stri
     bool ok = true;
     std::string listError;
     for (const std::string& name : FilesWithExtension(programDir, ".txt", listError)) {
-        const bool isResult = std::any_of(std::begin(kMarks), std::end(kMarks), [&](const char* m) {
+        const bool marked = std::any_of(std::begin(kMarks), std::end(kMarks), [&](const char* m) {
             return name.find(m) != std::string::npos;
         });
-        if (!isResult || Exists(dataDir / name)) continue;
+        // A mark alone is not enough: "table_ScoCo.txt" is the user's.
+        if (!marked || !IsResultName(Stem(name)) || Exists(dataDir / name)) continue;
         std::error_code ec;
         if (!RenameNoReplace(programDir / name, dataDir / name, ec) &&
             ec != std::errc::file_exists) {
@@ -133,24 +159,26 @@ bool MoveTxtFiles(const fs::path& programDir, const fs::path& dataDir, std::stri
 bool RenameTxtFiles(const fs::path& dataDir, std::string& error) {
     bool ok = true;
     std::string listError;
+    // A ".txt" result is of an older version, whatever its name: it goes straight to its current
+    // name, never through a ".dat" of its old name, which may be the current name of other
+    // settings ("(-)" once meant no correction, now it is "Level limit: none").
     for (const std::string& name : FilesWithExtension(dataDir, ".txt", listError)) {
-        const std::string dat = name.substr(0, name.size() - 4) + ".dat";
+        const auto current = CurrentFormOf(Stem(name));
+        if (!current) continue;
+        const std::string dat = *current + ".dat";
         std::error_code ec;
         if (!RenameNoReplace(dataDir / name, dataDir / dat, ec) && ec != std::errc::file_exists) {
             Note(error, "cannot rename " + name + ": " + ec.message());
             ok = false;
         }
     }
+    // A ".dat" name that the current naming gives is a current result and stays.
     for (const std::string& name : FilesWithExtension(dataDir, ".dat", listError)) {
-        std::string renamed;
-        if (name.find("(-)") != std::string::npos) {
-            renamed = "(none)" + name.substr(3);
-        } else if (const auto pos = name.find("-)"); pos != std::string::npos) {
-            renamed = name;
-            renamed.erase(pos, 1);
-        } else {
-            continue;
-        }
+        const std::string stem = Stem(name);
+        if (Settings::IsCurrentResultName(stem)) continue;
+        const auto current = CurrentFormOf(stem);
+        if (!current) continue;
+        const std::string renamed = *current + ".dat";
         std::error_code ec;
         if (!RenameNoReplace(dataDir / name, dataDir / renamed, ec)) {
             Note(error, ec == std::errc::file_exists

@@ -11,14 +11,17 @@ namespace lott {
 // name: the file is deleted. Returns false, with the reason in error, when that fails.
 bool fBackUp(const std::filesystem::path& folder, const std::string& name, std::string& error);
 
-// Moves the ".txt" result files of older versions from the program folder into dataDir. A file
+// Moves the ".txt" result files of older versions from the program folder into dataDir: only
+// names that are result names of this or an older version, so other ".txt" files stay. A file
 // that already exists in dataDir is never replaced. Failures are collected in error.
 bool MoveTxtFiles(const std::filesystem::path& programDir, const std::filesystem::path& dataDir,
                   std::string& error);
 
-// Inside dataDir: every ".txt" file becomes ".dat", then "(-)" names become "(none)" names and
-// the "-" of a "-)" is dropped. No existing file is replaced: a rename onto an existing name
-// is left undone (and, for the second step, reported in error).
+// Inside dataDir: a ".txt" result of an older version takes its current name with ".dat"; a
+// ".dat" name that no settings give now and that is an old name ("(-)" for "(none)", a dash
+// before the ")") takes its current name. Names the current naming gives are never renamed.
+// No existing file is replaced: a rename onto an existing name is left undone (and, for
+// ".dat" names, reported in error).
 bool RenameTxtFiles(const std::filesystem::path& dataDir, std::string& error);
 
 // Renames from to to unless to exists; false with ec set when it could not be done.

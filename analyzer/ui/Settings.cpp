@@ -1,8 +1,11 @@
 #include "Settings.h"
 
+#include <set>
 #include <string_view>
 #include <system_error>
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 namespace lott {
 
@@ -207,46 +210,105 @@ void Settings::Enable() {
     locked_ = false;
 }
 
-void Settings::SetUpFileName() {
-    const std::string hcp = Selected(8) ? "40" : Selected(7) ? "15" : Selected(6) ? "17" : "";
-    if (SettingMode == 0) {
-        ResultName = hcp + (Selected(2) ? "OstLen" : "OstSco");
-    } else if (SettingMode == 1) {
-        std::string name = hcp + (Selected(2) ? "Len" : "Sco");
-        static constexpr std::pair<int, const char*> kNTCodes[] = {
-            {11, "Co"}, {12, "V1"}, {13, "V2"}, {24, "Vd"}, {23, "Sg"}, {22, "Db"}};
-        for (const auto& [i, code] : kNTCodes) {
-            if (Selected(i)) {
-                name += code;
-                break;
-            }
-        }
-        // o(14) and o(15) share a group, as do o(17)/o(18) and o(41)..o(43): at most one each.
-        std::string code;
-        if (Selected(14)) code += 'D';
-        if (Selected(15)) code += 'E';
-        if (Selected(18)) code += 'S';
-        if (Selected(17)) code += 'T';
-        if (Selected(20)) code += 'C';
-        if (Selected(42)) code += '2';
-        if (Selected(41)) code += '1';
-        if (Selected(43)) code += '-';
-        // A filter replaces the whole code.
-        static constexpr std::pair<int, std::string_view> kFilterCodes[] = {
-            {27, "D2"}, {26, "D1"}, {25, "D0"}, {30, "S2"}, {29, "S1"},
-            {28, "S0"}, {33, "C2"}, {32, "C1"}, {31, "C0"}};
-        for (const auto& [i, filter] : kFilterCodes) {
-            if (Selected(i)) {
-                code = std::string(filter);
-                break;
-            }
-        }
-        CorrCode = std::move(code);
-        ResultName = (CorrCode.empty() ? std::string("(none)") : "(" + CorrCode + ")") + name;
+namespace {
+
+struct Naming {
+    std::string CorrCode;  // Standard only: the Ostrevan preset keeps the last one
+    std::string ResultName;
+};
+
+// The result name of the options for which selected(i) holds, under preset settingMode. Every
+// option it reads is asked for even when none is selected, which IsCurrentResultName relies on.
+template <class SelectedFn>
+Naming NameOf(int settingMode, const SelectedFn& selected) {
+    Naming n;
+    const std::string hcp = selected(8) ? "40" : selected(7) ? "15" : selected(6) ? "17" : "";
+    if (settingMode == 0) {
+        n.ResultName = hcp + (selected(2) ? "OstLen" : "OstSco");
+        return n;
     }
+    std::string name = hcp + (selected(2) ? "Len" : "Sco");
+    static constexpr std::pair<int, const char*> kNTCodes[] = {{11, "Co"}, {12, "V1"}, {13, "V2"},
+                                                               {24, "Vd"}, {23, "Sg"}, {22, "Db"}};
+    for (const auto& [i, code] : kNTCodes) {
+        if (selected(i)) {
+            name += code;
+            break;
+        }
+    }
+    // o(14) and o(15) share a group, as do o(17)/o(18) and o(41)..o(43): at most one each.
+    std::string code;
+    if (selected(14)) code += 'D';
+    if (selected(15)) code += 'E';
+    if (selected(18)) code += 'S';
+    if (selected(17)) code += 'T';
+    if (selected(20)) code += 'C';
+    if (selected(42)) code += '2';
+    if (selected(41)) code += '1';
+    if (selected(43)) code += '-';
+    // A filter replaces the whole code.
+    static constexpr std::pair<int, std::string_view> kFilterCodes[] = {
+        {27, "D2"}, {26, "D1"}, {25, "D0"}, {30, "S2"}, {29, "S1"},
+        {28, "S0"}, {33, "C2"}, {32, "C1"}, {31, "C0"}};
+    for (const auto& [i, filter] : kFilterCodes) {
+        if (selected(i)) {
+            code = std::string(filter);
+            break;
+        }
+    }
+    n.ResultName = (code.empty() ? std::string("(none)") : "(" + code + ")") + name;
+    n.CorrCode = std::move(code);
+    return n;
+}
+
+// Every name NameOf gives for some choice of at most one option in each group it reads. Groups
+// are tried whole, whether or not the window lets a preset reach every choice: a name that
+// some settings might own is never taken for another's.
+std::unordered_set<std::string> AllResultNames() {
+    std::unordered_set<std::string> names;
+    for (int mode : {0, 1}) {
+        std::set<int> groups;
+        NameOf(mode, [&](int i) {
+            groups.insert(Settings::GroupOf(i));
+            return false;
+        });
+        std::vector<std::vector<int>> choices;  // per group: -1 for none, then its options
+        for (int g : groups) {
+            choices.push_back({-1});
+            for (int i = 0; i < Settings::kOptionCount; ++i)
+                if (Settings::GroupOf(i) == g) choices.back().push_back(i);
+        }
+        std::vector<std::size_t> pick(choices.size(), 0);
+        std::array<bool, Settings::kOptionCount> on{};
+        for (;;) {
+            on.fill(false);
+            for (std::size_t k = 0; k < pick.size(); ++k)
+                if (choices[k][pick[k]] >= 0)
+                    on[static_cast<std::size_t>(choices[k][pick[k]])] = true;
+            names.insert(
+                NameOf(mode, [&](int i) { return on[static_cast<std::size_t>(i)]; }).ResultName);
+            std::size_t k = 0;
+            while (k < pick.size() && ++pick[k] == choices[k].size()) pick[k++] = 0;
+            if (k == pick.size()) break;
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+void Settings::SetUpFileName() {
+    Naming n = NameOf(SettingMode, [this](int i) { return Selected(i); });
+    if (SettingMode == 1) CorrCode = std::move(n.CorrCode);
+    if (SettingMode == 0 || SettingMode == 1) ResultName = std::move(n.ResultName);
     SpecialFlags[1] = false;
     for (int i = 25; i <= 33; ++i) SpecialFlags[1] = SpecialFlags[1] || Selected(i);
     SpecialFlags[0] = Selected(22) || Selected(23) || Selected(24);
+}
+
+bool Settings::IsCurrentResultName(const std::string& name) {
+    static const std::unordered_set<std::string> names = AllResultNames();
+    return names.count(name) != 0;
 }
 
 std::filesystem::path Settings::ResultFile() const {

@@ -43,6 +43,9 @@ class Settings {
     bool RunLocked() const { return locked_; }
 
     void SetUpFileName();
+    // Whether some settings get this result name (without ".dat"); older versions' names, such
+    // as "(DS2-)40ScoCo", are not.
+    static bool IsCurrentResultName(const std::string& name);
     void UpdateResultButtons();
 
     // --- buttons and labels whose state the model decides ----------------------------------

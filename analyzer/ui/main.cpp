@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "FolderArgument.h"
 #include "Form1.h"
 #include "GraphExport.h"
 
@@ -13,6 +14,14 @@ int main(int argc, char* argv[]) {
     const bool graphOnly = argc > 1 && std::strcmp(argv[1], "--graph-png") == 0;
     if (graphOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Said before the application starts, so also where no window could open.
+    const int folderArg = graphOnly ? 3 : 1;
+    if (argc > folderArg) {
+        if (const auto fault = lott::FolderArgumentFault(argv[folderArg])) {
+            std::cerr << "trickscan: " << *fault << "\n";
+            return 2;
+        }
+    }
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (graphOnly) {

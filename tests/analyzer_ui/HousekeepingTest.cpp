@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "ResultHousekeeping.h"
 #include "TestLibrary.h"
@@ -72,6 +75,8 @@ TEST(MoveTxtFiles, MovesOldResultFilesIntoDataFilesWithoutReplacing) {
     test::WriteFile(dir / "40OstLen.txt", "b");
     test::WriteFile(dir / "(D)15LenV2.TXT", "c");  // the extension in any case
     test::WriteFile(dir / "notes.txt", "d");
+    test::WriteFile(dir / "table_ScoCo.txt", "mine");  // a mark but no result name
+    test::WriteFile(dir / "(DS2-)40LenCo.txt", "old");
     test::WriteFile(dir / "Over20.txt", "e");
     test::WriteFile(dir / "40ScoV1.dat", "f");  // not a .txt
     test::WriteFile(dir / "(E)17LenV1.txt", "new");
@@ -85,6 +90,8 @@ TEST(MoveTxtFiles, MovesOldResultFilesIntoDataFilesWithoutReplacing) {
     EXPECT_EQ(test::ReadFile(data / "(D)15LenV2.TXT"), "c");
     EXPECT_FALSE(fs::exists(dir / "(none)40ScoCo.txt"));
     EXPECT_TRUE(fs::exists(dir / "notes.txt"));
+    EXPECT_EQ(test::ReadFile(dir / "table_ScoCo.txt"), "mine");
+    EXPECT_EQ(test::ReadFile(data / "(DS2-)40LenCo.txt"), "old");
     EXPECT_TRUE(fs::exists(dir / "Over20.txt"));
     EXPECT_TRUE(fs::exists(dir / "40ScoV1.dat"));
     EXPECT_EQ(test::ReadFile(dir / "(E)17LenV1.txt"), "new");
@@ -100,41 +107,49 @@ TEST(MoveTxtFiles, MovesOldResultFilesIntoDataFilesWithoutReplacing) {
     EXPECT_EQ(test::ReadFile(other / "40OstLen.txt"), "b");
 }
 
-TEST(RenameTxtFiles, BringsOldNamesIntoTheCurrentNaming) {
+TEST(RenameTxtFiles, BringsOldNamesIntoTheCurrentNamingAndLeavesCurrentOnes) {
     test::TempFolder dir;
-    test::WriteFile(dir / "(-)40LenCo.txt", "a");
-    test::WriteFile(dir / "(DS-)40Sco.dat", "b");
-    test::WriteFile(dir / "(T1)17ScoV2.txt", "c");
-    test::WriteFile(dir / "(none)40ScoCo.dat", "d");
+    std::vector<std::pair<std::string, std::string>> cases;  // before, after
+    std::istringstream table(
+        test::ReadFile(fs::path(TRICKSCAN_GOLDEN_DIR) / "old_result_names.tsv"));
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab = line.find('\t');
+        cases.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+        test::WriteFile(dir / cases.back().first, cases.back().first);
+    }
+    ASSERT_GE(cases.size(), 10u);
     std::string error;
     EXPECT_TRUE(RenameTxtFiles(dir.path(), error)) << error;
-    EXPECT_EQ(test::ReadFile(dir / "(none)40LenCo.dat"), "a");
-    EXPECT_EQ(test::ReadFile(dir / "(DS)40Sco.dat"), "b");
-    EXPECT_EQ(test::ReadFile(dir / "(T1)17ScoV2.dat"), "c");
-    EXPECT_EQ(test::ReadFile(dir / "(none)40ScoCo.dat"), "d");
+    for (const auto& [before, after] : cases) EXPECT_EQ(test::ReadFile(dir / after), before);
     int count = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++count;
-    EXPECT_EQ(count, 4);
+    EXPECT_EQ(count, static_cast<int>(cases.size()));
 }
 
 TEST(RenameTxtFiles, NeverReplacesAFileThatExists) {
     test::TempFolder dir;
     test::WriteFile(dir / "40OstLen.txt", "old text");
     test::WriteFile(dir / "40OstLen.dat", "current");
-    test::WriteFile(dir / "(-)40ScoCo.dat", "no limit");
-    test::WriteFile(dir / "(none)40ScoCo.dat", "no limit chosen");
-    test::WriteFile(dir / "(D-)15ScoV1.dat", "with dash");
-    test::WriteFile(dir / "(D)15ScoV1.dat", "without");
+    test::WriteFile(dir / "(-)40LenCo.txt", "no correction");
+    test::WriteFile(dir / "(none)40LenCo.dat", "none");
+    test::WriteFile(dir / "(S1-)40ScoCo.dat", "old filter");
+    test::WriteFile(dir / "(S1)40ScoCo.dat", "filter");
+    test::WriteFile(dir / "(DS2-)15ScoV1.dat", "with dash");
+    test::WriteFile(dir / "(DS2)15ScoV1.dat", "without");
     std::string error;
     EXPECT_FALSE(RenameTxtFiles(dir.path(), error));
-    EXPECT_NE(error.find("(-)40ScoCo.dat"), std::string::npos) << error;
-    EXPECT_NE(error.find("(D-)15ScoV1.dat"), std::string::npos) << error;
-    EXPECT_EQ(test::ReadFile(dir / "40OstLen.txt"), "old text");  // first step skips quietly
+    EXPECT_NE(error.find("(S1-)40ScoCo.dat"), std::string::npos) << error;
+    EXPECT_NE(error.find("(DS2-)15ScoV1.dat"), std::string::npos) << error;
+    // ".txt" names skip quietly.
+    EXPECT_EQ(test::ReadFile(dir / "40OstLen.txt"), "old text");
     EXPECT_EQ(test::ReadFile(dir / "40OstLen.dat"), "current");
-    EXPECT_EQ(test::ReadFile(dir / "(-)40ScoCo.dat"), "no limit");
-    EXPECT_EQ(test::ReadFile(dir / "(none)40ScoCo.dat"), "no limit chosen");
-    EXPECT_EQ(test::ReadFile(dir / "(D-)15ScoV1.dat"), "with dash");
-    EXPECT_EQ(test::ReadFile(dir / "(D)15ScoV1.dat"), "without");
+    EXPECT_EQ(test::ReadFile(dir / "(-)40LenCo.txt"), "no correction");
+    EXPECT_EQ(test::ReadFile(dir / "(none)40LenCo.dat"), "none");
+    EXPECT_EQ(test::ReadFile(dir / "(S1-)40ScoCo.dat"), "old filter");
+    EXPECT_EQ(test::ReadFile(dir / "(S1)40ScoCo.dat"), "filter");
+    EXPECT_EQ(test::ReadFile(dir / "(DS2-)15ScoV1.dat"), "with dash");
+    EXPECT_EQ(test::ReadFile(dir / "(DS2)15ScoV1.dat"), "without");
 
     error.clear();
     EXPECT_FALSE(RenameTxtFiles(dir / "missing", error));

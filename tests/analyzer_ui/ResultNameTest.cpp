@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "Settings.h"
 #include "TestLibrary.h"
@@ -56,6 +57,19 @@ TEST(ResultName, CorrectionCodeGrammar) {
         EXPECT_EQ(s.CorrCode, code) << i;
         EXPECT_EQ(s.ResultName, std::string("(").append(code).append(")40ScoCo")) << i;
     }
+}
+
+TEST(ResultName, EveryNameTheSettingsGiveIsKnownAsCurrentAndNoOther) {
+    std::mt19937 rng(43);
+    std::uniform_int_distribution<int> option(0, Settings::kOptionCount - 1);
+    for (int run = 0; run < 300; ++run) {
+        Settings s = Clicked({run % 2});
+        for (int k = 0; k < 12; ++k) s.Click(option(rng));
+        EXPECT_TRUE(Settings::IsCurrentResultName(s.ResultName)) << s.ResultName;
+    }
+    for (const char* other : {"(DS2-)40ScoCo", "(S1-)40ScoCo", "(none)40OstLen", "40ScoCo",
+                              "table_ScoCo", "(-)40ScoCo.dat", ""})
+        EXPECT_FALSE(Settings::IsCurrentResultName(other)) << other;
 }
 
 TEST(ResultName, SpecialFlags) {

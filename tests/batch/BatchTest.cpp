@@ -42,6 +42,10 @@ TEST(BatchCommand, OptionsBecomeClicksInOrderAndBadOnesAreNamed) {
     EXPECT_FALSE(Parse({"--click", "3,,44"}, &e));
     EXPECT_FALSE(Parse({"--preset", "standard", "folder"}, &e));
     EXPECT_EQ(e, "unexpected argument \"folder\"");
+    EXPECT_FALSE(Parse({"", "--deals", "5"}, &e));  // an unset variable as the folder
+    EXPECT_EQ(e,
+              "the folder named on the command line is empty (an unset variable?); name a "
+              "folder or leave it out");
     auto deal = Parse({"--deal", "7"});
     ASSERT_TRUE(deal);
     EXPECT_EQ(deal->deal, 7);

@@ -4,12 +4,20 @@
 // is refused is said.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
 #include "BatchRun.h"
+#include "BoardlookBatch.h"
 #include "GraphLayout.h"
+#include "Over20Reader.h"
 #include "ProgramFolder.h"
 #include "TableCells.h"
 #include "ViewerSession.h"
@@ -220,6 +228,59 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
     p.a->tBox = " +99999 ";
     EXPECT_EQ(p.Run(), "Finished");
     EXPECT_EQ(p.a->lblNo, "60");
+}
+
+// The peak memory in MB that f adds, measured in a child process: its own peak starts where the
+// parent stands, so what earlier tests used cannot hide it.
+int PeakGrowthMBInAChild(const std::function<void()>& f) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        f();
+        getrusage(RUSAGE_SELF, &after);
+        _exit(static_cast<int>(std::min<long>((after.ru_maxrss - before.ru_maxrss) / 1024, 255)));
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return 255;
+    return WEXITSTATUS(status);
+}
+
+TEST(BadLists, AHugeOver20ListIsReadLineByLineAndItsLongLinesSkipped) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(30);
+    {
+        // 48 MB: four lines of 12 MB that open like a listed deal 9, listed deals around them.
+        std::ofstream list(p.path / "Over20.txt", std::ios::binary);
+        list
+            << "------------------------------\r\n 21, 22 #2 ( 19, 21)\r\n 23, 21 #5 ( 20, 20)\r\n";
+        const std::string blanks(1 << 20, ' ');
+        for (int line = 0; line < 4; ++line) {
+            list << " 22, 22 #9 (";
+            for (int mb = 0; mb < 12; ++mb) list << blanks;
+            list << ")\r\n";
+        }
+        list << " 26, 26 #7 ( 10, 30)\r\n";
+    }
+    const auto run = [&] {
+        std::ostringstream out, err;
+        std::string e;
+        const auto cmd = BoardlookBatch::Parse({p.path.string(), "--over20", "all", "--text"}, e);
+        if (!cmd) return std::make_pair(2, e);
+        const int code = BoardlookBatch::Run(*cmd, p.path, out, err);
+        return std::make_pair(code, out.str() + err.str());
+    };
+    const auto [code, said] = run();
+    EXPECT_EQ(code, 0) << said;
+    EXPECT_NE(said.find("3 files written, 0 failed"), std::string::npos) << said;
+    for (int deal : {2, 5, 7})
+        EXPECT_TRUE(fs::exists(p.path / "TextFiles" / ("No" + std::to_string(deal) + ".Txt")))
+            << deal;
+    EXPECT_FALSE(fs::exists(p.path / "TextFiles/No9.Txt"));
+
+    EXPECT_LT(PeakGrowthMBInAChild([&] { run(); }), 16);
+    EXPECT_LT(PeakGrowthMBInAChild([&] { Over20Reader::ReadFile(p.path / "Over20.txt", 22); }), 16);
 }
 
 }  // namespace

@@ -73,6 +73,8 @@ TEST(CommandLine, RefusesWhatIsNotACommand) {
         {{"--deals", "5", "--seed"}, "--seed needs a number"},
         {{"--deals", "5", "--seed", "1", "--out"}, "--out needs a folder"},
         {{"--deals", "5", "--seed", "1", "--out="}, "--out needs a folder"},
+        {{"--deals", "5", "--seed", "1", "--out", ""}, "--out needs a folder"},
+        {{"--check", ""}, "--check needs a folder"},
         {{"--check"}, "--check needs a folder"},
         {{"--check", "a", "--deals", "5"}, "--check takes only"},
         {{"--check", "a", "--resume"}, "--check takes only"},

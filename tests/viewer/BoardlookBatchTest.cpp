@@ -89,6 +89,9 @@ TEST(BoardlookBatchCommand, SwitchesDefaultsAndContradictions) {
         {{"--deal", "1", "--html", "--colour", "red"}, "unknown option --colour"},
         {{"--deal", "1", "--html", "extra"}, "unexpected argument \"extra\""},
         {{"--deal"}, "--deal needs a value"},
+        {{"", "--deal", "1", "--html"},
+         "the folder named on the command line is empty (an unset variable?); name a folder or "
+         "leave it out"},
         {{"--deal", "3", "--text", "--pbn-file", "a.pbn"}, nullptr},
         {{"--over20", "20", "--html"}, nullptr},
         {{"--over20", "27", "--html"}, nullptr},

@@ -24,7 +24,8 @@ TEST(Over20Reader, SelectsTheLinesOfOneTotalTrumpsValueInFileOrder) {
               (std::vector<std::string>{" 21, 22 #3456 ( 19, 21)", " 21, 20 #717102 ( 25, 15)",
                                         " 21, 26 #77 ( 18, 22)"}));
     // Only the leading number counts: 26 in the second field does not select a line.
-    EXPECT_EQ(Over20Reader::Select(kEnglish, 26), (std::vector<std::string>{" 26, 26 #9 ( 10, 30)"}));
+    EXPECT_EQ(Over20Reader::Select(kEnglish, 26),
+              (std::vector<std::string>{" 26, 26 #9 ( 10, 30)"}));
     EXPECT_TRUE(Over20Reader::Select(kEnglish, 24).empty());
     EXPECT_TRUE(Over20Reader::Select(kEnglish, 0).empty());  // header lines are never listed
 }
@@ -73,6 +74,32 @@ TEST(Over20Reader, ADataLineNeedsDigitsRightAfterItsFirstHash) {
     // window, which shows nothing for it.
     EXPECT_EQ(Over20Reader::Select(text, 21),
               (std::vector<std::string>{" 21, 22 #3456 ( 19, 21)", " 21, 22 #0 ( 1, 1)"}));
+}
+
+TEST(Over20Reader, LinesLongerThanAnyTheAnalyzerWritesAreSkipped) {
+    const std::string listed = " 21, 22 #5 ( 19, 21)";
+    const auto padded = [&](std::size_t length) {
+        return listed + std::string(length - listed.size(), 'x');
+    };
+    // Each line with its line end, and whether it is offered.
+    const std::pair<std::string, bool> cases[] = {
+        {padded(Over20Reader::kMaxLine) + "\r\n", true},
+        {padded(Over20Reader::kMaxLine) + "\n", true},
+        {padded(Over20Reader::kMaxLine + 1) + "\r\n", false},
+        {padded(Over20Reader::kMaxLine + 1) + "\n", false},
+        {padded(3 << 20) + "\r\n", false},
+        {listed + "\r\n", true},
+        {padded(Over20Reader::kMaxLine + 1), false}};  // the last line, without its end
+    std::string text;
+    std::vector<std::string> expected;
+    for (const auto& [line, offered] : cases) {
+        text += line;
+        if (offered) expected.push_back(line.substr(0, line.find_first_of("\r\n")));
+    }
+    EXPECT_EQ(Over20Reader::Select(text, 21), expected);
+    test::TempFolder dir;
+    test::WriteFile(dir / Over20Reader::kFileName, text);
+    EXPECT_EQ(Over20Reader::ReadFile(dir / Over20Reader::kFileName, 21), expected);
 }
 
 TEST(Over20Reader, ReadsAFileAndAnswersAMissingOneWithNoLines) {
