@@ -58,9 +58,10 @@ bool FileWriter::Open(std::string& error) {
             pending_.reserve(kBufferBytes);
             return true;
         }
-        if (errno != EEXIST) return Fail(error, "cannot create " + part.string() + ": " + Reason());
+        // The message names the file the user asked for; the part file is ours.
+        if (errno != EEXIST) return Fail(error, "cannot write " + base + ": " + Reason());
     }
-    return Fail(error, "cannot create a part file beside " + base);
+    return Fail(error, "cannot write " + base + ": no free name for a part file beside it");
 }
 
 bool FileWriter::Flush(std::string& error) {
@@ -138,7 +139,8 @@ void SyncFolder(const std::filesystem::path& folder) {
 }
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
