@@ -7,6 +7,7 @@
 
 #include "ArchiveCheck.h"
 #include "Cat.h"
+#include "FileWriter.h"
 #include "Over20Reader.h"
 #include "ViewerSession.h"
 
@@ -34,44 +35,46 @@ std::string RangeText(std::int64_t first, std::int64_t last) {
                          : Cat("deals ", std::to_string(first), "-", std::to_string(last));
 }
 
-// All games in one PBN file, created when the first game is written.
+// All games in one PBN file, begun when the first game is written and put in place of an
+// earlier file of the name only when every game is in it.
 class PbnFileSink {
   public:
-    explicit PbnFileSink(fs::path file) : file_(std::move(file)) {}
+    explicit PbnFileSink(fs::path file) : writer_(std::move(file)) {}
 
-    // False when the file cannot be created or written.
-    bool Add(const DealExport::Page& page) {
+    // False when the file cannot be created or written; error says why, once.
+    bool Add(const DealExport::Page& page, std::string& error) {
         if (broken_) return false;
-        if (!out_.is_open()) {
-            out_.open(file_, std::ios::binary | std::ios::trunc);
-            if (!out_) return Broken();
+        if (!writer_.IsOpen()) {
+            if (!writer_.Open(error)) return Broken();
             for (const auto& l : PbnExport::FileHeader()) Line(l);
         } else {
             Line("");  // games are separated by an empty line
         }
         for (const auto& l : PbnExport::GameLines(DealExport::PbnGame(page))) Line(l);
-        if (!out_) return Broken();
+        if (!writer_.Write(text_, error)) return Broken();
+        text_.clear();
         ++games_;
         return true;
     }
-    // Closes the file; false when its end could not be written.
-    bool Close() {
-        if (!out_.is_open()) return !broken_;
-        out_.close();
-        return !out_.fail() && !broken_;
+    // Puts the file in place; false (error says why) when it could not be finished.
+    bool Close(std::string& error) {
+        if (broken_) return false;
+        if (!writer_.IsOpen()) return true;
+        if (!writer_.Commit(error)) return Broken();
+        return true;
     }
     bool broken() const { return broken_; }
     std::int64_t games() const { return games_; }
-    const fs::path& file() const { return file_; }
+    const fs::path& file() const { return writer_.Target(); }
 
   private:
-    void Line(const std::string& l) { out_ << l << "\r\n"; }
+    void Line(const std::string& l) { text_.append(l).append("\r\n"); }
     bool Broken() {
         broken_ = true;
         return false;
     }
-    fs::path file_;
-    std::ofstream out_;
+    FileWriter writer_;
+    std::string text_;
     bool broken_ = false;
     std::int64_t games_ = 0;
 };
@@ -275,9 +278,9 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
             }
             if (sink) {
                 const bool wasBroken = sink->broken();
-                if (sink->Add(s.ExportPage())) continue;
+                if (sink->Add(s.ExportPage(), error)) continue;
                 // Said once: every later game of the file fails the same way.
-                if (!wasBroken) Fail(err, "cannot write " + sink->file().string());
+                if (!wasBroken) Fail(err, error);
                 ++tally.failed;
                 continue;
             }
@@ -293,8 +296,9 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
     }
 
     if (sink) {
-        const bool closed = sink->Close();
-        if (!closed && !sink->broken()) Fail(err, "cannot write " + sink->file().string());
+        const bool wasBroken = sink->broken();
+        const bool closed = sink->Close(error);
+        if (!closed && !wasBroken) Fail(err, error);
         if (closed && sink->games() > 0) {
             out << "wrote " << sink->file().string() << "\n";
             tally.written = sink->games();

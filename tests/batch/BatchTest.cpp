@@ -190,7 +190,8 @@ TEST(BatchRun, CsvAndJsonHoldTheRunsTablesUnrounded) {
     // A file that cannot be written is a failure; the result file is still there.
     EXPECT_EQ(f.Run({"--preset", "ostrevan", "--csv", (f.dir / "no" / "x.csv").string()}, out, err),
               1);
-    EXPECT_EQ(err, "trickscan-batch: cannot write " + (f.dir / "no" / "x.csv").string() + "\n");
+    EXPECT_EQ(err, "trickscan-batch: cannot write " + (f.dir / "no" / "x.csv").string() +
+                       ": No such file or directory\n");
     std::istringstream printed(out);
     std::string storedName, storedPath;
     std::getline(printed, storedName);
