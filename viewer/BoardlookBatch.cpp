@@ -5,10 +5,10 @@
 #include <sstream>
 #include <system_error>
 
-#include "ArchiveCheck.h"
 #include "Cat.h"
 #include "FileWriter.h"
 #include "Over20Reader.h"
+#include "ProgramFiles.h"
 #include "ViewerSession.h"
 
 namespace lott {
@@ -231,11 +231,17 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
     const fs::path folder = cmd.folder.empty() ? exeFolder : fs::path(cmd.folder);
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) return Fail(err, "no program folder " + folder.string());
-    const fs::path abs = fs::absolute(folder, ec);
-    if (ChkZip(abs.string(), ArchiveRule::ZipOnly))
-        return Fail(err, Cat("the program folder ", abs.string(),
+    const fs::path resolved = ResolvedFolder(folder);
+    if (ChkZip(resolved.string(), ArchiveRule::ZipOnly))
+        return Fail(err, Cat("the program folder ", resolved.string(),
                              " lies in an unpacked archive (its path holds \"zip\"); move the "
                              "programs out of it"));
+    if (!cmd.pbnFile.empty())
+        if (const auto input = OutputIsAnInput(folder, cmd.pbnFile, cmd.library)) {
+            Fail(err, Cat("--pbn-file names ", *input,
+                          ", which the programs read; choose another file"));
+            return 2;
+        }
 
     ViewerSession s(folder);
     std::string error;
