@@ -58,9 +58,10 @@ bool FileWriter::Open(std::string& error) {
             pending_.reserve(kBufferBytes);
             return true;
         }
-        if (errno != EEXIST) return Fail(error, "cannot create " + part.string() + ": " + Reason());
+        // The message names the file the user asked for; the part file is ours.
+        if (errno != EEXIST) return Fail(error, "cannot write " + base + ": " + Reason());
     }
-    return Fail(error, "cannot create a part file beside " + base);
+    return Fail(error, "cannot write " + base + ": no free name for a part file beside it");
 }
 
 bool FileWriter::Flush(std::string& error) {

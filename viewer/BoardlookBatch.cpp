@@ -5,10 +5,11 @@
 #include <sstream>
 #include <system_error>
 
-#include "ArchiveCheck.h"
 #include "Cat.h"
+#include "FileWriter.h"
 #include "FolderArgument.h"
 #include "Over20Reader.h"
+#include "ProgramFiles.h"
 #include "ViewerSession.h"
 
 namespace lott {
@@ -35,44 +36,46 @@ std::string RangeText(std::int64_t first, std::int64_t last) {
                          : Cat("deals ", std::to_string(first), "-", std::to_string(last));
 }
 
-// All games in one PBN file, created when the first game is written.
+// All games in one PBN file, begun when the first game is written and put in place of an
+// earlier file of the name only when every game is in it.
 class PbnFileSink {
   public:
-    explicit PbnFileSink(fs::path file) : file_(std::move(file)) {}
+    explicit PbnFileSink(fs::path file) : writer_(std::move(file)) {}
 
-    // False when the file cannot be created or written.
-    bool Add(const DealExport::Page& page) {
+    // False when the file cannot be created or written; error says why, once.
+    bool Add(const DealExport::Page& page, std::string& error) {
         if (broken_) return false;
-        if (!out_.is_open()) {
-            out_.open(file_, std::ios::binary | std::ios::trunc);
-            if (!out_) return Broken();
+        if (!writer_.IsOpen()) {
+            if (!writer_.Open(error)) return Broken();
             for (const auto& l : PbnExport::FileHeader()) Line(l);
         } else {
             Line("");  // games are separated by an empty line
         }
         for (const auto& l : PbnExport::GameLines(DealExport::PbnGame(page))) Line(l);
-        if (!out_) return Broken();
+        if (!writer_.Write(text_, error)) return Broken();
+        text_.clear();
         ++games_;
         return true;
     }
-    // Closes the file; false when its end could not be written.
-    bool Close() {
-        if (!out_.is_open()) return !broken_;
-        out_.close();
-        return !out_.fail() && !broken_;
+    // Puts the file in place; false (error says why) when it could not be finished.
+    bool Close(std::string& error) {
+        if (broken_) return false;
+        if (!writer_.IsOpen()) return true;
+        if (!writer_.Commit(error)) return Broken();
+        return true;
     }
     bool broken() const { return broken_; }
     std::int64_t games() const { return games_; }
-    const fs::path& file() const { return file_; }
+    const fs::path& file() const { return writer_.Target(); }
 
   private:
-    void Line(const std::string& l) { out_ << l << "\r\n"; }
+    void Line(const std::string& l) { text_.append(l).append("\r\n"); }
     bool Broken() {
         broken_ = true;
         return false;
     }
-    fs::path file_;
-    std::ofstream out_;
+    FileWriter writer_;
+    std::string text_;
     bool broken_ = false;
     std::int64_t games_ = 0;
 };
@@ -231,11 +234,17 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
     const fs::path folder = cmd.folder.empty() ? exeFolder : fs::path(cmd.folder);
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) return Fail(err, "no program folder " + folder.string());
-    const fs::path abs = fs::absolute(folder, ec);
-    if (ChkZip(abs.string(), ArchiveRule::ZipOnly))
-        return Fail(err, Cat("the program folder ", abs.string(),
+    const fs::path resolved = ResolvedFolder(folder);
+    if (ChkZip(resolved.string(), ArchiveRule::ZipOnly))
+        return Fail(err, Cat("the program folder ", resolved.string(),
                              " lies in an unpacked archive (its path holds \"zip\"); move the "
                              "programs out of it"));
+    if (!cmd.pbnFile.empty())
+        if (const auto input = OutputIsAnInput(folder, cmd.pbnFile, cmd.library)) {
+            Fail(err, Cat("--pbn-file names ", *input,
+                          ", which the programs read; choose another file"));
+            return 2;
+        }
 
     ViewerSession s(folder);
     std::string error;
@@ -278,9 +287,9 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
             }
             if (sink) {
                 const bool wasBroken = sink->broken();
-                if (sink->Add(s.ExportPage())) continue;
+                if (sink->Add(s.ExportPage(), error)) continue;
                 // Said once: every later game of the file fails the same way.
-                if (!wasBroken) Fail(err, "cannot write " + sink->file().string());
+                if (!wasBroken) Fail(err, error);
                 ++tally.failed;
                 continue;
             }
@@ -296,8 +305,9 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
     }
 
     if (sink) {
-        const bool closed = sink->Close();
-        if (!closed && !sink->broken()) Fail(err, "cannot write " + sink->file().string());
+        const bool wasBroken = sink->broken();
+        const bool closed = sink->Close(error);
+        if (!closed && !wasBroken) Fail(err, error);
         if (closed && sink->games() > 0) {
             out << "wrote " << sink->file().string() << "\n";
             tally.written = sink->games();

@@ -36,7 +36,7 @@ class BoardlookBatch {
 
     // Writes the files, one line on out per file written and a summary; every deal that could
     // not be written is reported on err. Returns 0 when every chosen deal was written, 1 when
-    // one was not or nothing could be started.
+    // one was not or nothing could be started, 2 when --pbn-file names a file the programs read.
     static int Run(const Command& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
                    std::ostream& err);
 };

@@ -1,11 +1,9 @@
 #include "DealExport.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "Cat.h"
+#include "FileWriter.h"
 #include "Names.h"
 
 namespace lott {
@@ -235,27 +233,7 @@ DealExport::Result DealExport::Write(const std::filesystem::path& programFolder,
         bytes += l;
         bytes += "\r\n";
     }
-    // Written beside and renamed over, so that a failed write leaves an earlier export whole.
-    const fs::path part = r.file.string() + ".part";
-    std::ofstream out(part, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        r.error = Cat("cannot create ", part.string(), ": ", std::strerror(errno));
-        return r;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        fs::remove(part, ec);
-        r.error = Cat("cannot write ", r.file.string());
-        return r;
-    }
-    fs::rename(part, r.file, ec);
-    if (ec) {
-        r.error = Cat("cannot replace ", r.file.string(), ": ", ec.message());
-        fs::remove(part, ec);
-        return r;
-    }
-    r.ok = true;
+    r.ok = FileWriter::WriteFile(r.file, bytes, r.error);
     return r;
 }
 

@@ -2,10 +2,11 @@
 
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "Analyzer.h"
-#include "ArchiveCheck.h"
 #include "DealJson.h"
+#include "ProgramFiles.h"
 #include "TableExport.h"
 #include "TableText.h"
 
@@ -27,11 +28,18 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec))
         return Fail(err, "no program folder " + folder.string());
-    const std::filesystem::path abs = std::filesystem::absolute(folder, ec);
-    if (ChkZip(abs.string(), ArchiveRule::ZipOrTmp))
-        return Fail(err, "the program folder " + abs.string() +
+    const std::filesystem::path resolved = ResolvedFolder(folder);
+    if (ChkZip(resolved.string(), ArchiveRule::ZipOrTmp))
+        return Fail(err, "the program folder " + resolved.string() +
                              " lies in an archive or temporary folder (its path holds \"zip\" or "
                              "\"tmp\"); move the programs out of it");
+    for (const auto& [option, output] : {std::pair{"--csv", &cmd.csv}, {"--json", &cmd.json}})
+        if (!output->empty())
+            if (const auto input = OutputIsAnInput(folder, *output)) {
+                Fail(err, std::string(option) + " names " + *input +
+                              ", which the programs read; choose another file");
+                return 2;
+            }
 
     if (cmd.deal) {
         std::string json, error;

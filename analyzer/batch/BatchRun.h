@@ -9,7 +9,8 @@
 
 namespace lott {
 
-// Returns the exit code: 0 when the run finished and its result file was written.
+// Returns the exit code: 0 when the run finished and its result file was written, 2 when an
+// output names a file the programs read (nothing is written then), else 1.
 int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
              std::ostream& err);
 

@@ -6,6 +6,7 @@
 
 #include "Analyzer.h"
 #include "PictureBox.h"
+#include "ProgramFiles.h"
 #include "SvgWriter.h"
 #include "frmGrph.h"
 
@@ -17,6 +18,19 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
     if (!QFileInfo(folder).isDir()) {
         err << "trickscan: no program folder " << dir << "\n";
         return 1;
+    }
+    const std::filesystem::path resolved = ResolvedFolder(dir);
+    if (ChkZip(resolved.string(), ArchiveRule::ZipOrTmp)) {
+        err << "trickscan: the program folder " << resolved.string()
+            << " lies in an archive or temporary folder (its path holds \"zip\" or \"tmp\"); "
+               "move the programs out of it\n";
+        return 1;
+    }
+    const QString path = QFileInfo(file).absoluteFilePath();
+    if (const auto input = OutputIsAnInput(dir, path.toStdString())) {
+        err << "trickscan: --graph-png names " << *input
+            << ", which the programs read; choose another file\n";
+        return 2;
     }
     Analyzer a(dir);
     switch (a.Load(false, 0)) {
@@ -38,7 +52,6 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
         return 1;
     }
     frmGrph g(1, a.tables, a.settings, a.fitOdds, 0, QString(), a.folder);
-    const QString path = QFileInfo(file).absoluteFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
     const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)

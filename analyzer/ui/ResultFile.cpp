@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "FileWriter.h"
 #include "FitOdds.h"
 #include "NumberFormat.h"
 #include "Rounding.h"
@@ -234,31 +235,9 @@ bool Fout(const std::filesystem::path& dataDir, const std::string& fName,
           const std::array<std::string, 3>& headers, std::string& error) {
     namespace fs = std::filesystem;
     const fs::path target = dataDir / (fName + ".dat");
-    const fs::path part = dataDir / (fName + ".dat.part");
     std::error_code ec;
     fs::create_directories(dataDir, ec);  // normally there since start-up
-    const std::string text = ResultFileText(tables, s, headers);
-    {
-        std::ofstream out(part, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "cannot create " + part.string();
-            return false;
-        }
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            fs::remove(part, ec);
-            error = "cannot write " + part.string();
-            return false;
-        }
-    }
-    fs::rename(part, target, ec);
-    if (ec) {
-        error = "cannot replace " + target.string() + ": " + ec.message();
-        fs::remove(part, ec);
-        return false;
-    }
-    return true;
+    return FileWriter::WriteFile(target, ResultFileText(tables, s, headers), error);
 }
 
 namespace {

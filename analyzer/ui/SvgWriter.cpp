@@ -1,10 +1,11 @@
 #include "SvgWriter.h"
 
-#include <QFile>
 #include <QFontMetricsF>
-#include <QSaveFile>
 #include <cmath>
+#include <string>
+#include <string_view>
 
+#include "FileWriter.h"
 #include "PictureBox.h"
 
 namespace lott {
@@ -121,19 +122,13 @@ QString SvgWriter::Svg(const PictureBox& pic) {
 }
 
 bool SvgWriter::Save(const PictureBox& pic, const QString& file, QString& error) {
-    QSaveFile out(file);
-    // Unbuffered: a buffered write that fails when commit flushes it is not seen by QSaveFile
-    // (Qt 6.4), which would then put an empty file in place of the earlier picture.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = out.errorString();
-        return false;
-    }
     const QByteArray bytes = Svg(pic).toUtf8();
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
-        error = out.errorString();
-        return false;
-    }
-    return true;
+    std::string why;
+    if (FileWriter::WriteFile(file.toStdString(), std::string_view(bytes.constData(), bytes.size()),
+                              why))
+        return true;
+    error = QString::fromStdString(why);
+    return false;
 }
 
 }  // namespace lott

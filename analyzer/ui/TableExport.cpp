@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 
+#include "FileWriter.h"
 #include "FitOdds.h"
 #include "Indices.h"
 #include "OptionNames.h"
@@ -221,14 +221,7 @@ std::string TableExport::ResultJson(const CountingTables& t, const Settings& s,
 
 bool TableExport::Save(const std::filesystem::path& file, const std::string& text,
                        std::string& error) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (out) out.close();
-    if (!out) {
-        error = "cannot write " + file.string();
-        return false;
-    }
-    return true;
+    return FileWriter::WriteFile(file, text, error);
 }
 
 }  // namespace lott

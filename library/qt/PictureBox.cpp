@@ -1,11 +1,15 @@
 #include "PictureBox.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
+
+#include "FileWriter.h"
 
 namespace lott {
 
@@ -304,22 +308,15 @@ QStringList PictureBox::Texts() const {
 }
 
 bool PictureBox::SavePng(const QString& file, QString* error) {
-    QSaveFile out(file);
-    QString why;
-    // Unbuffered: a buffered write that fails when commit flushes it is not seen by QSaveFile
-    // (Qt 6.4), which would then put an empty file in place of the earlier picture.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        why = out.errorString();
-    } else if (!grab().save(&out, "PNG")) {
-        why = out.error() != QFileDevice::NoError
-                  ? out.errorString()
-                  : QStringLiteral("the picture could not be written");
-        out.cancelWriting();
-    } else if (!out.commit()) {
-        why = out.errorString();
-    }
-    if (error) *error = why;
-    return why.isEmpty();
+    QByteArray png;
+    QBuffer buffer(&png);
+    std::string why = "the picture could not be made";
+    // Made in memory and written by the one writer, which never follows a link at its part name.
+    const bool ok = buffer.open(QIODevice::WriteOnly) && grab().save(&buffer, "PNG") &&
+                    FileWriter::WriteFile(file.toStdString(),
+                                          std::string_view(png.constData(), png.size()), why);
+    if (error) *error = ok ? QString() : QString::fromStdString(why);
+    return ok;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

@@ -324,6 +324,25 @@ class GraphWindowTest : public QObject {
         QCOMPARE(QImage(file).size(), QSize(700, 450));
         QVERIFY(out.str().find("graph.png") != std::string::npos);
         QVERIFY(err.str().empty());
+
+        // The library as the picture, named or through a link: refused, nothing written.
+        const std::filesystem::path lib = prog.path() / "Library.bin";
+        const std::string library = lott::test::ReadFile(lib);
+        std::filesystem::create_symlink(lib, prog.path() / "lib.png");
+        for (const char* name : {"/Library.bin", "/lib.png"})
+            QCOMPARE(lott::GraphExport::SaveDefaultStandardGraph(
+                         prog.folder(), prog.folder() + QLatin1String(name), out, err),
+                     2);
+        QCOMPARE(lott::test::ReadFile(lib), library);
+        QVERIFY(std::filesystem::is_symlink(prog.path() / "lib.png"));
+        // A folder reached through a link into a temporary folder is refused.
+        std::filesystem::create_directory(prog.path() / "tmpgraph");
+        std::filesystem::create_directory_symlink(prog.path() / "tmpgraph", prog.path() / "bridge");
+        err.str({});
+        QCOMPARE(
+            lott::GraphExport::SaveDefaultStandardGraph(prog.folder() + "/bridge", file, out, err),
+            1);
+        QVERIFY(err.str().find("archive or temporary folder") != std::string::npos);
     }
 };
 

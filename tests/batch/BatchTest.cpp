@@ -113,14 +113,20 @@ TEST(BatchRun, RefusalsEndWithOneLineAndNonZeroExit) {
     EXPECT_EQ(f.Run({"--deal", "51"}, out, err), 1);
     EXPECT_EQ(err, "trickscan-batch: deal 51 is not in Library.bin (1..50)\n");
 
+    // Where the folder really lies counts: reached through a link or ".." from one.
     test::TempFolder base;
     std::filesystem::create_directory(base / "unzipped");
-    std::ostringstream o, r;
-    BatchCommand cmd;
-    cmd.folder = (base / "unzipped").string();
-    cmd.preset = 0;
-    EXPECT_EQ(RunBatch(cmd, "/", o, r), 1);
-    EXPECT_NE(r.str().find("archive or temporary folder"), std::string::npos);
+    std::filesystem::create_directories(base / "tmpdata" / "inner");
+    std::filesystem::create_directory_symlink(base / "tmpdata", base / "bridge");
+    std::filesystem::create_directory_symlink(base / "tmpdata" / "inner", base / "deals");
+    for (const auto& folder : {base / "unzipped", base / "bridge", base / "deals" / ".."}) {
+        std::ostringstream o, r;
+        BatchCommand cmd;
+        cmd.folder = folder.string();
+        cmd.preset = 0;
+        EXPECT_EQ(RunBatch(cmd, "/", o, r), 1) << folder;
+        EXPECT_NE(r.str().find("archive or temporary folder"), std::string::npos) << r.str();
+    }
 }
 
 std::vector<std::string> Fields(const std::string& line) {
@@ -194,7 +200,8 @@ TEST(BatchRun, CsvAndJsonHoldTheRunsTablesUnrounded) {
     // A file that cannot be written is a failure; the result file is still there.
     EXPECT_EQ(f.Run({"--preset", "ostrevan", "--csv", (f.dir / "no" / "x.csv").string()}, out, err),
               1);
-    EXPECT_EQ(err, "trickscan-batch: cannot write " + (f.dir / "no" / "x.csv").string() + "\n");
+    EXPECT_EQ(err, "trickscan-batch: cannot write " + (f.dir / "no" / "x.csv").string() +
+                       ": No such file or directory\n");
     std::istringstream printed(out);
     std::string storedName, storedPath;
     std::getline(printed, storedName);
@@ -203,6 +210,42 @@ TEST(BatchRun, CsvAndJsonHoldTheRunsTablesUnrounded) {
     std::string e;
     EXPECT_FALSE(Parse({"--deal", "3", "--json", "x.json"}, &e));
     EXPECT_EQ(e, "--csv and --json write the tables of a run, not of --deal");
+}
+
+TEST(BatchRun, AnOutputThatIsAFileTheProgramsReadIsRefusedAndNothingWritten) {
+    namespace fs = std::filesystem;
+    Folder f(100);
+    std::string out, err;
+    // The cache before the first scan has made it.
+    const fs::path cache = f.dir / "DataFiles" / "Trickscan_36.bin";
+    EXPECT_EQ(f.Run({"--preset", "ostrevan", "--csv", cache.string()}, out, err), 2);
+    EXPECT_FALSE(fs::exists(f.dir / "DataFiles"));
+    ASSERT_EQ(f.Run({"--preset", "ostrevan"}, out, err), 0) << err;
+    fs::create_symlink(f.dir / "Library.bin", f.dir / "link.csv");
+    fs::create_hard_link(f.dir / "Library.bin", f.dir / "hard.csv");
+    const auto before = test::FilesIn(f.dir.path());
+    const std::pair<fs::path, std::string> outputs[] = {
+        {f.dir / "Library.bin", "Library.bin"},
+        {f.dir / "link.csv", "Library.bin"},
+        {f.dir / "hard.csv", "Library.bin"},
+        {fs::relative(f.dir / "Library.bin"), "Library.bin"},
+        {f.dir / "DataFiles" / ".." / "Library.bin", "Library.bin"},
+        {f.dir / "DataFiles" / "Trickscan_36.bin", "DataFiles/Trickscan_36.bin"},
+        {f.dir / "DataFiles" / "Trickscan_36.src", "DataFiles/Trickscan_36.src"},
+        {f.dir / "Over20.txt", "Over20.txt"},
+    };
+    for (const auto& [output, input] : outputs) {
+        ASSERT_TRUE(before.count(input)) << input;
+        for (const char* option : {"--csv", "--json"}) {
+            EXPECT_EQ(f.Run({"--preset", "standard", "--nt", "dorvald", option, output.string()},
+                            out, err),
+                      2)
+                << output;
+            EXPECT_EQ(err, "trickscan-batch: " + std::string(option) + " names " + input +
+                               ", which the programs read; choose another file\n");
+            EXPECT_EQ(test::FilesIn(f.dir.path()), before) << output;
+        }
+    }
 }
 
 TEST(BatchRun, OneDealAsJsonNamesBothPasses) {

@@ -7,7 +7,9 @@
 
 #include <sstream>
 
+#include "BatchCommand.h"
 #include "BatchRun.h"
+#include "BoardlookBatch.h"
 #include "FaultMount.h"
 #include "ProgramFolder.h"
 
@@ -82,6 +84,60 @@ TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
         EXPECT_NE(p.a->message.find(".dat"), std::string::npos) << p.a->message;
         EXPECT_EQ(FilesIn(p.path), before);
         EXPECT_TRUE(PartFiles(p.path).empty());
+    }
+}
+
+// Runs trickscan-batch or boardlook-batch (args[0]) on folder; returns the exit code and the
+// tool's messages in err.
+int RunTool(const fs::path& folder, std::vector<std::string> args, std::string& err) {
+    const std::string tool = args[0];
+    args[0] = folder.string();
+    std::string error;
+    std::ostringstream o, e;
+    int code = 2;
+    if (tool == "trickscan-batch") {
+        if (auto cmd = ParseBatchCommand(args, error)) code = RunBatch(*cmd, "/", o, e);
+    } else if (auto cmd = BoardlookBatch::Parse(args, error)) {
+        code = BoardlookBatch::Run(*cmd, "/", o, e);
+    }
+    err = error + e.str();
+    return code;
+}
+
+TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    p.WriteLibrary(100);
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    std::string why;
+    auto disk = FaultMount::SmallDisk(out, 256 * 1024, why);
+    if (!disk) GTEST_SKIP() << why;
+    // The viewer's export folders lie on the small disk too.
+    for (const char* sub : {"HtmlFiles", "TextFiles", "PbnFiles"}) {
+        fs::create_directory(out / sub);
+        fs::create_directory_symlink(out / sub, p.path / sub);
+    }
+    const std::pair<std::string, std::vector<std::string>> exports[] = {
+        {"run.csv",
+         {"trickscan-batch", "--preset", "ostrevan", "--csv", (out / "run.csv").string()}},
+        {"run.json",
+         {"trickscan-batch", "--preset", "ostrevan", "--json", (out / "run.json").string()}},
+        {"all.pbn",
+         {"boardlook-batch", "--deals", "1-3", "--pbn-file", (out / "all.pbn").string()}},
+        {"HtmlFiles/No1.Html", {"boardlook-batch", "--deal", "1", "--html"}},
+        {"TextFiles/No1.Txt", {"boardlook-batch", "--deal", "1", "--text"}},
+        {"PbnFiles/No1.pbn", {"boardlook-batch", "--deal", "1", "--pbn"}},
+    };
+    for (const auto& [file, args] : exports) test::WriteFile(out / file, "earlier " + file);
+    ASSERT_GT(test::FillUp(out), 0u);
+    const auto before = FilesIn(out);
+    for (const auto& [file, args] : exports) {
+        std::string err;
+        EXPECT_EQ(RunTool(p.path, args, err), 1) << file;
+        EXPECT_NE(err.find("No space left on device"), std::string::npos) << file << ": " << err;
+        EXPECT_EQ(FilesIn(out), before) << file;
+        EXPECT_TRUE(PartFiles(out).empty()) << file;
     }
 }
 

@@ -6,22 +6,6 @@ namespace lott::test {
 
 namespace fs = std::filesystem;
 
-std::map<std::string, std::string> FilesIn(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(folder)) {
-        if (!e.is_regular_file() || e.path().filename() == "filler") continue;
-        files[fs::relative(e.path(), folder).string()] = ReadFile(e.path());
-    }
-    return files;
-}
-
-std::vector<std::string> PartFiles(const fs::path& folder) {
-    std::vector<std::string> parts;
-    for (const auto& e : fs::recursive_directory_iterator(folder))
-        if (e.path().extension() == ".part") parts.push_back(e.path().filename().string());
-    return parts;
-}
-
 void ProgramFolder::WriteLibrary(int deals, unsigned seed) {
     std::mt19937 rng(seed);
     std::vector<DealRecord> v;

@@ -13,11 +13,6 @@
 
 namespace lott::test {
 
-// Every regular file below folder (relative name -> bytes), but the filler of a full disk.
-std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder);
-// Names of files below folder that end in ".part".
-std::vector<std::string> PartFiles(const std::filesystem::path& folder);
-
 struct ProgramFolder {
     // folder: the program folder (made when missing).
     explicit ProgramFolder(std::filesystem::path folder) : path(std::move(folder)) {}

@@ -59,8 +59,10 @@ namespace {
 // The programs refuse folders whose path holds "zip" or "tmp", so test folders go below the
 // first of these places whose path holds neither.
 std::filesystem::path TestFolderBase() {
-    std::vector<std::filesystem::path> candidates = {std::filesystem::current_path() / "testfolders"};
-    if (const char* home = std::getenv("HOME")) candidates.push_back(std::filesystem::path(home) / ".trickscan-tests");
+    std::vector<std::filesystem::path> candidates = {std::filesystem::current_path() /
+                                                     "testfolders"};
+    if (const char* home = std::getenv("HOME"))
+        candidates.push_back(std::filesystem::path(home) / ".trickscan-tests");
     candidates.push_back("/var/lib/trickscan-tests");
     for (const auto& c : candidates) {
         std::string lower = c.string();
@@ -103,6 +105,22 @@ void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!e.is_regular_file() || e.path().filename() == "filler") continue;
+        files[std::filesystem::relative(e.path(), folder).string()] = ReadFile(e.path());
+    }
+    return files;
+}
+
+std::vector<std::string> PartFiles(const std::filesystem::path& folder) {
+    std::vector<std::string> parts;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+        if (e.path().extension() == ".part") parts.push_back(e.path().filename().string());
+    return parts;
 }
 
 }  // namespace lott::test

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
@@ -41,6 +42,10 @@ class TempFolder {
 };
 
 std::string ReadFile(const std::filesystem::path& file);
+// Every regular file below folder (relative name -> bytes), but the filler of a full disk.
+std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder);
+// Names of files below folder that end in ".part".
+std::vector<std::string> PartFiles(const std::filesystem::path& folder);
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace lott::test

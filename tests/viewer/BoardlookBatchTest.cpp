@@ -188,7 +188,9 @@ TEST(BoardlookBatchRun, FilesThatCannotBeWrittenAreCountedAndTheUsersFilesKept) 
               std::string::npos)
         << err;
     EXPECT_TRUE(fs::is_directory(p.dir / "TextFiles/No2.Txt"));
-    EXPECT_FALSE(fs::exists(p.dir / "TextFiles/No2.Txt.part"));
+    // No part file is left: deals 1 and 3 and the folder are all there is.
+    EXPECT_EQ(std::distance(fs::directory_iterator(p.dir / "TextFiles"), fs::directory_iterator{}),
+              3);
     EXPECT_TRUE(fs::is_regular_file(p.dir / "TextFiles/No1.Txt"));
     EXPECT_TRUE(fs::is_regular_file(p.dir / "TextFiles/No3.Txt"));
     EXPECT_NE(out.find("2 files written, 1 failed"), std::string::npos);
@@ -201,7 +203,8 @@ TEST(BoardlookBatchRun, FilesThatCannotBeWrittenAreCountedAndTheUsersFilesKept) 
     // One PBN file in a folder that does not exist: said once, every deal counted.
     EXPECT_EQ(
         p.Run({"--deals", "1-4", "--pbn-file", (p.dir / "no/such/all.pbn").string()}, out, err), 1);
-    EXPECT_EQ(err, "boardlook-batch: cannot write " + (p.dir / "no/such/all.pbn").string() + "\n");
+    EXPECT_EQ(err, "boardlook-batch: cannot write " + (p.dir / "no/such/all.pbn").string() +
+                       ": No such file or directory\n");
     EXPECT_NE(out.find("0 deals written to"), std::string::npos);
     EXPECT_NE(out.find(", 4 failed"), std::string::npos);
 }
@@ -263,14 +266,54 @@ TEST(BoardlookBatchRun, LibraryChoiceDamagedRecordsAndRefusedFolders) {
     EXPECT_EQ(err, "boardlook-batch: no library (Library.bin or Library.asc) in " +
                        p.dir.path().string() + "\n");
 
+    // Where the folder really lies counts: reached through a link or ".." from one.
     test::TempFolder base;
     fs::create_directory(base / "unzipped");
-    std::ostringstream o, r;
-    BoardlookBatch::Command cmd;
-    cmd.folder = (base / "unzipped").string();
-    cmd.deals = {{1, 1}};
-    EXPECT_EQ(BoardlookBatch::Run(cmd, "/", o, r), 1);
-    EXPECT_NE(r.str().find("lies in an unpacked archive"), std::string::npos);
+    fs::create_directories(base / "zipped" / "inner");
+    fs::create_directory_symlink(base / "zipped", base / "bridge");
+    fs::create_directory_symlink(base / "zipped" / "inner", base / "deals");
+    for (const auto& folder : {base / "unzipped", base / "bridge", base / "deals" / ".."}) {
+        std::ostringstream o, r;
+        BoardlookBatch::Command cmd;
+        cmd.folder = folder.string();
+        cmd.deals = {{1, 1}};
+        EXPECT_EQ(BoardlookBatch::Run(cmd, "/", o, r), 1) << folder;
+        EXPECT_NE(r.str().find("lies in an unpacked archive"), std::string::npos) << r.str();
+    }
+}
+
+TEST(BoardlookBatchRun, APbnFileThatIsAFileTheProgramsReadIsRefusedAndNothingWritten) {
+    Program p;
+    std::string out, err;
+    test::WriteAsc(p.dir / "Library.asc", p.deals);
+    test::WriteBin(p.dir / "Other.bin", p.deals);
+    test::WriteFile(p.dir / "Over20.txt", test::kOver20);
+    fs::create_directory(p.dir / "DataFiles");
+    test::WriteFile(p.dir / "DataFiles/Trickscan_36.bin", "cache");
+    test::WriteFile(p.dir / "DataFiles/Trickscan_36.src", "note");
+    fs::create_symlink(p.dir / kBinLibName, p.dir / "link.pbn");
+    fs::create_hard_link(p.dir / kBinLibName, p.dir / "hard.pbn");
+    const auto before = test::FilesIn(p.dir.path());
+    const std::pair<fs::path, std::string> outputs[] = {
+        {p.dir / "Library.bin", "Library.bin"},
+        {p.dir / "link.pbn", "Library.bin"},
+        {p.dir / "hard.pbn", "Library.bin"},
+        {fs::relative(p.dir / "Library.bin"), "Library.bin"},
+        {p.dir / "Library.asc", "Library.asc"},
+        {p.dir / "DataFiles/Trickscan_36.bin", "DataFiles/Trickscan_36.bin"},
+        {p.dir / "DataFiles/Trickscan_36.src", "DataFiles/Trickscan_36.src"},
+        {p.dir / "Over20.txt", "Over20.txt"},
+        {p.dir / "Other.bin", "Other.bin"},  // the library named on the command line
+    };
+    for (const auto& [output, input] : outputs) {
+        EXPECT_EQ(p.Run({"--deals", "1-3", "--pbn-file", output.string(), "--library", "Other.bin"},
+                        out, err),
+                  2)
+            << output;
+        EXPECT_EQ(err, "boardlook-batch: --pbn-file names " + input +
+                           ", which the programs read; choose another file\n");
+        EXPECT_EQ(test::FilesIn(p.dir.path()), before) << output;
+    }
 }
 
 }  // namespace

@@ -275,19 +275,6 @@ TEST(DealExportWrite, FailuresAreReportedNotSwallowed) {
     // A program folder that does not exist: the folder cannot be made.
     r = DealExport::Write(dir.path() / "missing" / "deeper", DealExport::Kind::Text, page);
     EXPECT_FALSE(r.ok);
-    // Writes that fail (a full device): the earlier export of the deal stays whole.
-    fs::remove_all(dir.path() / "TextFiles");
-    ASSERT_TRUE(DealExport::Write(dir.path(), DealExport::Kind::Text, page).ok);
-    const std::string before = test::ReadFile(dir.path() / "TextFiles" / "No3.Txt");
-    if (fs::exists("/dev/full")) {
-        fs::create_symlink("/dev/full", dir.path() / "TextFiles" / "No3.Txt.part");
-        page.Contract[1].Tricks = 12;
-        r = DealExport::Write(dir.path(), DealExport::Kind::Text, page);
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.error.find("No3.Txt"), std::string::npos);
-        EXPECT_EQ(test::ReadFile(dir.path() / "TextFiles" / "No3.Txt"), before);
-        EXPECT_FALSE(fs::exists(fs::symlink_status(dir.path() / "TextFiles" / "No3.Txt.part")));
-    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "FileWriter.h"
 #include "LibraryFile.h"
 
 namespace lott {
@@ -219,17 +220,8 @@ bool LibraryWriter::Finish(std::string& error) {
 }
 
 bool LibraryWriter::WriteMarker(std::string& error) {
-    fs::path tmp = dir_ / (std::string(kMarkerName) + ".new");
-    std::string text = marker_.Text();
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    bool ok = fd >= 0 && WriteAll(fd, text.data(), text.size()) && ::fsync(fd) == 0;
-    if (fd >= 0) ::close(fd);
     // Renaming replaces the old marker in one step: a crash leaves the old or the new one.
-    if (!ok || ::rename(tmp.c_str(), (dir_ / kMarkerName).c_str()) != 0) {
-        error = "cannot write " + (dir_ / kMarkerName).string() + ": " + Reason();
-        return false;
-    }
-    return true;
+    return FileWriter::WriteFile(dir_ / kMarkerName, marker_.Text(), error);
 }
 
 }  // namespace lott
