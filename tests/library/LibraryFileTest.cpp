@@ -39,6 +39,12 @@ TEST(DiscoverLibrary, BinaryFirstThenAsciiElseMissing) {
     EXPECT_EQ(bin.LibFileLen, 5 * 26);
     EXPECT_EQ(bin.DealCount, 5);
 
+    // Without one whole record the binary file is passed over, as the viewer passes it over.
+    for (const char* bytes : {"", "twenty-five bytes, no deal"}) {
+        test::WriteFile(dir / "Library.bin", std::string(bytes).substr(0, 25));
+        EXPECT_EQ(DiscoverLibrary(dir.path()).LibFileName, "Library.asc");
+    }
+
     // A folder of that name is no library.
     std::filesystem::remove(dir / "Library.bin");
     std::filesystem::create_directory(dir / "Library.bin");
