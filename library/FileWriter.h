@@ -52,6 +52,7 @@ class FileWriter {
     bool finished_ = false;
     std::string failure_;
     std::vector<char> pending_;
+    std::size_t written_ = 0;
 };
 
 // Makes the folder's entries (renames, new and removed names) durable.

@@ -16,11 +16,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "ArchiveCheck.h"
 #include "ClickLabel.h"
 #include "Fonts.h"
 #include "Over20Reader.h"
 #include "PictureBox.h"
+#include "ProgramFiles.h"
 #include "ScrollSteps.h"
 #include "ViewerTexts.h"
 #include "WebPages.h"
@@ -150,7 +150,8 @@ void Form1::Form_Load(const StartOptions& options) {
 
 bool Form1::ChkZip(int flag, std::optional<bool> answer) {
     const bool inArchive =
-        answer ? *answer : lott::ChkZip(s_.Folder().string(), ArchiveRule::ZipOnly, flag);
+        answer ? *answer
+               : lott::ChkZip(ResolvedFolder(s_.Folder()).string(), ArchiveRule::ZipOnly, flag);
     if (!inArchive) return false;
     refused_ = true;
     PictureBox& w = *c_.canvas;

@@ -15,12 +15,12 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "ArchiveCheck.h"
 #include "ClickLabel.h"
 #include "Fonts.h"
 #include "Headers.h"
 #include "MainTexts.h"
 #include "PictureBox.h"
+#include "ProgramFiles.h"
 #include "WebPages.h"
 #include "WindowLookup.h"
 
@@ -96,7 +96,7 @@ void Form1::Form_Load(const StartOptions& options) {
     japaneseFont_ = options.japaneseFont ? *options.japaneseFont : FindJapaneseFont();
     const int language = japaneseFont_.isEmpty() ? 0 : 1;
     const bool inArchive =
-        options.inArchive ? *options.inArchive : ChkZip(a_.folder.string(), ArchiveRule::ZipOrTmp);
+        options.inArchive ? *options.inArchive : ChkZipResolved(a_.folder, ArchiveRule::ZipOrTmp);
     state_ = a_.Load(inArchive, language);
     c_.dBox->setVisible(a_.DebugMode);
     SyncAll();

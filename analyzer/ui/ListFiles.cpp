@@ -8,7 +8,6 @@
 
 #include "Deal.h"
 #include "NumberFormat.h"
-#include "ResultHousekeeping.h"
 
 namespace lott {
 

@@ -99,38 +99,6 @@ bool RenameNoReplace(const fs::path& from, const fs::path& to, std::error_code& 
     return !ec;
 }
 
-bool fBackUp(const fs::path& folder, const std::string& name, std::string& error) {
-    std::error_code ec;
-    const fs::path file = folder / name;
-    if (name == "Over20.txt") {
-        const fs::path backup = folder / (name.substr(0, name.size() - 3) + "bak");
-        // Only a list becomes the backup: a folder of that name is the user's, left alone.
-        if (fs::is_directory(file, ec)) {
-            Note(error, file.string() + " is a folder");
-            return false;
-        }
-        if (Exists(backup)) {
-            if (fs::is_directory(backup, ec) || !fs::remove(backup, ec)) {
-                Note(error, "cannot delete " + backup.string());
-                return false;
-            }
-        }
-        if (Exists(file)) {
-            fs::rename(file, backup, ec);
-            if (ec) {
-                Note(error, "cannot rename " + file.string() + ": " + ec.message());
-                return false;
-            }
-        }
-        return true;
-    }
-    if (Exists(file) && (fs::is_directory(file, ec) || !fs::remove(file, ec))) {
-        Note(error, "cannot delete " + file.string());
-        return false;
-    }
-    return true;
-}
-
 bool MoveTxtFiles(const fs::path& programDir, const fs::path& dataDir, std::string& error) {
     static constexpr const char* kMarks[] = {"ScoV2", "ScoV1", "ScoCo", "LenV2",
                                              "LenV1", "LenCo", "OstLen"};

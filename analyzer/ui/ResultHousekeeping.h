@@ -1,15 +1,11 @@
-// File housekeeping around the result files: the one-run backup of a list file, and bringing
-// result files of older versions into "DataFiles" and into the current naming.
+// File housekeeping around the result files: bringing result files of older versions into
+// "DataFiles" and into the current naming.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 namespace lott {
-
-// "Over20.txt": the present list becomes "Over20.bak", replacing an older backup. Any other
-// name: the file is deleted. Returns false, with the reason in error, when that fails.
-bool fBackUp(const std::filesystem::path& folder, const std::string& name, std::string& error);
 
 // Moves the ".txt" result files of older versions from the program folder into dataDir: only
 // names that are result names of this or an older version, so other ".txt" files stay. A file

@@ -14,59 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(fBackUp, Over20KeepsOneBackup) {
-    test::TempFolder dir;
-    std::string error;
-    test::WriteFile(dir / "Over20.txt", "list 1");
-    test::WriteFile(dir / "Over20.bak", "list 0");
-    ASSERT_TRUE(fBackUp(dir.path(), "Over20.txt", error)) << error;
-    EXPECT_FALSE(fs::exists(dir / "Over20.txt"));
-    EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "list 1");
-
-    // No list: the old backup goes and none is left.
-    ASSERT_TRUE(fBackUp(dir.path(), "Over20.txt", error)) << error;
-    EXPECT_FALSE(fs::exists(dir / "Over20.bak"));
-    EXPECT_TRUE(fs::is_empty(dir.path()));
-}
-
-TEST(fBackUp, OtherNamesAreDeleted) {
-    test::TempFolder dir;
-    std::string error;
-    test::WriteFile(dir / "DoubleNT.txt", "# 1  double NT\r\n");
-    ASSERT_TRUE(fBackUp(dir.path(), "DoubleNT.txt", error));
-    EXPECT_FALSE(fs::exists(dir / "DoubleNT.txt"));
-    EXPECT_TRUE(fBackUp(dir.path(), "DoubleNT.txt", error));  // nothing there: fine
-    EXPECT_FALSE(fs::exists(dir / "DoubleNT.bak"));
-}
-
-TEST(fBackUp, FailureIsReportedAndTheListStays) {
-    test::TempFolder dir;
-    std::string error;
-    test::WriteFile(dir / "Over20.txt", "list 1");
-    fs::create_directory(dir / "Over20.bak");
-    test::WriteFile(dir / "Over20.bak" / "inside", "x");
-    EXPECT_FALSE(fBackUp(dir.path(), "Over20.txt", error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(test::ReadFile(dir / "Over20.txt"), "list 1");
-    EXPECT_TRUE(fs::exists(dir / "Over20.bak" / "inside"));
-
-    fs::create_directory(dir / "DoubleNT.txt");
-    error.clear();
-    EXPECT_FALSE(fBackUp(dir.path(), "DoubleNT.txt", error));
-    EXPECT_FALSE(error.empty());
-
-    // A folder named like the list is not taken for the list: it stays, and so does the backup.
-    fs::remove_all(dir / "Over20.bak");
-    test::WriteFile(dir / "Over20.bak", "list 0");
-    fs::remove(dir / "Over20.txt");
-    fs::create_directories(dir / "Over20.txt" / "mine");
-    error.clear();
-    EXPECT_FALSE(fBackUp(dir.path(), "Over20.txt", error));
-    EXPECT_NE(error.find("is a folder"), std::string::npos);
-    EXPECT_TRUE(fs::is_directory(dir / "Over20.txt" / "mine"));
-    EXPECT_EQ(test::ReadFile(dir / "Over20.bak"), "list 0");
-}
-
 TEST(MoveTxtFiles, MovesOldResultFilesIntoDataFilesWithoutReplacing) {
     test::TempFolder dir;
     const fs::path data = dir / "DataFiles";

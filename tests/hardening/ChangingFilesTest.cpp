@@ -223,7 +223,7 @@ TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothProgra
     EXPECT_EQ(p.Run({1}), "Finished");
 }
 
-TEST(LibraryLimit, MoreRecordsThanTheProgramsCanCountAreRefusedByName) {
+TEST(LibraryOpening, TooManyRecordsOrAPipeAtItsNameAreRefused) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
     fs::create_directories(p.path);
@@ -239,6 +239,13 @@ TEST(LibraryLimit, MoreRecordsThanTheProgramsCanCountAreRefusedByName) {
     fs::resize_file(p.path / "Library.bin", static_cast<std::uintmax_t>(kMaxDeals) * 26);
     EXPECT_TRUE(lib.Open(p.path / "Library.bin", 1));
     EXPECT_EQ(lib.DealCount(), kMaxDeals);
+
+    // A pipe put at the name after the start is refused at once, not waited on.
+    ASSERT_TRUE(p.StartOn(100));
+    fs::remove(p.path / "Library.bin");
+    ASSERT_EQ(::mkfifo((p.path / "Library.bin").c_str(), 0644), 0);
+    EXPECT_EQ(p.Run({1}), "Stopped");
+    EXPECT_EQ(p.a->message, "Cannot open the library Library.bin.");
 }
 
 }  // namespace
