@@ -201,7 +201,7 @@ TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhol
         const std::string when = "after a kill at rename " + std::to_string(n);
         const fs::path folder = dir / ("killed" + std::to_string(n));
         fs::copy(prepared, folder, fs::copy_options::recursive);
-        // glibc's rename() is the rename system call on this platform.
+        // glibc 2.36's rename() on x86-64 is the rename system call itself.
         std::vector<std::string> traced = {
             "strace", "-f",
             "-o",     "/dev/null",
