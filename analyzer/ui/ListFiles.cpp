@@ -108,6 +108,9 @@ bool Over20List::KeepBackup(std::string& error) {
         ::unlink(link.c_str());
         return false;
     }
+    // rename() does nothing when both names are already links of one file (a run killed
+    // between the backup and the list left them so): the part name would stay behind.
+    ::unlink(link.c_str());
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "DealAnalysis.h"
+
 namespace lott::test {
 
 namespace fs = std::filesystem;
@@ -10,6 +12,34 @@ void ProgramFolder::WriteLibrary(int deals, unsigned seed) {
     std::mt19937 rng(seed);
     std::vector<DealRecord> v;
     for (int i = 0; i < deals; ++i) v.push_back(RandomRecord(rng));
+    fs::create_directories(path);
+    WriteBin(path / "Library.bin", v);
+}
+
+void ProgramFolder::WriteInRangeLibrary(int deals, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::vector<DealRecord> v;
+    Deal d;
+    DealAnalysis an(d);
+    auto inRange = [&an] {
+        return an.TotalTricks >= 10 && an.TotalTricks <= 25 && an.TotalTrumps >= 10 &&
+               an.TotalTrumps <= 25;
+    };
+    while (static_cast<int>(v.size()) < deals) {
+        const DealRecord r = RandomRecord(rng);
+        std::array<std::uint8_t, kBinRecLen> bin{};
+        EncodeBinDeal(r, bin);
+        d.DecodeBinDeal(bin.data());
+        std::array<std::int32_t, 2> hcp{};
+        an.ForbidArtificial = 0;
+        an.AnalyseLoadedDeal(hcp);
+        bool ok = inRange();
+        an.ProcNT(0);
+        ok = ok && inRange();
+        an.SetContractByScore();
+        an.ProcNT(1);
+        if (ok && inRange()) v.push_back(r);
+    }
     fs::create_directories(path);
     WriteBin(path / "Library.bin", v);
 }

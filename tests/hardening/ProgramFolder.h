@@ -21,6 +21,9 @@ struct ProgramFolder {
     int beeps = 0;
 
     void WriteLibrary(int deals, unsigned seed = 11);
+    // Random deals whose totals all lie in 10..25, the range the scan cache holds, so that a
+    // replay counts them exactly as the scan did.
+    void WriteInRangeLibrary(int deals, unsigned seed);
     // A fresh Analyzer on the folder, as a new start of the program.
     Analyzer::StartState Restart(int language = 0);
     // WriteLibrary, then Restart; true when the analyzer is ready to run.
