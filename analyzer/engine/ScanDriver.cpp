@@ -52,6 +52,7 @@ void ScanDriver::CountPass(const PassResult& p) {
 
 RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, ScanCache* cache,
                                        Over20Sink* over20) {
+    const RunScope scope(*this);
     RunResult result;
     std::string error;
     auto fail = [&](std::string message) {
@@ -164,6 +165,7 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
 
 RunResult ScanDriver::RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
                                          const std::vector<std::uint8_t>& records) {
+    const RunScope scope(*this);
     RunResult result;
     const std::int32_t available = static_cast<std::int32_t>(records.size() / 6);
     if (Nend > available) Nend = available;

@@ -66,6 +66,9 @@ class ScanDriver {
     std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
     std::function<void(std::int32_t dealNo)> onDoubleNT;
     bool DebugMode = false;
+    // No one looks at the tables before the run ends (no live table): the means are formed once
+    // at the end instead of at every deal, to the same values.
+    bool deferMeans = false;
 
     // Reads and analyses the library, writing the cache and the Over20 list when given (a single
     // deal traced from the debug box writes neither). A whole scan commits the list, then the
@@ -82,6 +85,21 @@ class ScanDriver {
     TableCounter& counter() { return counter_; }
 
   private:
+    // Forms the means when a run ends, however it ends.
+    // Without a listener the counter calls none per deal.
+    struct RunScope {
+        explicit RunScope(ScanDriver& d) : counter(d.counter_), listener(d.counter_.WriteTable) {
+            counter.deferMeans = d.deferMeans;
+            if (!d.WriteTable) counter.WriteTable = nullptr;
+            counter.BeginRun();
+        }
+        ~RunScope() {
+            counter.FinishMeans();
+            counter.WriteTable = std::move(listener);
+        }
+        TableCounter& counter;
+        std::function<void(int, int, int, const EventCounts&)> listener;
+    };
     bool Counted(std::uint8_t hcpBands) const;
     void CountPass(const PassResult& p);
     // Whether a suit-notrump deal of this shortness (1 none, 2 singleton, 3 void) is counted.

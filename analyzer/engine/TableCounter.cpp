@@ -15,6 +15,17 @@ int DevRow(int dev) {
     return dev < -10 ? -10 : dev > 27 ? 27 : dev;
 }
 
+// std::nearbyint for a float of at least 0 under the default rounding, without a call into the
+// maths library (the baseline instruction set has no rounding instruction): adding and taking
+// away 2^23 leaves the float rounded to a whole number, halves to even; from 2^23 on every
+// float is whole already.
+float WholeHalvesToEven(float x) {
+    constexpr float kTwo23 = 8388608.0f;
+    if (x >= kTwo23 || !(x >= 0.0f)) return std::nearbyint(x);
+    volatile float sum = x + kTwo23;  // kept a float: no excess precision, no reassociation
+    return sum - kTwo23;
+}
+
 float CorrectionValue(Correction c) {
     return c == Correction::One ? 1.0f : c == Correction::Half ? 0.5f : 0.0f;
 }
@@ -89,20 +100,22 @@ void TableCounter::UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalT
     const std::int32_t d = TotalTricks - L;
     AddDeviation(0, L, d, w);
     float& grand = t_.DevTable(0, 30, 30);
-    grand = std::nearbyint(grand + w);  // the suit-suit grand total stays whole, halves to even
+    grand = WholeHalvesToEven(grand + w);  // the suit-suit grand total stays whole
     const float G = grand;
 
     const int row = LengthRow(L);
     if (t_.DevTable(0, row, 30) != 0.0f) {
         t_.DevTable(0, row, 29) += w * static_cast<float>(d);
-        t_.DevMean(0, row) = t_.DevTable(0, row, 29) / t_.DevTable(0, row, 30);
         t_.DevTable(0, row, 28) += w * static_cast<float>(std::abs(d));
-        t_.DevAbsMean(0, row) = t_.DevTable(0, row, 28) / t_.DevTable(0, row, 30);
+        if (!deferMeans) {
+            t_.DevMean(0, row) = t_.DevTable(0, row, 29) / t_.DevTable(0, row, 30);
+            t_.DevAbsMean(0, row) = t_.DevTable(0, row, 28) / t_.DevTable(0, row, 30);
+        }
     }
     t_.DevTable(0, 30, 28) += static_cast<float>(std::abs(d)) * w;
     t_.DevTable(0, 30, 29) += w * static_cast<float>(d);
     // Deals of weight 0 can leave the rounded total at 0: the means then stay as they are.
-    if (G != 0.0f) {
+    if (G != 0.0f && !deferMeans) {
         t_.DevAbsMean(0, 30) = t_.DevTable(0, 30, 28) / G;
         t_.DevMean(0, 30) = t_.DevTable(0, 30, 29) / G;
     }
@@ -114,7 +127,8 @@ void TableCounter::UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalT
             if (!use[e] || ev[e] == 0) continue;
             t_.EventTable(0, rawRow, e) += static_cast<float>(ev[e]);
             t_.EventTable(0, 30, e) += static_cast<float>(ev[e]);
-            if (G != 0.0f) t_.EventRate(0, e) = t_.EventTable(0, 30, e) / G;
+            lastEventG_[0][e] = G;
+            if (G != 0.0f && !deferMeans) t_.EventRate(0, e) = t_.EventTable(0, 30, e) / G;
         }
     }
     if (WriteTable) WriteTable(0, L, d, ev);
@@ -145,13 +159,15 @@ void TableCounter::UpdateTableNT(std::int32_t TotalTricks, std::int32_t TotalTru
     const int row = LengthRow(L);
     if (t_.DevTable(-1, row, 30) != 0.0f) {
         t_.DevTable(-1, row, 29) += w * static_cast<float>(d);
-        t_.DevMean(-1, row) = t_.DevTable(-1, row, 29) / t_.DevTable(-1, row, 30);
         t_.DevTable(-1, row, 28) += w * static_cast<float>(std::abs(d));
-        t_.DevAbsMean(-1, row) = t_.DevTable(-1, row, 28) / t_.DevTable(-1, row, 30);
+        if (!deferMeans) {
+            t_.DevMean(-1, row) = t_.DevTable(-1, row, 29) / t_.DevTable(-1, row, 30);
+            t_.DevAbsMean(-1, row) = t_.DevTable(-1, row, 28) / t_.DevTable(-1, row, 30);
+        }
     }
     t_.DevTable(-1, 30, 28) += static_cast<float>(std::abs(d)) * w;
     t_.DevTable(-1, 30, 29) += w * static_cast<float>(d);
-    if (G != 0.0f) {
+    if (G != 0.0f && !deferMeans) {
         t_.DevAbsMean(-1, 30) = t_.DevTable(-1, 30, 28) / G;
         t_.DevMean(-1, 30) = t_.DevTable(-1, 30, 29) / G;
     }
@@ -159,9 +175,37 @@ void TableCounter::UpdateTableNT(std::int32_t TotalTricks, std::int32_t TotalTru
         if (ev[e] == 0) continue;
         t_.EventTable(-1, row, e) += w;
         t_.EventTable(-1, 30, e) += w;
-        if (G != 0.0f) t_.EventRate(-1, e) = t_.EventTable(-1, 30, e) / G;
+        lastEventG_[1][e] = G;
+        if (G != 0.0f && !deferMeans) t_.EventRate(-1, e) = t_.EventTable(-1, 30, e) / G;
     }
     if (WriteTable) WriteTable(-1, L, d, ev);
+}
+
+void TableCounter::BeginRun() {
+    for (auto& kind : lastEventG_)
+        for (float& g : kind) g = 0.0f;
+}
+
+void TableCounter::FinishMeans() {
+    // The sums of a row change only in updates of that row, and never fall: the last update
+    // that formed a mean saw the final sums, and a sum that is 0 now was 0 at every update.
+    for (int k : {0, -1}) {
+        for (int row = 0; row <= 29; ++row) {
+            const float n = t_.DevTable(k, row, 30);
+            if (n == 0.0f) continue;
+            t_.DevMean(k, row) = t_.DevTable(k, row, 29) / n;
+            t_.DevAbsMean(k, row) = t_.DevTable(k, row, 28) / n;
+        }
+        const float G = t_.DevTable(k, 30, 30);
+        if (G != 0.0f) {
+            t_.DevAbsMean(k, 30) = t_.DevTable(k, 30, 28) / G;
+            t_.DevMean(k, 30) = t_.DevTable(k, 30, 29) / G;
+        }
+        for (int e = 1; e <= 3; ++e) {
+            const float atLast = lastEventG_[k == 0 ? 0 : 1][e];
+            if (atLast != 0.0f) t_.EventRate(k, e) = t_.EventTable(k, 30, e) / atLast;
+        }
+    }
 }
 
 }  // namespace lott

@@ -23,6 +23,14 @@ class TableCounter {
     bool UseChameleon = false;
     void SetUseFlags();
 
+    // With deferMeans the means and event rates are not kept up to date deal by deal (a division
+    // each) but formed once by FinishMeans from the same sums: the values are the very ones the
+    // last update would have left. Only a live display needs them on the way.
+    bool deferMeans = false;
+    // Called when a run begins and when it ends (whole, stopped or failed).
+    void BeginRun();
+    void FinishMeans();
+
     // Redraws the cells one counted deal touched; called only while it is set.
     std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
 
@@ -35,6 +43,9 @@ class TableCounter {
 
   private:
     void AddDeviation(int kind, int length, std::int32_t d, float w);
+    // The grand total at the last event of each kind (0 suit, 1 notrump) and number: the rate
+    // is formed with it, as it was at that deal.
+    float lastEventG_[2][4] = {};
     CountingTables& t_;
     const ExpectedFreq& freq_;
 };

@@ -157,6 +157,7 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     driver.libraryPath = LibraryPath();
     driver.libMode = library.LibMode;
     driver.DebugMode = DebugMode;
+    driver.deferMeans = !LoadTab;
     driver.progress = [this](std::int32_t n) {
         lblNo = std::to_string(n);
         if (progress) progress(n);

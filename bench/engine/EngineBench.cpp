@@ -109,6 +109,7 @@ void BM_FullScan(benchmark::State& state) {
     for (auto _ : state) {
         tables.Erase();
         ScanDriver driver(tables, freq);
+        driver.deferMeans = true;  // as trickscan-batch runs
         driver.libraryPath = dir / "Library.bin";
         driver.options = Options();
         driver.counter().options = driver.options;
@@ -145,6 +146,7 @@ void BM_Replay(benchmark::State& state) {
             break;
         }
         ScanDriver driver(tables, freq);
+        driver.deferMeans = true;
         driver.options = Options();
         driver.counter().options = driver.options;
         driver.counter().SetUseFlags();
@@ -167,6 +169,7 @@ void BM_ReplayCountingOnly(benchmark::State& state) {
     for (auto _ : state) {
         tables.Erase();
         ScanDriver driver(tables, freq);
+        driver.deferMeans = true;
         driver.options = Options();
         driver.counter().options = driver.options;
         driver.counter().SetUseFlags();

@@ -42,6 +42,8 @@ CountingTables RunAndStopAt(ProgramFolder& p, std::int32_t stopAt) {
     p.a->progress = [&p, &atStop, stopAt](std::int32_t n) {
         if (n != stopAt) return;
         p.a->cmdStart_Click();
+        // Without a live table the means are formed when the run ends; form them now.
+        p.a->driver.counter().FinishMeans();
         atStop = p.a->tables;
     };
     p.a->cmdStart_Click();
