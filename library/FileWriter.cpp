@@ -1,6 +1,7 @@
 #include "FileWriter.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +136,38 @@ bool FileWriter::WriteFile(const std::filesystem::path& target, std::string_view
                            std::string& error) {
     FileWriter w(target);
     return w.Open(error) && w.Write(bytes, error) && w.Commit(error);
+}
+
+namespace {
+// The process number in a part file's name "<target>.<pid>.<n>.part", or 0.
+long PartOwner(const std::string& name) {
+    constexpr std::string_view kEnd = ".part";
+    if (name.size() <= kEnd.size() ||
+        name.compare(name.size() - kEnd.size(), kEnd.size(), kEnd) != 0)
+        return 0;
+    std::size_t end = name.size() - kEnd.size();
+    long numbers[2] = {0, 0};
+    for (long& n : numbers) {
+        std::size_t start = end;
+        while (start > 0 && name[start - 1] >= '0' && name[start - 1] <= '9') --start;
+        if (start == end || start == 0 || name[start - 1] != '.' || end - start > 9) return 0;
+        n = std::stol(name.substr(start, end - start));
+        end = start - 1;
+    }
+    return numbers[1];
+}
+}  // namespace
+
+void RemoveStaleParts(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const long pid = PartOwner(it->path().filename().string());
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        std::error_code typeEc;
+        if (it->is_regular_file(typeEc) || it->is_symlink(typeEc)) ::unlink(it->path().c_str());
+    }
 }
 
 void SyncFolder(const std::filesystem::path& folder) {

@@ -55,6 +55,10 @@ class FileWriter {
     std::size_t written_ = 0;
 };
 
+// Removes the part files in folder that writers of processes no longer running left behind
+// (killed between creating and renaming them). Part files of running processes stay.
+void RemoveStaleParts(const std::filesystem::path& folder);
+
 // Makes the folder's entries (renames, new and removed names) durable.
 void SyncFolder(const std::filesystem::path& folder);
 

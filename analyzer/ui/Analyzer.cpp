@@ -3,6 +3,7 @@
 #include <cctype>
 #include <system_error>
 
+#include "FileWriter.h"
 #include "FolderLock.h"
 #include "Headers.h"
 #include "ListFiles.h"
@@ -226,6 +227,9 @@ Analyzer::FolderRun Analyzer::Run(std::int32_t Nstart, std::int32_t Nend, bool s
     std::string error;
     auto taken = lock.Acquire(FolderLock::Mode::Shared, wait, error);
     if (taken != FolderLock::Result::Taken) return refused(taken, error);
+    // What runs that were killed left half written goes (running writers' parts stay).
+    RemoveStaleParts(folder);
+    RemoveStaleParts(DataDir);
 
     ScanCache cache(DataDir);
     std::vector<std::uint8_t> records;
