@@ -75,6 +75,11 @@ Form1::Form1(const StartOptions& options, QWidget* parent)
     a_.buttonsChanged = [this] { SyncButtons(); };
     // Another run is scanning this folder: say so and stay responsive; Stop gives up waiting.
     a_.waiting = [this] {
+        if (!lockShown_) {
+            // The settings were locked and the caption says "Working" when the run started.
+            SyncAll();
+            lockShown_ = true;
+        }
         Report(a_.message);
         QCoreApplication::processEvents(QEventLoop::AllEvents, 40);
         return !a_.driver.StopRequested;

@@ -1,11 +1,15 @@
 // Runs from the main window: a full run and its stored result, a stopped run, the live table
 // and the Table button during and after a run, the lock of the settings, End during a run.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
 #include <functional>
 
 #include "AnalyzerProgram.h"
@@ -268,6 +272,31 @@ class RunTest : public QObject {
                  qPrintable(c.lblStatus->text()));
         QVERIFY(std::filesystem::is_directory(prog.Result("40OstLen") / "mine"));
         QVERIFY(!c.cmdTable[0]->isEnabled());  // no stored result to show
+    }
+
+    void aRunWaitsWhileAnotherScansAndStartGivesUpWaiting() {
+        AnalyzerProgram prog(60);
+        auto f = prog.Start();
+        const MainControls& c = f->ui();
+        Click(c.o[0]);
+        // Another program holds the folder for its scan.
+        const int other = ::open((prog.path() / "DataFiles" / "Trickscan.lock").c_str(),
+                                 O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+        QString whileWaiting;
+        QTimer::singleShot(300, f.get(), [&] {
+            whileWaiting = c.lblStatus->text();
+            Click(c.cmdStart);
+        });
+        Click(c.cmdStart);
+        QCOMPARE(whileWaiting, QStringLiteral("  another run is scanning this folder; waiting"));
+        QCOMPARE(c.cmdStart->text(), QStringLiteral("Stopped"));
+        QCOMPARE(c.lblStatus->text(), QStringLiteral("another run is scanning this folder"));
+        ::close(other);
+        Click(c.cmdStart);
+        Click(c.cmdStart);
+        QCOMPARE(c.cmdStart->text(), QStringLiteral("Finished"));
+        QVERIFY(std::filesystem::exists(prog.Result("40OstLen")));
     }
 };
 
