@@ -9,7 +9,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "ContentHash.h"
+#include "FastChecksum.h"
 
 namespace lott {
 
@@ -47,7 +47,7 @@ int OpenRegular(const std::filesystem::path& path, struct stat& st) {
 }
 
 // Hashes the file from offset at to its end through fd; total becomes at + the bytes read.
-bool HashRest(int fd, std::int64_t at, ContentHash& hash, std::int64_t& total) {
+bool HashRest(int fd, std::int64_t at, FastChecksum& hash, std::int64_t& total) {
     const auto buf = std::make_unique_for_overwrite<std::uint8_t[]>(kIdentifyBlock);
     total = at;
     for (;;) {
@@ -74,7 +74,7 @@ Stamp StampOf(const struct stat& st) {
 }  // namespace
 
 struct LibraryFile::Digest {
-    ContentHash hash;
+    FastChecksum hash;
     std::int64_t at = 0;  // bytes hashed so far, all from the start of the file
     Stamp opened;
 };

@@ -155,7 +155,7 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
     const std::int64_t expected = static_cast<std::int64_t>(dealCount) * 6;
     if (dealCount <= 0 || note.cache.size != expected ||
         !ReadWhole(CachePath(), expected, records) ||
-        ContentHash::Of(records.data(), records.size()) != note.cache.checksum)
+        FastChecksum::Of(records.data(), records.size()) != note.cache.checksum)
         return Discard(records, "the scan cache is damaged");
     for (std::size_t i = 0; i < records.size(); i += 6)
         if (!PlausibleCacheRecord(records.data() + i))
@@ -176,7 +176,7 @@ bool ScanCache::Invalidate() {
 
 bool ScanCache::BeginWrite(std::string& error) {
     writer_ = std::make_unique<FileWriter>(CachePath());
-    hash_ = std::make_unique<ContentHash>();
+    hash_ = std::make_unique<FastChecksum>();
     written_ = 0;
     pending_.clear();
     pending_.reserve(kFlushBytes);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ContentHash.h"
+#include "FastChecksum.h"
 #include "FileWriter.h"
 #include "LibraryFile.h"
 
@@ -69,7 +69,7 @@ class ScanCache {
 
     std::filesystem::path dir_;
     std::unique_ptr<FileWriter> writer_;
-    std::unique_ptr<ContentHash> hash_;
+    std::unique_ptr<FastChecksum> hash_;
     std::int64_t written_ = 0;
     std::vector<std::uint8_t> pending_;
     LibraryIdentity committed_;  // the cache renamed into place by this writer

@@ -7,12 +7,12 @@
 
 namespace lott {
 
-class ContentHash {
+class FastChecksum {
   public:
-    ContentHash();
-    ~ContentHash();
-    ContentHash(const ContentHash&) = delete;
-    ContentHash& operator=(const ContentHash&) = delete;
+    FastChecksum();
+    ~FastChecksum();
+    FastChecksum(const FastChecksum&) = delete;
+    FastChecksum& operator=(const FastChecksum&) = delete;
 
     void Update(const void* data, std::size_t n);
     std::uint64_t Digest() const;

@@ -1,4 +1,4 @@
-#include "ContentHash.h"
+#include "FastChecksum.h"
 
 #include <xxhash.h>
 
@@ -6,27 +6,27 @@
 
 namespace lott {
 
-struct ContentHash::State {
+struct FastChecksum::State {
     XXH3_state_t* st = XXH3_createState();
     ~State() { XXH3_freeState(st); }
 };
 
-ContentHash::ContentHash() : s_(std::make_unique<State>()) {
+FastChecksum::FastChecksum() : s_(std::make_unique<State>()) {
     if (!s_->st) throw std::bad_alloc();
     XXH3_64bits_reset(s_->st);
 }
 
-ContentHash::~ContentHash() = default;
+FastChecksum::~FastChecksum() = default;
 
-void ContentHash::Update(const void* data, std::size_t n) {
+void FastChecksum::Update(const void* data, std::size_t n) {
     XXH3_64bits_update(s_->st, data, n);
 }
 
-std::uint64_t ContentHash::Digest() const {
+std::uint64_t FastChecksum::Digest() const {
     return XXH3_64bits_digest(s_->st);
 }
 
-std::uint64_t ContentHash::Of(const void* data, std::size_t n) {
+std::uint64_t FastChecksum::Of(const void* data, std::size_t n) {
     return XXH3_64bits(data, n);
 }
 
