@@ -57,12 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::create_directories(dir / "DataFiles", ec);
     const fs::path file = dir / (mode == 1 ? kBinLibName : kAscLibName);
     WriteBytes(file, bytes);
-    // Sometimes the other form lies beside it: the binary one is chosen when it exists.
-    if (how & 2) WriteBytes(dir / (mode == 1 ? kAscLibName : kBinLibName), bytes.substr(0, 200));
+    // Sometimes the other form lies beside it: the binary one is chosen when it holds a whole
+    // record, else the ASCII one when it does.
+    const std::string_view other = bytes.substr(0, 200);
+    if (how & 2) WriteBytes(dir / (mode == 1 ? kAscLibName : kBinLibName), other);
+    const std::size_t binLen = mode == 1 ? bytes.size() : (how & 2) ? other.size() : 0;
+    const std::size_t ascLen = mode == 0 ? bytes.size() : (how & 2) ? other.size() : 0;
+    const bool binUsable = binLen >= kBinRecLen, ascUsable = ascLen >= kAscRecLen;
 
     const LibraryChoice c = DiscoverLibrary(dir);
-    FUZZ_CHECK(c.found);
-    FUZZ_CHECK(c.LibMode == ((how & 2) ? 1 : mode));
+    FUZZ_CHECK(c.found == (binUsable || ascUsable));
+    if (!c.found) return 0;
+    FUZZ_CHECK(c.LibMode == (binUsable ? 1 : 0));
     if (c.LibMode != mode) return 0;
     const int recLen = RecLenOfMode(mode);
     FUZZ_CHECK(c.DealCount == static_cast<std::int32_t>(bytes.size() / recLen));
