@@ -1,15 +1,9 @@
 // The per-deal sequence of a scan: read the deal, then the by-Length and by-Score passes with
 // their notrump steps, events and cache bytes.
+#include "CacheRecord.h"
 #include "DealAnalysis.h"
-#include "Rounding.h"
 
 namespace lott {
-
-namespace {
-std::uint8_t Packed(std::int32_t tricks, std::int32_t trumps) {
-    return static_cast<std::uint8_t>(Trunc(tricks) * 16 + Trunc(trumps));
-}
-}  // namespace
 
 void DealAnalysis::Snapshot(PassResult& r) {
     r.Contract = Contract;
@@ -17,16 +11,15 @@ void DealAnalysis::Snapshot(PassResult& r) {
     r.TotalTrumps = TotalTrumps;
     r.NTCount = NTCount;
     r.NTShape = NTShape;
-    r.totals = Packed(TotalTricks, TotalTrumps);
+    r.totals = CacheRecord::PackTotals(TotalTricks, TotalTrumps);
     // A notrump pass keeps only its shortness class among the events.
     if (NTCount != 0) {
         EventCount = {0, 0, 0, 0};
         EventCount[NTShape - 21] = 1;
-        r.code = static_cast<std::uint8_t>((NTShape - 21) + 128);
     } else {
         GetSuitEventCorr();
-        r.code = static_cast<std::uint8_t>(EventCount[1] * 16 + EventCount[2] * 4 + EventCount[3]);
     }
+    r.code = CacheRecord::PackCode(NTCount, NTShape, EventCount);
     r.EventCount = EventCount;
 }
 
@@ -55,7 +48,7 @@ void DealAnalysis::AnalyseDecodedDeal(DealPasses& out) {
     out.first.Contract = Contract;
     out.first.TotalTricks = TotalTricks;
     out.first.TotalTrumps = TotalTrumps;
-    out.first.totals = Packed(TotalTricks, TotalTrumps);
+    out.first.totals = CacheRecord::PackTotals(TotalTricks, TotalTrumps);
 
     ProcNT(0);
     Snapshot(out.byLength);

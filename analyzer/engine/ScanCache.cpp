@@ -17,20 +17,6 @@ constexpr std::size_t kFlushBytes = 6 * 16384;
 constexpr std::size_t kMaxNoteBytes = 256;
 constexpr const char* kNoteFirstLine = "Trickscan_36 scan cache";
 
-// Which code bytes a scan writes: a notrump shape 1..3 with the top bit, or three event counts
-// of 0..2.
-constexpr std::array<bool, 256> MakeCodeTable() {
-    std::array<bool, 256> ok{};
-    for (unsigned c = 0; c < 256; ++c) {
-        if (c & 0x80u)
-            ok[c] = (c & 0x7Cu) == 0 && (c & 3u) != 0;
-        else
-            ok[c] = ((c >> 4) & 7u) <= 2 && ((c >> 2) & 3u) <= 2 && (c & 3u) <= 2;
-    }
-    return ok;
-}
-constexpr std::array<bool, 256> kCodeOk = MakeCodeTable();
-
 struct Note {
     LibraryIdentity library, cache;
 };
@@ -106,11 +92,6 @@ bool RemoveIfThere(const std::filesystem::path& p) {
 }
 }  // namespace
 
-bool PlausibleCacheRecord(const std::uint8_t* rec) {
-    // HCP bands: only bits 0 and 1, and 17..23 lies inside 15..25.
-    return rec[0] <= 3 && rec[0] != 2 && kCodeOk[rec[3]] && kCodeOk[rec[5]];
-}
-
 ScanCache::ScanCache(std::filesystem::path dataDir) : dir_(std::move(dataDir)) {}
 ScanCache::~ScanCache() = default;
 
@@ -158,7 +139,7 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
         FastChecksum::Of(records.data(), records.size()) != note.cache.checksum)
         return Discard(records, "the scan cache is damaged");
     for (std::size_t i = 0; i < records.size(); i += 6)
-        if (!PlausibleCacheRecord(records.data() + i))
+        if (!CacheRecord::Plausible(records.data() + i))
             return Discard(records, "the scan cache is damaged");
     return State::Valid;
 }

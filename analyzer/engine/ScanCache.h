@@ -12,19 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "CacheRecord.h"
 #include "FastChecksum.h"
 #include "FileWriter.h"
 #include "LibraryFile.h"
 
 namespace lott {
 
-using ScanCacheRec = std::array<std::uint8_t, 6>;
-
 inline constexpr const char* kCacheFileName = "Trickscan_36.bin";
 inline constexpr const char* kCacheSourceName = "Trickscan_36.src";
-
-// Whether a record could have been written by a scan.
-bool PlausibleCacheRecord(const std::uint8_t* rec);
 
 class ScanCache {
   public:

@@ -146,9 +146,7 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
             counter_.UpdateTableSuit(dp.first.TotalTricks, dp.first.TotalTrumps, noEvents);
         if (standard && options.ByLengthSelected && counted) CountPass(dp.byLength);
 
-        const ScanCacheRec rec{dp.hcpBands,      dp.first.totals,   dp.byLength.totals,
-                               dp.byLength.code, dp.byScore.totals, dp.byScore.code};
-        if (cache && !cache->Append(rec, error)) {
+        if (cache && !cache->Append(CacheRecord::Pack(dp), error)) {
             fail(error);
             return finish(false);
         }
@@ -171,7 +169,6 @@ RunResult ScanDriver::RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
     if (Nend > available) Nend = available;
     counter_.options = options;
     const bool byLength = options.ByLengthSelected;
-    EventCounts ev{};
     for (DealNo = Nstart; DealNo <= Nend; ++DealNo) {
         if (DealNo % 40 == 0) {
             if (progress) progress(DealNo);
@@ -183,27 +180,19 @@ RunResult ScanDriver::RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
         }
         // Each deal replays its own record (also a single deal traced from the debug box).
         const std::uint8_t* rec = records.data() + static_cast<std::size_t>(DealNo - 1) * 6;
-        if (!Counted(rec[0])) continue;
-        ev = {0, 0, 0, 0};
+        if (!Counted(CacheRecord::HcpBands(rec))) continue;
         if (options.SettingMode == 0) {
-            counter_.UpdateTableSuit((rec[1] >> 4) + 10, (rec[1] & 15) + 10, ev);
+            const auto c = CacheRecord::Unpack(rec, CacheRecord::Pass::First);
+            counter_.UpdateTableSuit(c.tricks, c.trumps, c.events);
             continue;
         }
         if (options.SettingMode != 1) continue;
-        const std::uint8_t totals = byLength ? rec[2] : rec[4];
-        const std::uint8_t code = byLength ? rec[3] : rec[5];
-        const std::int32_t tricks = (totals >> 4) + 10;
-        const std::int32_t trumps = (totals & 15) + 10;
-        if ((code & 0x80u) == 0) {
-            ev[1] = (code >> 4) & 7;
-            ev[2] = (code >> 2) & 3;
-            ev[3] = code & 3;
-            counter_.UpdateTableSuit(tricks, trumps, ev);
-        } else {
-            const int shape = code & 3;  // 1 no shortness, 2 singleton, 3 void
-            ev[shape] = 1;
-            if (NTChoiceCounts(options.NT, shape)) counter_.UpdateTableNT(tricks, trumps, ev);
-        }
+        const auto c = CacheRecord::Unpack(
+            rec, byLength ? CacheRecord::Pass::ByLength : CacheRecord::Pass::ByScore);
+        if (c.shape == 0)
+            counter_.UpdateTableSuit(c.tricks, c.trumps, c.events);
+        else if (NTChoiceCounts(options.NT, c.shape))
+            counter_.UpdateTableNT(c.tricks, c.trumps, c.events);
     }
     return result;
 }

@@ -77,9 +77,7 @@ void CheckPasses(const Deal& d, const DealPasses& p) {
     const bool narrow = p.PairHCP[0] >= 17 && p.PairHCP[0] <= 23;
     FUZZ_CHECK(p.hcpBands == (wide ? 1 : 0) + (narrow ? 2 : 0));
 
-    const ScanCacheRec rec{p.hcpBands,      p.first.totals,   p.byLength.totals,
-                           p.byLength.code, p.byScore.totals, p.byScore.code};
-    FUZZ_CHECK(PlausibleCacheRecord(rec.data()));
+    FUZZ_CHECK(CacheRecord::Plausible(CacheRecord::Pack(p).data()));
 
     for (const PassResult* r : {&p.first, &p.byLength, &p.byScore}) {
         for (int pair = 0; pair < 2; ++pair) {

@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool plausible = true;
     for (std::size_t i = 0; i + 6 <= rest.size(); i += 6)
         plausible = plausible &&
-                    PlausibleCacheRecord(reinterpret_cast<const std::uint8_t*>(rest.data()) + i);
+                    CacheRecord::Plausible(reinterpret_cast<const std::uint8_t*>(rest.data()) + i);
     const bool sound = !(how & 7) && deals > 0 && deals == whole && plausible;
     if (sound) FUZZ_CHECK(state == ScanCache::State::Valid);
     if (state == ScanCache::State::Valid) {
