@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace lott {
 
@@ -139,31 +140,33 @@ bool FileWriter::WriteFile(const std::filesystem::path& target, std::string_view
 }
 
 namespace {
-// The process number in a part file's name "<target>.<pid>.<n>.part", or 0.
-long PartOwner(const std::string& name) {
+// The target and the process number of a part file's name "<target>.<pid>.<n>.part"; pid 0
+// when the name is not one.
+std::pair<std::string, long> PartOwner(const std::string& name) {
     constexpr std::string_view kEnd = ".part";
     if (name.size() <= kEnd.size() ||
         name.compare(name.size() - kEnd.size(), kEnd.size(), kEnd) != 0)
-        return 0;
+        return {{}, 0};
     std::size_t end = name.size() - kEnd.size();
     long numbers[2] = {0, 0};
     for (long& n : numbers) {
         std::size_t start = end;
         while (start > 0 && name[start - 1] >= '0' && name[start - 1] <= '9') --start;
-        if (start == end || start == 0 || name[start - 1] != '.' || end - start > 9) return 0;
+        if (start == end || start == 0 || name[start - 1] != '.' || end - start > 9) return {{}, 0};
         n = std::stol(name.substr(start, end - start));
         end = start - 1;
     }
-    return numbers[1];
+    return {name.substr(0, end), numbers[1]};
 }
 }  // namespace
 
-void RemoveStaleParts(const std::filesystem::path& folder) {
+void RemoveStaleParts(const std::filesystem::path& folder,
+                      const std::function<bool(const std::string& target)>& ours) {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
          it.increment(ec)) {
-        const long pid = PartOwner(it->path().filename().string());
-        if (pid <= 0 || pid == ::getpid()) continue;
+        const auto [target, pid] = PartOwner(it->path().filename().string());
+        if (pid <= 0 || pid == ::getpid() || !ours(target)) continue;
         if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
         std::error_code typeEc;
         if (it->is_regular_file(typeEc) || it->is_symlink(typeEc)) ::unlink(it->path().c_str());

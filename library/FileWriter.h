@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,8 +57,11 @@ class FileWriter {
 };
 
 // Removes the part files in folder that writers of processes no longer running left behind
-// (killed between creating and renaming them). Part files of running processes stay.
-void RemoveStaleParts(const std::filesystem::path& folder);
+// (killed between creating and renaming them), for targets whose name ours accepts: a file of
+// the user's that merely looks like a part file is never touched. Part files of running
+// processes stay.
+void RemoveStaleParts(const std::filesystem::path& folder,
+                      const std::function<bool(const std::string& target)>& ours);
 
 // Makes the folder's entries (renames, new and removed names) durable.
 void SyncFolder(const std::filesystem::path& folder);

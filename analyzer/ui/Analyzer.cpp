@@ -228,8 +228,13 @@ Analyzer::FolderRun Analyzer::Run(std::int32_t Nstart, std::int32_t Nend, bool s
     auto taken = lock.Acquire(FolderLock::Mode::Shared, wait, error);
     if (taken != FolderLock::Result::Taken) return refused(taken, error);
     // What runs that were killed left half written goes (running writers' parts stay).
-    RemoveStaleParts(folder);
-    RemoveStaleParts(DataDir);
+    RemoveStaleParts(folder, [](const std::string& target) {
+        return target == "Over20.txt" || target == "Over20.bak" || target == "DoubleNT.txt";
+    });
+    RemoveStaleParts(DataDir, [](const std::string& target) {
+        return target == kCacheFileName || target == kCacheSourceName ||
+               (target.size() > 4 && target.compare(target.size() - 4, 4, ".dat") == 0);
+    });
 
     ScanCache cache(DataDir);
     std::vector<std::uint8_t> records;

@@ -191,6 +191,24 @@ TEST(ScanFiles, AListThatCannotTakeItsPlaceCommitsNoCacheAndTheNextRunRebuildsAl
     EXPECT_EQ(Numbers(p), wantB);
 }
 
+TEST(ScanFiles, PartFilesOfEndedWritersGoAndOtherFilesStay) {
+    test::TempFolder dir;
+    ProgramFolder p(dir / "prog");
+    ASSERT_TRUE(p.StartOn(kDeals, 11));
+    // Process 1 is init: alive. The largest process number cannot be running.
+    const std::vector<std::pair<fs::path, bool>> files = {
+        {p.path / "DataFiles" / "(none)40ScoCo.dat.4194304.0.part", false},
+        {p.path / "DataFiles" / "Trickscan_36.bin.4194304.3.part", false},
+        {p.path / "Over20.txt.4194304.1.part", false},
+        {p.path / "Over20.txt.1.0.part", true},
+        {p.path / "notes.4194304.12.part", true},
+        {p.path / "DataFiles" / "mine.txt.4194304.0.part", true},
+    };
+    for (const auto& [file, stays] : files) test::WriteFile(file, "x");
+    EXPECT_EQ(p.Run({1}), "Finished");
+    for (const auto& [file, stays] : files) EXPECT_EQ(fs::exists(file), stays) << file;
+}
+
 TEST(DebugMode, TheDebugListIsReplacedOnlyByAScan) {
     test::TempFolder dir;
     ProgramFolder p(dir / "prog");
