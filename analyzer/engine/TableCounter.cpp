@@ -22,7 +22,8 @@ int DevRow(int dev) {
 float WholeHalvesToEven(float x) {
     constexpr float kTwo23 = 8388608.0f;
     if (x >= kTwo23 || !(x >= 0.0f)) return std::nearbyint(x);
-    volatile float sum = x + kTwo23;  // kept a float: no excess precision, no reassociation
+    // Float operations in SSE registers, never reassociated (no fast-math): rounded once here.
+    const float sum = x + kTwo23;
     return sum - kTwo23;
 }
 
