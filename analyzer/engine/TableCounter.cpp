@@ -27,8 +27,8 @@ float WholeHalvesToEven(float x) {
     return sum - kTwo23;
 }
 
-float CorrectionValue(Correction c) {
-    return c == Correction::One ? 1.0f : c == Correction::Half ? 0.5f : 0.0f;
+int CorrectionHalves(Correction c) {
+    return c == Correction::One ? 2 : c == Correction::Half ? 1 : 0;
 }
 }  // namespace
 
@@ -77,17 +77,19 @@ void TableCounter::UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalT
     const int raw = TotalTrumps;
     int L = raw;
     float w = 1.0f;
-    float c = 0.0f;
+    // Every correction is a whole number of half tricks: the sum is kept in halves, exactly,
+    // and its floor in tricks is an arithmetic shift (floor for negative sums too).
+    int halves = 0;
     const bool standard = options.SettingMode == 1;
     if (standard) {
         if (!PassesFilter(options.Filter, ev)) return;
         if (UseDoubleFit || UseSolidTrump || UseChameleon) {
-            c += CorrectionValue(options.DoubleFit) * static_cast<float>(ev[1]);
-            c += CorrectionValue(options.SolidTrump) * static_cast<float>(ev[2]);
-            if (options.Chameleon) c -= 0.5f * static_cast<float>(ev[3]);
+            halves += CorrectionHalves(options.DoubleFit) * ev[1];
+            halves += CorrectionHalves(options.SolidTrump) * ev[2];
+            if (options.Chameleon) halves -= ev[3];
         }
     }
-    const int k = static_cast<int>(std::floor(c));
+    const int k = halves >> 1;
     if (k != 0) {
         L = raw + k;
         if (raw >= 14 && raw <= 22) {
