@@ -8,6 +8,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <future>
 
 namespace lott {
 
@@ -127,20 +128,26 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
     Note note;
     if (!ReadSmallFile(SourcePath(), text) || !ParseNote(text, note))
         return Discard(records, "the scan cache has no valid note");
+    // The library's checksum (most of the time a replay spends here) is taken on a second
+    // thread while this one reads and checks the cache; the verdicts are weighed as before.
     LibraryIdentity now;
+    auto libraryRead = std::async(std::launch::async | std::launch::deferred,
+                                  [&library, &now] { return LibraryFile::Identify(library, now); });
+    const std::int64_t expected = static_cast<std::int64_t>(dealCount) * 6;
+    bool whole = dealCount > 0 && note.cache.size == expected &&
+                 ReadWhole(CachePath(), expected, records) &&
+                 FastChecksum::Of(records.data(), records.size()) == note.cache.checksum;
+    for (std::size_t i = 0; whole && i < records.size(); i += 6)
+        whole = CacheRecord::Plausible(records.data() + i);
     // A library that cannot be read says nothing about the cache: keep it for later.
-    if (!LibraryFile::Identify(library, now)) return State::Unchecked;
+    if (!libraryRead.get()) {
+        records.clear();
+        return State::Unchecked;
+    }
     if (!(now == note.library))
         return Discard(records, "the scan cache was made from another library than " +
                                     library.filename().string());
-    const std::int64_t expected = static_cast<std::int64_t>(dealCount) * 6;
-    if (dealCount <= 0 || note.cache.size != expected ||
-        !ReadWhole(CachePath(), expected, records) ||
-        FastChecksum::Of(records.data(), records.size()) != note.cache.checksum)
-        return Discard(records, "the scan cache is damaged");
-    for (std::size_t i = 0; i < records.size(); i += 6)
-        if (!CacheRecord::Plausible(records.data() + i))
-            return Discard(records, "the scan cache is damaged");
+    if (!whole) return Discard(records, "the scan cache is damaged");
     return State::Valid;
 }
 
