@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "FastChecksum.h"
+#include "RegularFile.h"
 
 namespace lott {
 
@@ -31,19 +32,6 @@ std::string GroupedNumber(std::int64_t n) {
         out += digits[i];
     }
     return out;
-}
-
-// Opens a file for reading only when it is a regular file. O_NONBLOCK keeps a pipe put at the
-// name from blocking the open; it has no effect on the reads of a regular file.
-int OpenRegular(const std::filesystem::path& path, struct stat& st) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        errno = EINVAL;
-        return -1;
-    }
-    return fd;
 }
 
 // Hashes the file from offset at to its end through fd; total becomes at + the bytes read.

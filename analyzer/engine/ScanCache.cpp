@@ -1,6 +1,5 @@
 #include "ScanCache.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <future>
+
+#include "RegularFile.h"
 
 namespace lott {
 
@@ -21,27 +22,6 @@ constexpr const char* kNoteFirstLine = "Trickscan_36 scan cache";
 struct Note {
     LibraryIdentity library, cache;
 };
-
-// Reads at most kMaxNoteBytes + 1 bytes of a regular file; false for anything else.
-bool ReadSmallFile(const std::filesystem::path& p, std::string& text) {
-    int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    char buf[kMaxNoteBytes + 1];
-    std::size_t got = 0;
-    while (ok && got < sizeof buf) {
-        ssize_t n = ::read(fd, buf + got, sizeof buf - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
-        if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (!ok || got > kMaxNoteBytes) return false;
-    text.assign(buf, got);
-    return true;
-}
 
 bool ParseNote(const std::string& text, Note& n) {
     long long libSize = -1, cacheSize = -1;
@@ -57,30 +37,6 @@ bool ParseNote(const std::string& text, Note& n) {
     n.cache = {cacheSize, cacheSum};
     // The note's own rendering must give the text back: nothing else is a note of ours.
     return ScanCache::NoteText(n.library, n.cache) == text;
-}
-
-bool ReadWhole(const std::filesystem::path& p, std::int64_t size,
-               std::vector<std::uint8_t>& bytes) {
-    int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != size) {
-        ::close(fd);
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(size));
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    // One byte more would mean the file grew since fstat.
-    char extra;
-    const bool whole = got == bytes.size() && ::read(fd, &extra, 1) == 0;
-    ::close(fd);
-    return whole;
 }
 
 bool Exists(const std::filesystem::path& p) {
@@ -126,7 +82,7 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
     }
     std::string text;
     Note note;
-    if (!ReadSmallFile(SourcePath(), text) || !ParseNote(text, note))
+    if (!ReadSmallRegular(SourcePath(), kMaxNoteBytes, text) || !ParseNote(text, note))
         return Discard(records, "the scan cache has no valid note");
     // The library's checksum (most of the time a replay spends here) is taken on a second
     // thread while this one reads and checks the cache; the verdicts are weighed as before.
@@ -135,7 +91,7 @@ ScanCache::State ScanCache::Load(const std::filesystem::path& library, std::int3
                                   [&library, &now] { return LibraryFile::Identify(library, now); });
     const std::int64_t expected = static_cast<std::int64_t>(dealCount) * 6;
     bool whole = dealCount > 0 && note.cache.size == expected &&
-                 ReadWhole(CachePath(), expected, records) &&
+                 ReadRegularOfSize(CachePath(), expected, records) &&
                  FastChecksum::Of(records.data(), records.size()) == note.cache.checksum;
     for (std::size_t i = 0; whole && i < records.size(); i += 6)
         whole = CacheRecord::Plausible(records.data() + i);
