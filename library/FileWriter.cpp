@@ -41,6 +41,12 @@ bool FileWriter::Fail(std::string& error, const std::string& what) {
     return false;
 }
 
+std::filesystem::path FileWriter::PartName(const std::filesystem::path& target, unsigned n) {
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".%ld.%u.part", static_cast<long>(::getpid()), n);
+    return target.string() + suffix;
+}
+
 bool FileWriter::Open(std::string& error) {
     Abandon();
     failure_.clear();
@@ -48,10 +54,7 @@ bool FileWriter::Open(std::string& error) {
     // A name that exists (another writer's part file, a link someone left) is never opened:
     // the next number is tried instead.
     for (int attempt = 0; attempt < 64; ++attempt) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, ".%ld.%u.part", static_cast<long>(::getpid()),
-                      partCounter.fetch_add(1));
-        std::filesystem::path part = base + suffix;
+        std::filesystem::path part = PartName(target_, partCounter.fetch_add(1));
         int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) {
             fd_ = fd;

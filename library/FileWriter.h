@@ -39,6 +39,9 @@ class FileWriter {
     const std::filesystem::path& Target() const { return target_; }
     const std::filesystem::path& PartPath() const { return part_; }
 
+    // The part name "<target>.<pid>.<n>.part" of this process's n-th part file beside target;
+    // RemoveStaleParts knows part files of ended processes by it.
+    static std::filesystem::path PartName(const std::filesystem::path& target, unsigned n);
     // Open, Write and Commit in one call.
     static bool WriteFile(const std::filesystem::path& target, std::string_view bytes,
                           std::string& error);

@@ -94,7 +94,7 @@ bool Over20List::KeepBackup(std::string& error) {
     // The backup is made under a name of its own and renamed over "Over20.bak", so the old
     // backup stays until the new one is whole; a link left at that name is removed, not
     // followed (link() never follows its new name).
-    const fs::path link = BackupPath().string() + "." + std::to_string(::getpid()) + ".0.part";
+    const fs::path link = FileWriter::PartName(BackupPath(), 0);
     for (int attempt = 0; ::link(list.c_str(), link.c_str()) != 0; ++attempt) {
         if (errno != EEXIST || attempt > 0 || ::unlink(link.c_str()) != 0) {
             error = "cannot keep " + list.string() + " as " + BackupPath().string() + ": " +
