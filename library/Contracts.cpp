@@ -57,17 +57,4 @@ BestScore BestScoreSuit(const Deal& d, int p) {
     return BestSuitBy(d, p, [&](int s) { return d.SideStrain[p][s].Score; });
 }
 
-void SetContract(ContractRec& c, const Deal& d, int p, int s) {
-    const SideStrainRec& ss = d.SideStrain[p][s];
-    c.Strain = s;
-    c.Tricks = ss.Tricks;
-    c.Declarer = ss.Declarer;
-    c.Score = ss.Score;
-    if (s != NoTrump) c.Trumps = ss.FitLen;
-}
-
-bool Outranks(const ContractRec& a, const ContractRec& b) {
-    return a.Tricks > b.Tricks || (a.Tricks == b.Tricks && a.Strain < b.Strain);
-}
-
 }  // namespace lott

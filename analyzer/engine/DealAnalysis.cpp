@@ -52,26 +52,17 @@ void DealAnalysis::SumTotals() {
 }
 
 void DealAnalysis::SetContractByLength() {
-    for (int p = 0; p < 2; ++p) SetContract(Contract[p], deal_, p, deal_.LongestFit[p]);
+    SetContractsByLength(Contract, deal_);
     SumTotals();
 }
 
 void DealAnalysis::SetContractByScore() {
-    for (int p = 0; p < 2; ++p) {
-        BestScore b = BestScoreSuit(deal_, p);
-        int suit = b.score == 0 ? BestTrickSuit[p] : b.suit;
-        SetContract(Contract[p], deal_, p, suit);
-    }
+    SetContractsByScore(Contract, deal_, BestTrickSuit);
     SumTotals();
 }
 
 void DealAnalysis::Competition(int /*pass*/) {
-    // Pair 1 is judged against pair 0's contract after pair 0's possible switch.
-    for (int p = 0; p < 2; ++p) {
-        ContractRec& c = Contract[p];
-        if (c.Score != 0 && Outranks(Contract[1 - p], c) && BestTrickSuit[p] != c.Strain)
-            SetContract(c, deal_, p, BestTrickSuit[p]);
-    }
+    Compete(Contract, deal_, BestTrickSuit);
 }
 
 }  // namespace lott

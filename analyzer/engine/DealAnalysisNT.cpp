@@ -23,16 +23,8 @@ void DealAnalysis::ProcNT(int index) {
 }
 
 void DealAnalysis::SearchPossibleNT() {
-    for (int p = 0; p < 2; ++p) {
-        const SideStrainRec& nt = deal_.SideStrain[p][-1];
-        if (nt.Tricks < 7 || nt.Score == 0) continue;
-        std::int32_t diff = nt.Score - Contract[p].Score;
-        if (diff < 0) continue;
-        // 4 hearts against 4NT and 5 hearts against 5NT stay in hearts.
-        bool heartsException =
-            (nt.Tricks == 10 || nt.Tricks == 11) && diff == 10 && Contract[p].Strain == 1;
-        if (!heartsException) NTSide[p] = 1;
-    }
+    for (int p = 0; p < 2; ++p)
+        if (PrefersNotrump(deal_.SideStrain[p][-1], Contract[p])) NTSide[p] = 1;
     NTCount = NTSide[0] + NTSide[1];
 }
 

@@ -98,7 +98,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load(const StartOptions& options) {
     setWindowTitle(QLatin1String(MainTexts::kDesignCaption) + QLatin1String(MainTexts::kVersion));
-    japaneseFont_ = options.japaneseFont ? *options.japaneseFont : FindJapaneseFont();
+    japaneseFont_ = JapaneseFontAtStart(options.japaneseFont);
     const int language = japaneseFont_.isEmpty() ? 0 : 1;
     const bool inArchive =
         options.inArchive ? *options.inArchive : ChkZipResolved(a_.folder, ArchiveRule::ZipOrTmp);
@@ -132,12 +132,6 @@ void Form1::Form_Load(const StartOptions& options) {
     Report(a_.message);
 }
 
-QString Form1::JapaneseFamily() const {
-    // Without a Japanese font of the programs' own the Latin font is kept, and the system's
-    // fallback draws the Japanese characters.
-    return japaneseFont_.isEmpty() ? QStringLiteral("Arial") : japaneseFont_;
-}
-
 void Form1::ShowRefusal() {
     for (QWidget* w : c_.AllButEnd()) w->hide();
     menuBar()->hide();
@@ -153,7 +147,7 @@ void Form1::ShowRefusal() {
     } else {
         w.Print(Q(MainTexts::ZipLine1(0)));
         w.MoveTo(0, 3.75 * h);
-        prnt(Q(MainTexts::ZipLine2(0)));
+        w.prnt(Q(MainTexts::ZipLine2(0)));
     }
 }
 
@@ -186,10 +180,6 @@ void Form1::ShowFolderProblem() {
     w.Cls();
     w.MoveTo(0, 2.25 * w.TextHeight(QStringLiteral("A")));
     w.Print(QStringLiteral("   ") + Q(a_.problem));
-}
-
-void Form1::prnt(const QString& a) {
-    c_.canvas->PrintBoldPunctuation(a);
 }
 
 void Form1::SyncOptions() {

@@ -7,10 +7,11 @@
 #include <QPointer>
 #include <QString>
 #include <array>
-#include <optional>
 
 #include "Analyzer.h"
+#include "Fonts.h"
 #include "MainControls.h"
+#include "ProgramStart.h"
 #include "frmComment.h"
 #include "frmGrph.h"
 #include "frmInfoAna.h"
@@ -20,11 +21,7 @@ namespace lott::trickscan {
 
 // How the window starts: on which program folder, and (for tests) the answers of the archive
 // check and of the Japanese font search.
-struct StartOptions {
-    QString programFolder;
-    std::optional<bool> inArchive;        // unset: ChkZip of the folder's path
-    std::optional<QString> japaneseFont;  // unset: the screen fonts are searched
-};
+using StartOptions = WindowStart;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -69,9 +66,8 @@ class Form1 : public QMainWindow {
     void ShowRefusal();
     void LibraryNotFound();
     void ShowFolderProblem();
-    void prnt(const QString& a);
     // The family Japanese texts are drawn in.
-    QString JapaneseFamily() const;
+    QString JapaneseFamily() const { return lott::JapaneseFamily(japaneseFont_); }
     void SetLangMsg();
     // The table window of a run or of a Table click: replaces the one shown before.
     frmTab* NewTable(bool prepareHeaders);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "ClickLabel.h"
+#include "FormColors.h"
 #include "MainTexts.h"
 #include "PictureBox.h"
 
@@ -47,7 +48,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, int x, int y, int 
 
 void MainControls::SetTinted(QPushButton* b, bool tinted) {
     QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, tinted ? kTint : kBackColor);
+    pal.setColor(QPalette::Button, tinted ? kTint : kFormBackColor);
     b->setPalette(pal);
 }
 
@@ -59,11 +60,7 @@ MainControls MainControls::Build(QMainWindow* window) {
     MainControls c;
     c.central = new QWidget(window);
     window->setCentralWidget(c.central);
-    c.central->setAutoFillBackground(true);
-    QPalette pal = c.central->palette();
-    pal.setColor(QPalette::Window, kBackColor);
-    pal.setColor(QPalette::Button, kBackColor);
-    c.central->setPalette(pal);
+    const QPalette pal = SetFormBackground(c.central);
     window->setPalette(pal);
     c.central->setFixedSize(kWidth, kHeight);
     QFont font(QStringLiteral("Arial"));
@@ -72,7 +69,7 @@ MainControls MainControls::Build(QMainWindow* window) {
 
     c.canvas = new PictureBox(c.central);
     c.canvas->setGeometry(0, 0, kWidth, kHeight);
-    c.canvas->SetBackColor(kBackColor);
+    c.canvas->SetBackColor(kFormBackColor);
     c.canvas->SetFontName(QStringLiteral("Arial"));
     c.canvas->SetFontSize(12);
 

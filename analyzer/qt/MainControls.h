@@ -23,7 +23,6 @@ class PictureBox;
 struct MainControls {
     static constexpr int kWidth = 720;  // pixels
     static constexpr int kHeight = 508;
-    static inline const QColor kBackColor{240, 240, 240};
     static inline const QColor kTint{250, 250, 255};  // &HFFFAFA: a result can be viewed
 
     QWidget* central = nullptr;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <system_error>
 
+#include "FormColors.h"
 #include "GraphPainter.h"
 #include "MainTexts.h"
 #include "PictureBox.h"
@@ -13,8 +14,6 @@
 namespace lott {
 
 namespace {
-
-const QColor kBackColor(240, 240, 240);
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -39,11 +38,7 @@ frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const Fi
     setAttribute(Qt::WA_DeleteOnClose);
     settings_.SetTables(nullptr);  // the copy only answers questions; it clears no tables
     setWindowTitle(Caption(settings_.ResultName));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackColor);
-    pal.setColor(QPalette::Button, kBackColor);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    SetFormBackground(this);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9);
     setFont(font);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "CountingTables.h"
+#include "FormColors.h"
 #include "MainTexts.h"
 #include "Settings.h"
 #include "TableExport.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kWidth = 884;
 constexpr int kGridTop = 56;
-const QColor kBackColor(240, 240, 240);
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -31,11 +31,7 @@ frmTab::frmTab(int language, const QString& japaneseFont, QWidget* parent)
     : QWidget(parent, Qt::Window), language_(language), grid_(new TableGrid(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kDesignCaption);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackColor);
-    pal.setColor(QPalette::Button, kBackColor);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    SetFormBackground(this);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9);
     setFont(font);

@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "AnalyzerHelpTexts.h"
+#include "FormColors.h"
 
 namespace lott {
 
 namespace {
-const QColor kBackColor(240, 240, 240);
 constexpr int kLineHeight = 18;
 }  // namespace
 
@@ -19,11 +19,7 @@ frmInfoAna::frmInfoAna(int language, const QString& japaneseFont, QWidget* paren
     : QWidget(parent, Qt::Window), language_(language == 1 ? 1 : 0) {
     setWindowTitle(QString::fromUtf8(AnalyzerHelpCaption.data(),
                                      static_cast<qsizetype>(AnalyzerHelpCaption.size())));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackColor);
-    pal.setColor(QPalette::Button, kBackColor);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    SetFormBackground(this);
     QFont font(language_ == 1 ? japaneseFont : QStringLiteral("Arial"));
     font.setPointSizeF(10);
     setFont(font);

@@ -13,10 +13,17 @@ bool FontInstalled(const QString& name) {
 }
 
 QString FindJapaneseFont() {
-    QString found;
-    if (FontInstalled(kJapaneseFontGothic)) found = kJapaneseFontGothic;
-    if (FontInstalled(kJapaneseFontMeiryo)) found = kJapaneseFontMeiryo;
-    return found;
+    for (const QString& name : kJapaneseFonts)
+        if (FontInstalled(name)) return name;
+    return QString();
+}
+
+QString JapaneseFontAtStart(const std::optional<QString>& given) {
+    return given ? *given : FindJapaneseFont();
+}
+
+QString JapaneseFamily(const QString& japaneseFont) {
+    return japaneseFont.isEmpty() ? kLatinFont : japaneseFont;
 }
 
 }  // namespace lott

@@ -1,28 +1,39 @@
 // Screen fonts: whether a font of an exact name is installed, the Japanese font the programs look
-// for at start-up, and the font table by language.
+// for at start-up and the family they draw Japanese text in, and the font table by language.
 #pragma once
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace lott {
 
+// The Latin font of the windows' texts.
+inline const QString kLatinFont = QStringLiteral("Arial");
+
 inline const QString kJapaneseFontGothic = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString kJapaneseFontMeiryo = QStringLiteral("メイリオ");
+// The Japanese fonts the programs name, the one they prefer first.
+inline const std::array<QString, 2> kJapaneseFonts{kJapaneseFontMeiryo, kJapaneseFontGothic};
 
 // True when a screen font of exactly that name (case-sensitive) exists.
 bool FontInstalled(const QString& name);
 
-// The Japanese font found at start-up: "メイリオ" when installed, else "ＭＳ Ｐゴシック" when
-// installed, else "" (the later test wins, as at start-up).
+// The Japanese font found at start-up: the first of kJapaneseFonts that is installed, else "".
 QString FindJapaneseFont();
+
+// The Japanese font a main window starts with: the answer given (tests), else the one found.
+QString JapaneseFontAtStart(const std::optional<QString>& given);
+
+// The family Japanese text is drawn in: the Japanese font found at start-up, or without one the
+// Latin font, whose fallback draws the Japanese characters.
+QString JapaneseFamily(const QString& japaneseFont);
 
 // FontName(language): "Arial" for English (0), the Japanese font found at start-up for
 // Japanese (1), "" when none was found.
 class FontNameTable {
   public:
-    explicit FontNameTable(const QString& japaneseFont)
-        : names_{QStringLiteral("Arial"), japaneseFont} {}
+    explicit FontNameTable(const QString& japaneseFont) : names_{kLatinFont, japaneseFont} {}
     const QString& operator()(int language) const { return names_[language == 1 ? 1 : 0]; }
 
   private:

@@ -189,7 +189,7 @@ void PictureBox::Print(const QString& text, bool lineEnd) {
     }
 }
 
-void PictureBox::PrintBoldPunctuation(const QString& text) {
+void PictureBox::prnt(const QString& text) {
     const bool bold = FontBold();
     qsizetype i = 0;
     while (i < text.size()) {

@@ -85,9 +85,9 @@ class PictureBox : public QWidget {
     // Prints text at the pen. Without a line end the pen stays after the text; with one it goes
     // to the left edge of the next line.
     void Print(const QString& text, bool lineEnd = true);
-    // Prints text without a line end, its periods and commas in bold and the rest in normal
-    // weight (the programs' messages are written so).
-    void PrintBoldPunctuation(const QString& text);
+    // prnt: prints a message of a main window without a line end, its periods and commas in
+    // bold and the rest in normal weight (the programs' messages are written so).
+    void prnt(const QString& text);
     // A number as the form runtime prints it: a sign place before and a blank after.
     void PrintNumber(long long n, bool lineEnd = false);
     double TextWidth(const QString& text) const;

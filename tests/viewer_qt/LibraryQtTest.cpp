@@ -1,13 +1,18 @@
 // The shared Qt helpers: PictureBox's recorded drawing, scales and text metrics; the font test;
-// finding windows by caption and keeping them on top; opening local web pages.
+// finding windows by caption and keeping them on top; opening local web pages; the start of a
+// window program.
 #include <QDesktopServices>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <iostream>
+#include <sstream>
 
+#include "FolderArgument.h"
 #include "Fonts.h"
 #include "PictureBox.h"
+#include "ProgramStart.h"
 #include "ViewerProgram.h"
 #include "WebPages.h"
 #include "WindowLookup.h"
@@ -115,6 +120,52 @@ class LibraryQtTest : public QObject {
         QCOMPARE(names(0), QStringLiteral("Arial"));
         QCOMPARE(names(1), QStringLiteral("メイリオ"));
         QCOMPARE(lott::FontNameTable(QString())(1), QString());
+
+        // A window's Japanese font: the answer given wins over the search; without a Japanese
+        // font Japanese text is drawn in the Latin family.
+        QCOMPARE(lott::JapaneseFontAtStart(lott::kJapaneseFontGothic), lott::kJapaneseFontGothic);
+        QCOMPARE(lott::JapaneseFontAtStart(QString()), QString());
+        QCOMPARE(lott::JapaneseFontAtStart(std::nullopt), jp);
+        QCOMPARE(lott::JapaneseFamily(lott::kJapaneseFontMeiryo), lott::kJapaneseFontMeiryo);
+        QCOMPARE(lott::JapaneseFamily(QString()), lott::FontNameTable(QString())(0));
+    }
+
+    void programStartRefusesAnEmptyFolderAndEntersTheNamedOne() {
+        std::ostringstream said;
+        std::streambuf* const cerrBuffer = std::cerr.rdbuf(said.rdbuf());
+        char program[] = "prog";
+        char empty[] = "";
+        char named[] = "sub";
+        char* withEmpty[] = {program, empty, nullptr};
+        char* withNamed[] = {program, named, nullptr};
+        const bool emptyAccepted = lott::FolderArgumentAccepted(2, withEmpty, 1, "prog");
+        const bool emptyLaterAccepted = lott::FolderArgumentAccepted(2, withEmpty, 3, "prog");
+        const bool namedAccepted = lott::FolderArgumentAccepted(2, withNamed, 1, "prog");
+        std::cerr.rdbuf(cerrBuffer);
+        QVERIFY(!emptyAccepted);
+        QVERIFY(emptyLaterAccepted);  // the folder is looked for only where it is named
+        QVERIFY(namedAccepted);
+        QCOMPARE(QString::fromStdString(said.str()),
+                 QStringLiteral("prog: ") + QString::fromStdString(*lott::FolderArgumentFault("")) +
+                     QStringLiteral("\n"));
+
+        // A relative name is taken against the folder the program starts in, once.
+        const QString before = QDir::currentPath();
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sub/sub")));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QStringList args{QStringLiteral("prog"), QStringLiteral("sub")};
+        const QString entered = lott::EnterProgramFolder(args, 1);
+        const QString current = QDir::currentPath();
+        const QString alone = lott::EnterProgramFolder({QStringLiteral("prog")}, 1);
+        const QString aloneCurrent = QDir::currentPath();
+        QDir::setCurrent(before);
+        const QString sub = QDir(dir.path()).absoluteFilePath(QStringLiteral("sub"));
+        QCOMPARE(entered, sub);
+        QCOMPARE(QDir(current).canonicalPath(), QDir(sub).canonicalPath());
+        // Without a name: the folder of the executable.
+        QCOMPARE(alone, QDir(QCoreApplication::applicationDirPath()).absolutePath());
+        QCOMPARE(QDir(aloneCurrent).canonicalPath(), QDir(alone).canonicalPath());
     }
 
     void windowsAreFoundByTheirExactCaptionWhenVisibleAndCaptioned() {

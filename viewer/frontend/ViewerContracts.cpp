@@ -27,31 +27,16 @@ ViewerDecision ViewerContracts::Decide(Deal& d, int trumpBy, int noNT) {
 
     auto& c = v.Contract;
     if (!byScore) {
-        for (int p = 0; p < 2; ++p) SetContract(c[p], d, p, d.LongestFit[p]);
+        SetContractsByLength(c, d);
     } else {
-        for (int p = 0; p < 2; ++p) {
-            BestScore b = BestScoreSuit(d, p);
-            SetContract(c[p], d, p, b.score == 0 ? v.BestTrickSuit[p] : b.suit);
-        }
-        // An outbid pair switches to its best-trick suit; pair 1 is judged against pair 0's
-        // contract as it stands after pair 0's switch.
-        for (int p = 0; p < 2; ++p) {
-            if (c[p].Score != 0 && Outranks(c[1 - p], c[p]) && v.BestTrickSuit[p] != c[p].Strain)
-                SetContract(c[p], d, p, v.BestTrickSuit[p]);
-        }
+        SetContractsByScore(c, d, v.BestTrickSuit);
+        Compete(c, d, v.BestTrickSuit);
     }
 
     if (ntAllowed) {
-        for (int p = 0; p < 2; ++p) {
-            const SideStrainRec& nt = d.SideStrain[p][NoTrump];
-            if (nt.Score == 0) continue;
-            std::int32_t diff = nt.Score - c[p].Score;
-            if (diff < 0) continue;
-            // 4 and 5 hearts stay in hearts against 4 and 5 notrump, which score only 10 more.
-            bool heartsKept =
-                (nt.Tricks == 10 || nt.Tricks == 11) && diff == 10 && c[p].Strain == 1;
-            if (!heartsKept) v.NTSide[p] = 1;
-        }
+        // Without scores (trumps by Length) no pair prefers notrump.
+        for (int p = 0; p < 2; ++p)
+            if (PrefersNotrump(d.SideStrain[p][NoTrump], c[p])) v.NTSide[p] = 1;
         v.NTCount = v.NTSide[0] + v.NTSide[1];
         if (v.NTCount == 2) {
             if (d.SideStrain[0][NoTrump].Score < d.SideStrain[1][NoTrump].Score)
@@ -65,8 +50,7 @@ ViewerDecision ViewerContracts::Decide(Deal& d, int trumpBy, int noNT) {
             ContractRec nt;
             nt.Strain = NoTrump;
             nt.Tricks = d.SideStrain[n][NoTrump].Tricks;
-            if (c[s].Score != 0 && Outranks(nt, c[s]) && v.BestTrickSuit[s] != c[s].Strain)
-                SetContract(c[s], d, s, v.BestTrickSuit[s]);
+            AnswerOutbid(c[s], nt, d, s, v.BestTrickSuit[s]);
         }
     }
 

@@ -18,6 +18,7 @@
 
 #include "ClickLabel.h"
 #include "Fonts.h"
+#include "FormColors.h"
 #include "Over20Reader.h"
 #include "PictureBox.h"
 #include "ProgramFiles.h"
@@ -112,7 +113,7 @@ void Form1::Form_Load(const StartOptions& options) {
     downloadDelayMs_ = options.downloadDelayMs;
     SetWidth(ViewerControls::kNarrowWidth);
 
-    japaneseFont_ = options.japaneseFont ? *options.japaneseFont : FindJapaneseFont();
+    japaneseFont_ = JapaneseFontAtStart(options.japaneseFont);
     if (!japaneseFont_.isEmpty()) Language_Click();
 
     s_.LibMode = 1;
@@ -180,7 +181,7 @@ void Form1::SetWidth(int twips) {
 
 void Form1::ClrTopLeft() {
     const QRectF p = TwipsRect(c_.p);
-    c_.canvas->Box(0, 0, p.right(), p.top(), ViewerControls::kBackColor, true);
+    c_.canvas->Box(0, 0, p.right(), p.top(), kFormBackColor, true);
 }
 
 void Form1::PrintLibraryLines() {
@@ -235,9 +236,9 @@ bool Form1::OpenLibrary(int mode, const std::string& name, bool resetDealNo) {
 
 void Form1::LibraryNotFound(const std::string& fileName) {
     notFoundShown_ = fileName;
-    prnt(Text(ViewerTexts::NotFoundLine1(fileName)));
+    c_.canvas->prnt(Text(ViewerTexts::NotFoundLine1(fileName)));
     c_.canvas->Print(QString(), true);
-    prnt(Text(ViewerTexts::NotFoundLine2(fileName)));
+    c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(fileName)));
     c_.canvas->Print(QString(), true);
     const int lang = s_.Language == 1 ? 1 : 0;
     if (lang == 1) c_.cmdDownload[1]->move(c_.cmdDownload[1]->x(), c_.cmdDownload[0]->y());
@@ -245,10 +246,6 @@ void Form1::LibraryNotFound(const std::string& fileName) {
     c_.cmdDownload[static_cast<std::size_t>(1 - lang)]->hide();
     // The page opens by itself a moment later, once, without holding up the window.
     downloadTimer_.start(downloadDelayMs_);
-}
-
-void Form1::prnt(const QString& a) {
-    c_.canvas->PrintBoldPunctuation(a);
 }
 
 void Form1::MainProc(std::int32_t dealNo) {
@@ -399,7 +396,7 @@ void Form1::Language_Click() {
 
     // The library lines again, in the new language.
     PictureBox& w = *c_.canvas;
-    w.Box(5000, 1000, 0, 0, ViewerControls::kBackColor, true);
+    w.Box(5000, 1000, 0, 0, kFormBackColor, true);
     w.MoveTo(0, 0.2 * w.TextHeight());
     if (s_.HasLibrary()) {
         const LibraryFile& lib = s_.Library();
@@ -418,9 +415,9 @@ void Form1::Language_Click() {
     } else if (!notFoundShown_.empty()) {
         // Without a library the missing-library message stays, and the download button
         // follows the language.
-        prnt(Text(ViewerTexts::NotFoundLine1(notFoundShown_)));
+        c_.canvas->prnt(Text(ViewerTexts::NotFoundLine1(notFoundShown_)));
         w.Print(QString(), true);
-        prnt(Text(ViewerTexts::NotFoundLine2(notFoundShown_)));
+        c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(notFoundShown_)));
         w.Print(QString(), true);
         c_.cmdDownload[static_cast<std::size_t>(lang)]->show();
         c_.cmdDownload[static_cast<std::size_t>(1 - lang)]->hide();

@@ -9,19 +9,18 @@
 #include <optional>
 
 #include "DealPainter.h"
+#include "Fonts.h"
+#include "ProgramStart.h"
 #include "ViewerControls.h"
 #include "ViewerSession.h"
 #include "frmInfo.h"
 
 namespace lott::boardlook {
 
-// How the window starts: on which program folder, and (for tests) the answers of the archive
-// check and of the Japanese font search.
-struct StartOptions {
-    QString programFolder;
-    std::optional<bool> inArchive;        // unset: ChkZip of the folder's path
-    std::optional<QString> japaneseFont;  // unset: the screen fonts are searched
-    int downloadDelayMs = 3000;           // wait before the download page opens by itself
+// How the window starts: on which program folder, (for tests) the answers of the archive check
+// and of the Japanese font search, and how long the download page waits.
+struct StartOptions : WindowStart {
+    int downloadDelayMs = 3000;  // wait before the download page opens by itself
 };
 
 class Form1 : public QMainWindow {
@@ -35,11 +34,8 @@ class Form1 : public QMainWindow {
     const ViewerControls& ui() const { return c_; }
     const ViewerSession& session() const { return s_; }
     const QString& JapaneseFont() const { return japaneseFont_; }
-    // The family Japanese text is drawn in: the Japanese font found at start-up, or without one
-    // the Latin font, whose fallback draws the Japanese characters.
-    QString JapaneseFamily() const {
-        return japaneseFont_.isEmpty() ? QStringLiteral("Arial") : japaneseFont_;
-    }
+    // The family Japanese text is drawn in.
+    QString JapaneseFamily() const { return lott::JapaneseFamily(japaneseFont_); }
     int InfoTopic() const { return infoTopic_; }
     frmInfo* InfoWindow() const { return info_; }
     bool Refused() const { return refused_; }  // stopped by the archive check
@@ -81,7 +77,6 @@ class Form1 : public QMainWindow {
     void ClrTopLeft();
     void PrintLibraryLines();
     void LibraryNotFound(const std::string& fileName);
-    void prnt(const QString& a);
     void SetScoreMode();
     void SetLengthMode();
     void ToggleNoNT();

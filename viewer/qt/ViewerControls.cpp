@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include "ClickLabel.h"
+#include "FormColors.h"
 #include "PictureBox.h"
 
 namespace lott {
@@ -42,24 +43,20 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
     ViewerControls c;
     c.central = new QWidget(window);
     window->setCentralWidget(c.central);
-    c.central->setAutoFillBackground(true);
-    QPalette pal = c.central->palette();
-    pal.setColor(QPalette::Window, kBackColor);
-    pal.setColor(QPalette::Button, kBackColor);
-    c.central->setPalette(pal);
+    const QPalette pal = SetFormBackground(c.central);
     window->setPalette(pal);
     c.central->setFixedSize(kDesignWidth / kTwips, kDesignHeight / kTwips);
 
     c.canvas = new PictureBox(c.central);
     c.canvas->setGeometry(0, 0, kDesignWidth / kTwips, kDesignHeight / kTwips);
     c.canvas->SetScaleMode(PictureBox::ScaleMode::Twips);
-    c.canvas->SetBackColor(kBackColor);
+    c.canvas->SetBackColor(kFormBackColor);
     c.canvas->SetFontName(QStringLiteral("Arial"));
     c.canvas->SetFontSize(12);
 
     c.p = new PictureBox(c.central);
     Place(c.p, 135, 750, 5670, 5070);
-    c.p->SetBackColor(kBackColor);
+    c.p->SetBackColor(kFormBackColor);
     c.p->SetBorder(true);
     c.p->SetFontName(QStringLiteral("Courier New"));
     c.p->SetFontSize(15.75);

@@ -25,7 +25,6 @@ struct ViewerControls {
     static constexpr int kNarrowWidth = 9600;   // twips, the width at start
     static constexpr int kDesignWidth = 12900;  // with the Over20 list
     static constexpr int kDesignHeight = 7500;
-    static inline const QColor kBackColor{240, 240, 240};
 
     QWidget* central = nullptr;
     PictureBox* canvas = nullptr;  // the window's own drawing surface, in twips
