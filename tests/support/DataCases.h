@@ -29,7 +29,10 @@ std::vector<DataCase> ReadCases(const std::filesystem::path& file);
 // NAME.actual beside the data file, to compare or to take over after checking them.
 ::testing::AssertionResult MatchesExpected(const DataCase& c, const std::string& actual);
 
-// The case's name as a test name.
+// The case's name as a test name, and in messages.
 std::string CaseName(const ::testing::TestParamInfo<DataCase>& info);
+inline void PrintTo(const DataCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 }  // namespace lott::test
