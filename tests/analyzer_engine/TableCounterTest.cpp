@@ -1,4 +1,6 @@
-// Counting deals into the tables: weights, corrections, notrump formulas, means and totals.
+// Counting deals into the tables where the rules are easiest to get wrong: half-point
+// corrections, the whole suit-suit grand total, notrump weights and values beyond the tables.
+// Every other count is compared byte for byte with the Python reference (tests/reference).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -32,44 +34,6 @@ EventCounts Ev(int d, int s, int c) {
     return {0, d, s, c};
 }
 
-TEST(ExpectedFreq, RelativeFrequenciesWithTheTotalAtLength30) {
-    ExpectedFreq f;
-    f.LoadPtValues();
-    EXPECT_EQ(f(0, 0, 30), 457495.0f);
-    EXPECT_EQ(f(-1, 1, 30), 231881.0f);
-    EXPECT_EQ(f(0, 0, 16), 114308.0f / 457495.0f);
-    EXPECT_EQ(f(-1, 0, 12), 1.0f / 259607.0f);
-    EXPECT_EQ(f(0, 1, 9), 0.0f);
-    EXPECT_EQ(f(0, 0, 26), 0.0f);
-    float sum = 0;
-    for (int l = 0; l < 30; ++l) sum += f(0, 1, l);
-    EXPECT_NEAR(sum, 1.0f, 1e-6f);
-}
-
-TEST(UpdateTableSuit, FirstDealSetsEveryMeanAndLaterDealsAverage) {
-    Counter x(Standard());
-    x.c.UpdateTableSuit(15, 17, Ev(0, 0, 0));  // d = -2
-    EXPECT_EQ(x.t.DevTable(0, 17, -2), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 17, 30), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 30, -2), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 30, 30), 1.0f);
-    EXPECT_EQ(x.t.DevMean(0, 17), -2.0f);
-    EXPECT_EQ(x.t.DevAbsMean(0, 17), 2.0f);
-    EXPECT_EQ(x.t.DevMean(0, 30), -2.0f);
-    EXPECT_EQ(x.t.DevAbsMean(0, 30), 2.0f);
-    x.c.UpdateTableSuit(18, 17, Ev(0, 0, 0));  // d = +1
-    x.c.UpdateTableSuit(20, 16, Ev(0, 0, 0));  // d = +4
-    EXPECT_EQ(x.t.DevMean(0, 17), -0.5f);
-    EXPECT_EQ(x.t.DevAbsMean(0, 17), 1.5f);
-    EXPECT_EQ(x.t.DevMean(0, 30), 1.0f);
-    EXPECT_EQ(x.t.DevAbsMean(0, 30), 7.0f / 3.0f);
-    EXPECT_EQ(x.t.DevTable(0, 30, 29), 3.0f);
-    EXPECT_EQ(x.t.DevTable(0, 30, 28), 7.0f);
-    // Without corrections no event is counted, although the deal had some.
-    x.c.UpdateTableSuit(18, 17, Ev(2, 1, 1));
-    EXPECT_EQ(x.t.EventTable(0, 17, 1), 0.0f);
-}
-
 TEST(UpdateTableSuit, HalfPointsMoveADealOnlyWhenTheyAddUpToAWholePoint) {
     ScanOptions o = Standard();
     o.DoubleFit = Correction::Half;
@@ -97,24 +61,6 @@ TEST(UpdateTableSuit, HalfPointsMoveADealOnlyWhenTheyAddUpToAWholePoint) {
     EXPECT_EQ(x.t.EventRate(0, 3), 2.0f / g);
 }
 
-TEST(UpdateTableSuit, OutsideFourteenToTwentyTwoAMovedDealWeighsOne) {
-    ScanOptions o = Standard(0);
-    o.SolidTrump = Correction::One;
-    Counter x(o);
-    x.c.UpdateTableSuit(24, 23, Ev(0, 2, 0));  // 23 + 2 = 25, weight 1
-    EXPECT_EQ(x.t.DevTable(0, 25, -1), 1.0f);
-    x.c.UpdateTableSuit(20, 13, Ev(0, 1, 0));
-    EXPECT_EQ(x.t.DevTable(0, 14, 6), 1.0f);
-    // Moved to a length the library never had: weight 0, and a total of 0 leaves means alone.
-    Counter y(o);
-    y.c.UpdateTableSuit(22, 22, Ev(0, 2, 0));  // 22 -> 24 by Length: 65 / 1824
-    EXPECT_EQ(y.t.DevTable(0, 24, -2), y.f(0, 0, 24) / y.f(0, 0, 22));
-    EXPECT_EQ(y.t.DevTable(0, 30, 30), 0.0f);
-    EXPECT_EQ(y.t.DevMean(0, 30), 0.0f);
-    EXPECT_EQ(y.t.EventRate(0, 2), 0.0f);
-    EXPECT_EQ(y.t.EventTable(0, 22, 2), 2.0f);
-}
-
 TEST(UpdateTableSuit, DeviationsAndLengthsBeyondTheTableAreClampedIntoItsEdgeRows) {
     Counter x(Standard());
     x.c.UpdateTableSuit(7, 18, Ev(0, 0, 0));  // d = -11
@@ -130,26 +76,6 @@ TEST(UpdateTableSuit, DeviationsAndLengthsBeyondTheTableAreClampedIntoItsEdgeRow
     x.c.UpdateTableSuit(26, 31, Ev(0, 0, 0));  // a length past the rows goes to row 29
     EXPECT_EQ(x.t.DevTable(0, 29, -5), 1.0f);
     EXPECT_EQ(x.t.DevTable(0, 30, 30), 3.0f);
-}
-
-TEST(UpdateTableSuit, FiltersCountOnlyTheirDealsAndOstrevanCountsNoEvents) {
-    ScanOptions o = Standard();
-    o.Filter = DealFilter::S1;
-    o.DoubleFit = Correction::One;
-    Counter x(o);
-    x.c.UpdateTableSuit(17, 17, Ev(1, 0, 0));
-    x.c.UpdateTableSuit(17, 17, Ev(1, 2, 0));
-    EXPECT_EQ(x.t.DevTable(0, 30, 30), 0.0f);
-    x.c.UpdateTableSuit(17, 17, Ev(0, 1, 0));
-    EXPECT_EQ(x.t.DevTable(0, 30, 30), 1.0f);
-
-    ScanOptions ost = o;
-    ost.SettingMode = 0;
-    Counter y(ost);
-    y.c.UpdateTableSuit(17, 16, Ev(2, 1, 1));  // no filter, no correction, no event
-    EXPECT_EQ(y.t.DevTable(0, 16, 1), 1.0f);
-    EXPECT_EQ(y.t.EventTable(0, 16, 1), 0.0f);
-    EXPECT_EQ(y.t.EventRate(0, 1), 0.0f);
 }
 
 TEST(UpdateTableNT, FormulasPredictByShortnessAndWeighCappedAt149) {
@@ -172,32 +98,6 @@ TEST(UpdateTableNT, FormulasPredictByShortnessAndWeighCappedAt149) {
     // 13 -> 14 by Score is a ratio of about 19: capped.
     y.c.UpdateTableNT(14, 13, Ev(0, 1, 0));
     EXPECT_EQ(y.t.DevTable(-1, 14, 0), 1.49f);
-    // By Length the weights start at 14: 13 keeps weight 1.
-    ScanOptions o3 = Standard(0);
-    o3.NTFormula = 2;
-    Counter z(o3);
-    z.c.UpdateTableNT(14, 13, Ev(0, 1, 0));
-    EXPECT_EQ(z.t.DevTable(-1, 14, 0), 1.0f);
-    // Quenby leaves every deal at its length with weight 1.
-    Counter q(Standard(1));
-    q.c.UpdateTableNT(15, 15, Ev(0, 0, 1));
-    EXPECT_EQ(q.t.DevTable(-1, 15, 0), 1.0f);
-    EXPECT_EQ(q.t.EventTable(-1, 15, 3), 1.0f);
-}
-
-TEST(UpdateTableNT, GrandTotalKeepsFractions) {
-    ScanOptions o = Standard(1);
-    o.NTFormula = 1;
-    Counter x(o);
-    float g = 0;
-    for (int i = 0; i < 5; ++i) {
-        x.c.UpdateTableNT(16, 16, Ev(0, 1, 0));  // stays at 16, weight 1
-        x.c.UpdateTableNT(15, 16, Ev(1, 0, 0));  // 16 -> 15
-        g += 1.0f;
-        g += std::min(x.f(-1, 1, 15) / x.f(-1, 1, 16), 1.49f);
-    }
-    EXPECT_EQ(x.t.DevTable(-1, 30, 30), g);
-    EXPECT_NE(g, std::floor(g));
 }
 
 }  // namespace

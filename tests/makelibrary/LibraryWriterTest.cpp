@@ -6,7 +6,6 @@
 #include <map>
 #include <random>
 
-#include "LibraryFile.h"
 #include "LibraryWriter.h"
 #include "TestLibrary.h"
 
@@ -34,36 +33,6 @@ void ExpectLibrary(const fs::path& dir, const std::vector<DealRecord>& deals) {
     test::WriteAsc(ref / "Library.asc", deals);
     EXPECT_EQ(test::ReadFile(dir / "Library.bin"), test::ReadFile(ref / "Library.bin"));
     EXPECT_EQ(test::ReadFile(dir / "Library.asc"), test::ReadFile(ref / "Library.asc"));
-}
-
-TEST(LibraryWriter, WritesBothFormsThroughTheCodecAndDropsTheMarkerWhenDone) {
-    test::TempFolder tmp;
-    fs::path dir = tmp / "new/folder";  // made when missing
-    auto deals = SomeDeals(7);
-    LibraryWriter w;
-    std::string error;
-    ASSERT_TRUE(w.Create(dir, 99, 7, error)) << error;
-    EXPECT_TRUE(fs::exists(dir / "Library.making"));
-    ASSERT_TRUE(w.Append(Part(deals, 0, 4), error)) << error;
-    EXPECT_EQ(w.Marker().done, 4);
-
-    // The marker on disk is the checkpoint: it knows the seed, the target and what is written.
-    auto m = LibraryWriter::ReadMarker(dir, error);
-    ASSERT_TRUE(m) << error;
-    EXPECT_EQ(m->seed, 99u);
-    EXPECT_EQ(m->target, 7);
-    EXPECT_EQ(m->done, 4);
-
-    ASSERT_TRUE(w.Append(Part(deals, 4, 3), error)) << error;
-    ASSERT_TRUE(w.Finish(error)) << error;
-    EXPECT_FALSE(fs::exists(dir / "Library.making"));
-    // The library only: no part file of the marker is left.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 2);
-    ExpectLibrary(dir, deals);
-
-    LibraryFile f;
-    ASSERT_TRUE(f.Open(dir / "Library.bin", 1));
-    EXPECT_EQ(f.DealCount(), 7);
 }
 
 TEST(LibraryWriter, RefusesFoldersThatHoldALibraryAndLeavesItAlone) {
@@ -181,19 +150,6 @@ TEST(LibraryWriter, ResumeRefusesFilesThatAreNotWhatItLeftAndTouchesNothing) {
         EXPECT_NE(error.find(c.says), std::string::npos) << error;
         EXPECT_EQ(Snapshot(dir.path()), before);
     }
-}
-
-TEST(LibraryWriter, RefusesToWriteDealsThatAreNotDeals) {
-    test::TempFolder dir;
-    LibraryWriter w;
-    std::string error;
-    ASSERT_TRUE(w.Create(dir.path(), 1, 3, error));
-    auto deals = SomeDeals(2);
-    deals[1].hands[0][0].push('A');  // a second ace of spades
-    EXPECT_FALSE(w.Append(deals, error));
-    EXPECT_NE(error.find("deal 2"), std::string::npos) << error;
-    EXPECT_EQ(fs::file_size(dir / "Library.bin"), 0u) << "nothing of the batch is written";
-    EXPECT_EQ(w.Marker().done, 0);
 }
 
 }  // namespace

@@ -16,18 +16,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REF = os.path.join(HERE, "trickscan_ref.py")
 MAKE = os.path.join(HERE, "make_library.py")
 
-CHOICES = {
-    "--trumps": ["length", "score"],
-    "--declarer": ["allow", "forbid"],
-    "--hcp": ["17-23", "15-25", "0-40"],
-    "--nt-calls": ["none", "separately"],
-    "--nt": ["quenby", "dorvald", "dorvald-plus", "doubleton", "singleton", "void"],
-    "--double-fit": ["1", "0.5", "0"],
-    "--solid-trump": ["1", "0.5", "0"],
-    "--chameleon": ["-0.5", "0"],
-    "--filter": ["D0", "D1", "D2", "S0", "S1", "S2", "C0", "C1", "C2"],
-    "--level-limit": ["1", "2", "none"],
-}
+sys.path.insert(0, HERE)
+from trickscan_ref import VALUE_OPTIONS  # noqa: E402  (the batch tool's value options)
+
+CHOICES = {key: list(values) for key, values in VALUE_OPTIONS.items()}
 
 
 def combos(rng, k):
@@ -40,6 +32,7 @@ def combos(rng, k):
     yield ["--preset", "standard", "--filter", "D0", "--double-fit", "0"]
     yield ["--preset", "standard", "--chameleon", "-0.5", "--filter", "C1", "--chameleon", "0"]
     yield ["--preset", "standard", "--double-fit", "0.5", "--preset-again"]
+    yield ["--preset", "standard", "--language", "ja"]  # the Japanese list header
     for _ in range(k):
         args = ["--preset", rng.choice(["ostrevan", "standard", "standard", "standard"])]
         keys = list(CHOICES)
@@ -150,22 +143,17 @@ def main():
             if x != y:
                 failures += 1
                 print("DIFF %s %s (%s)" % (label, name, what))
-                if x is not None and y is not None and label != "cache":
-                    xl, yl = x.split(b"\r\n"), y.split(b"\r\n")
-                    for i, (p, q) in enumerate(zip(xl, yl)):
-                        if p != q:
-                            print("  line %d\n  batch: %r\n  ref:   %r" % (i + 1, p, q))
-                            break
-                    if len(xl) != len(yl):
-                        print("  lines: batch %d reference %d" % (len(xl), len(yl)))
-                elif label == "cache" and x is not None and y is not None:
-                    for i in range(min(len(x), len(y))):
-                        if x[i] != y[i]:
-                            print("  byte %d (deal %d byte %d): batch %d ref %d" % (
-                                i, i // 6 + 1, i % 6, x[i], y[i]))
-                            break
-                else:
+                if x is None or y is None:
                     print("  missing: batch %s reference %s" % (x is None, y is None))
+                    continue
+                # The first difference: a line of a text file, a byte of the cache.
+                unit = 6 if label == "cache" else None
+                xs = [x[i:i + 6] for i in range(0, len(x), 6)] if unit else x.split(b"\r\n")
+                ys = [y[i:i + 6] for i in range(0, len(y), 6)] if unit else y.split(b"\r\n")
+                i = next((i for i, (p, q) in enumerate(zip(xs, ys)) if p != q), min(len(xs), len(ys)))
+                print("  %s %d of %d/%d\n  batch: %r\n  ref:   %r" % (
+                    "deal" if unit else "line", i + 1, len(xs), len(ys),
+                    xs[i] if i < len(xs) else None, ys[i] if i < len(ys) else None))
     print("%d comparisons, %d differences" % (compared, failures))
     return 1 if failures else 0
 

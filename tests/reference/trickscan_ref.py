@@ -14,7 +14,6 @@ is written for plainness, not speed: every single-precision operation is rounded
 """
 
 import argparse
-import json
 import math
 import os
 import struct
@@ -223,26 +222,17 @@ class DealAnalysis:
         self.side = [[[0, 0, 0] for _ in range(5)] for _ in range(2)]
         self.best_trick_suit = [0, 0]
         self.contract = [Contract(), Contract()]
-        self.forbid = False
         self.nt_side = [0, 0]
 
-    # -- Part of the suit contracts
+    # -- Suit contracts
     def pick_declarer(self, p, s):
         d = self.d
         a, b = d.tricks[p][s + 1], d.tricks[p + 2][s + 1]
+        # The pair declares on equal tricks, else the partner who takes more: every counted pass
+        # takes the best declarer, so "Forbid Artificial Declarer" changes no number.
         if a == b:
             return 4 + p, a
-        if not self.forbid:
-            return (p, a) if a > b else (p + 2, b)
-        if s == -1:
-            seat = p if d.hcp[p] >= d.hcp[p + 2] else p + 2
-        elif d.suitlen[p][s] > d.suitlen[p + 2][s]:
-            seat = p
-        elif d.suitlen[p][s] < d.suitlen[p + 2][s]:
-            seat = p + 2
-        else:
-            seat = p if d.hcp[p] > d.hcp[p + 2] else p + 2
-        return seat, d.tricks[seat][s + 1]
+        return (p, a) if a > b else (p + 2, b)
 
     def _best_suit(self, p, field):
         best_v, best_s = 0, 0
@@ -403,12 +393,6 @@ def analyse_deal(deal):
     out = ScannedDeal()
     out.pair_hcp = [math.floor(deal.hcp[0]) + math.floor(deal.hcp[2]),
                     math.floor(deal.hcp[1]) + math.floor(deal.hcp[3])]
-    # The entry step decides with the natural declarer; its contracts are rebuilt at once below
-    # with the best declarer, which every counted pass uses.
-    a.forbid = True
-    a.find_bidders()
-    a.set_by_length()
-    a.forbid = False
     rec = bytearray(6)
     if 15 <= out.pair_hcp[0] <= 25:
         rec[0] |= 1
@@ -458,7 +442,6 @@ class Settings:
         self.SavedCorr = {i: False for i in range(14, 22)}
         self.CorrCode = ""
         self.ResultName = ""
-        self.SpecialFlags = [False, False]
         self.start_enabled = True
         self.screenshot_mode = screenshot_mode
         self.DefaultSetting()
@@ -606,8 +589,6 @@ class Settings:
                     cc = FILTER_CODES[i]
             self.CorrCode = cc
             self.ResultName = ("(" + cc + ")" if cc else "(none)") + name
-        self.SpecialFlags[1] = any(v[i] for i in range(25, 34))
-        self.SpecialFlags[0] = any(v[i] for i in (22, 23, 24))
 
     # -- settings as the engine reads them
     def hcp_selected(self):
@@ -1005,18 +986,12 @@ def result_lines(settings, tables):
 
 
 def write_lines(path, lines):
-    """Writes text lines with CR LF ends; a new file beside the old one, renamed over it."""
-    tmp = path + ".new"
-    with open(tmp, "wb") as fh:
-        fh.write("".join(line + "\r\n" for line in lines).encode("utf-8"))
-    os.replace(tmp, path)
+    write_bytes(path, "".join(line + "\r\n" for line in lines).encode("utf-8"))
 
 
 def write_bytes(path, data):
-    tmp = path + ".new"
-    with open(tmp, "wb") as fh:
+    with open(path, "wb") as fh:
         fh.write(data)
-    os.replace(tmp, path)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -1046,15 +1021,8 @@ class UsageError(Exception):
 def parse_args(argv):
     """Returns (options dict, click list in command-line order after the preset)."""
     opts = {"folder": None, "out": None, "replay": None, "deals": None, "language": "en",
-            "deal": None, "preset": None}
+            "preset": None}
     clicks = []
-    expanded = []
-    for a in argv:
-        if a.startswith("--") and "=" in a:
-            expanded.extend(a.split("=", 1))
-        else:
-            expanded.append(a)
-    argv = expanded
     i = 0
 
     def value():
@@ -1083,7 +1051,7 @@ def parse_args(argv):
                 if not part.strip().isdigit():
                     raise UsageError("--click takes option numbers separated by commas")
                 clicks.append(int(part))
-        elif a in ("--out", "--replay", "--deals", "--deal"):
+        elif a in ("--out", "--replay", "--deals"):
             opts[a[2:]] = value()
         elif a == "--language":
             val = value()
@@ -1114,32 +1082,10 @@ def deals_to_scan(text, deal_count):
     return min(int(t), deal_count)
 
 
-def deal_json(library, n):
-    deal = library.deal(n)
-    sd = analyse_deal(deal)
-
-    def pass_dict(r):
-        return {"contracts": r.contracts, "TotalTricks": r.TotalTricks,
-                "TotalTrumps": r.TotalTrumps, "NTCount": r.NTCount, "NTShape": r.NTShape,
-                "EventCount": r.EventCount[1:]}
-
-    return {"deal": n, "hands": deal.hand, "HCP": deal.hcp,
-            "Tricks": [row for row in deal.tricks], "PairHCP": sd.pair_hcp,
-            "cache": list(sd.record), "ByLength": pass_dict(sd.by_length),
-            "ByScore": pass_dict(sd.by_score)}
-
-
 def main(argv):
     try:
         opts, clicks = parse_args(argv)
         library = Library(opts["folder"])
-        if opts["deal"] is not None:
-            n = int(opts["deal"]) if opts["deal"].isdigit() else 0
-            if not 1 <= n <= library.deal_count:
-                raise UsageError("deal %s is not in the library (1..%d)"
-                                 % (opts["deal"], library.deal_count))
-            print(json.dumps(deal_json(library, n), indent=1))
-            return 0
         if opts["out"] is None:
             raise UsageError("--out DIR is required")
         settings = Settings(os.path.isfile(os.path.join(opts["folder"], "ScreenShot.txt")))
