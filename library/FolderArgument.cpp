@@ -9,3 +9,14 @@ std::optional<std::string> FolderArgumentFault(std::string_view name) {
 }
 
 }  // namespace lott
+
+namespace lott {
+
+Arguments::Take FolderArgument(std::string& folder) {
+    return [&folder](std::string_view name) {
+        folder = name;
+        return FolderArgumentFault(name);
+    };
+}
+
+}  // namespace lott

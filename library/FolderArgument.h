@@ -6,9 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
+
 namespace lott {
 
 // The one-line reason to refuse name as a folder, or nothing when it may name one.
 std::optional<std::string> FolderArgumentFault(std::string_view name);
+
+// The action of a command line's folder argument: keeps it in folder, or refuses it.
+Arguments::Take FolderArgument(std::string& folder);
 
 }  // namespace lott

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "Arguments.h"
 #include "FolderArgument.h"
 #include "WholeNumber.h"
 
@@ -19,92 +20,64 @@ const char* const kBatchUsage =
     "       [--no-wait]\n"
     "       trickscan-batch [FOLDER] --deal N\n";
 
-namespace {
-
-std::optional<std::int64_t> Number(const std::string& s) {
-    return ParseWholeNumber(s);
-}
-
-}  // namespace
-
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
                                               std::string& error) {
+    using A = Arguments;
+    using Fault = A::Fault;
     BatchCommand cmd;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            cmd.help = true;
-            continue;
-        }
-        if (a == "--table") {
-            cmd.table = true;
-            continue;
-        }
-        if (a == "--no-wait") {
-            cmd.noWait = true;
-            continue;
-        }
-        if (a.rfind("--", 0) != 0) {
-            if (i != 0) {
-                error = "unexpected argument \"" + a + "\"";
-                return std::nullopt;
-            }
-            if (auto fault = FolderArgumentFault(a)) {
-                error = *fault;
-                return std::nullopt;
-            }
-            cmd.folder = a;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& v = args[++i];
-        auto bad = [&] {
-            error = "bad value \"" + v + "\" for " + a;
-            return std::nullopt;
+    auto number = [](std::optional<std::int64_t>& to) {
+        return [&to](std::string_view v) -> Fault {
+            to = ParseWholeNumber(v);
+            return to ? Fault() : A::BadValue();
         };
-        if (a == "--preset") {
-            if (v == "ostrevan")
-                cmd.preset = 0;
-            else if (v == "standard")
-                cmd.preset = 1;
+    };
+    auto file = [](std::string& to) {
+        return [&to](std::string_view v) -> Fault {
+            to = v;
+            return v.empty() ? A::BadValue() : Fault();
+        };
+    };
+    // A setting clicks its option button of the value's name; the preset is clicked first.
+    auto setting = [&cmd](std::string_view name) {
+        return A::Value("--" + std::string(name), [&cmd, name](std::string_view v) -> Fault {
+            const auto index = OptionNames::Index(name, v);
+            if (!index) return A::BadValue();
+            if (name == "preset")
+                cmd.preset = *index;
             else
-                return bad();
-        } else if (a == "--deals" || a == "--deal") {
-            auto n = Number(v);
-            if (!n) return bad();
-            (a == "--deals" ? cmd.deals : cmd.deal) = *n;
-        } else if (a == "--language") {
-            if (v != "en" && v != "ja") return bad();
-            cmd.language = v == "ja" ? 1 : 0;
-        } else if (a == "--click") {
-            std::stringstream list(v);
-            std::string item;
-            while (std::getline(list, item, ',')) {
-                auto n = Number(item);
-                if (!n || *n > 43) return bad();
-                cmd.clicks.push_back(static_cast<int>(*n));
-            }
-            if (cmd.clicks.empty()) return bad();
-        } else if (a == "--csv" || a == "--json") {
-            if (v.empty()) return bad();
-            (a == "--csv" ? cmd.csv : cmd.json) = v;
-        } else {
-            // Each value option clicks the option button of that name.
-            const std::string setting = a.substr(2);
-            if (setting == "preset" || !OptionNames::IsSetting(setting)) {
-                error = "unknown option " + a;
-                return std::nullopt;
-            }
-            auto index = OptionNames::Index(setting, v);
-            if (!index) return bad();
-            cmd.clicks.push_back(*index);
-        }
-    }
-    if (cmd.deal && (!cmd.csv.empty() || !cmd.json.empty())) {
-        error = "--csv and --json write the tables of a run, not of --deal";
+                cmd.clicks.push_back(*index);
+            return {};
+        });
+    };
+    std::vector<A::Option> options = {A::Flag("--help", A::Set(cmd.help)),
+                                      A::Flag("-h", A::Set(cmd.help)),
+                                      A::Flag("--table", A::Set(cmd.table)),
+                                      A::Flag("--no-wait", A::Set(cmd.noWait)),
+                                      A::Value("--deals", number(cmd.deals)),
+                                      A::Value("--deal", number(cmd.deal)),
+                                      A::Value("--csv", file(cmd.csv)),
+                                      A::Value("--json", file(cmd.json)),
+                                      A::Value("--language",
+                                               [&](std::string_view v) -> Fault {
+                                                   if (v != "en" && v != "ja") return A::BadValue();
+                                                   cmd.language = v == "ja" ? 1 : 0;
+                                                   return {};
+                                               }),
+                                      A::Value("--click", [&](std::string_view v) -> Fault {
+                                          std::stringstream list{std::string(v)};
+                                          for (std::string item; std::getline(list, item, ',');) {
+                                              auto n = ParseWholeNumber(item);
+                                              if (!n || *n > 43) return A::BadValue();
+                                              cmd.clicks.push_back(static_cast<int>(*n));
+                                          }
+                                          return cmd.clicks.empty() ? A::BadValue() : Fault();
+                                      })};
+    for (std::string_view name : OptionNames::SettingNames()) options.push_back(setting(name));
+    auto fault = A(std::move(options)).Positional(1, FolderArgument(cmd.folder)).Read(args);
+    if (!fault && cmd.deal && (!cmd.csv.empty() || !cmd.json.empty()))
+        fault = "--csv and --json write the tables of a run, not of --deal";
+    if (fault) {
+        error = *fault;
         return std::nullopt;
     }
     return cmd;

@@ -2,15 +2,37 @@
 
 #include <charconv>
 
+#include "Arguments.h"
+
 namespace lott {
 
 namespace {
 
+using Fault = Arguments::Fault;
+
+// A whole number from lo to hi (range words the bounds) into to; given says it was.
 template <class T>
-bool WholeNumber(std::string_view s, T lo, T hi, T& v) {
-    if (s.empty()) return false;
-    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    return r.ec == std::errc() && r.ptr == s.data() + s.size() && v >= lo && v <= hi;
+Arguments::Take WholeNumber(std::string_view name, T lo, T hi, std::string range, T& to,
+                            bool* given = nullptr) {
+    return [=, &to](std::string_view s) -> Fault {
+        T v{};
+        const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+        if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || v < lo || v > hi)
+            return std::string(name) + ": \"" + std::string(s) + "\" is not " + range;
+        to = v;
+        if (given) *given = true;
+        return {};
+    };
+}
+
+// A folder, which an empty value does not name.
+Arguments::Take Folder(std::string_view name, std::filesystem::path& to, bool& given) {
+    return [=, &to, &given](std::string_view s) -> Fault {
+        if (s.empty()) return std::string(name) + " needs a folder";
+        to = s;
+        given = true;
+        return {};
+    };
 }
 
 }  // namespace
@@ -25,105 +47,54 @@ std::string Usage() {
 
 std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> args,
                                               std::string& error) {
+    using A = Arguments;
     CommandLine c;
-    bool sawDeals = false, sawOut = false, sawCheck = false, sawSample = false;
-    if (args.empty()) {
-        error = "nothing to do: give --deals and --seed, --resume or --check (see --help)";
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string_view arg = args[i];
-        std::string_view value;
-        bool inlineValue = false;
-        if (auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
-            value = arg.substr(eq + 1);
-            arg = arg.substr(0, eq);
-            inlineValue = true;
-        }
-        auto takeValue = [&](std::string_view what) -> bool {
-            if (inlineValue) return true;
-            if (i + 1 >= args.size()) {
-                error = std::string(arg) + " needs " + std::string(what);
-                return false;
-            }
-            value = args[++i];
-            return true;
-        };
-        auto bad = [&](std::string_view range) {
-            error =
-                std::string(arg) + ": \"" + std::string(value) + "\" is not " + std::string(range);
-        };
-        if (arg == "--help" || arg == "-h") {
-            c.mode = Mode::Help;
-            return c;
-        } else if (arg == "--deals") {
-            if (!takeValue("a number of deals")) return std::nullopt;
-            if (!WholeNumber<std::int64_t>(value, 1, kMaxDeals, c.deals)) {
-                bad("a whole number from 1 to " + std::to_string(kMaxDeals));
-                return std::nullopt;
-            }
-            sawDeals = true;
-        } else if (arg == "--seed") {
-            if (!takeValue("a number")) return std::nullopt;
-            std::uint64_t s = 0;
-            if (!WholeNumber<std::uint64_t>(value, 0, UINT64_MAX, s)) {
-                bad("a whole number from 0 to 18446744073709551615");
-                return std::nullopt;
-            }
-            c.seed = s;
-        } else if (arg == "--threads") {
-            if (!takeValue("a number of threads")) return std::nullopt;
-            if (!WholeNumber(value, 0, 1024, c.threads)) {
-                bad("a whole number from 0 (one per core) to 1024");
-                return std::nullopt;
-            }
-        } else if (arg == "--sample") {
-            if (!takeValue("a number of deals")) return std::nullopt;
-            if (!WholeNumber(value, 0, 1000000, c.sample)) {
-                bad("a whole number from 0 to 1000000");
-                return std::nullopt;
-            }
-            sawSample = true;
-        } else if (arg == "--out") {
-            if (!takeValue("a folder")) return std::nullopt;
-            if (value.empty()) {
-                error = "--out needs a folder";
-                return std::nullopt;
-            }
-            c.out = std::filesystem::path(value);
-            sawOut = true;
-        } else if (arg == "--check") {
-            if (!takeValue("a folder")) return std::nullopt;
-            if (value.empty()) {
-                error = "--check needs a folder";
-                return std::nullopt;
-            }
-            c.checkDir = std::filesystem::path(value);
-            sawCheck = true;
-        } else if (arg == "--resume" && !inlineValue) {
-            c.resume = true;
-        } else {
-            error = "unknown argument \"" + std::string(args[i]) + "\" (see --help)";
-            return std::nullopt;
+    std::uint64_t seed = 0;
+    bool help = false, deals = false, seeded = false, sample = false, out = false, check = false;
+    const std::string unknown = "unknown argument \"%\" (see --help)";
+    const A reader(
+        {A::Flag("--help", A::Set(help), true), A::Flag("-h", A::Set(help), true),
+         A::Flag("--resume", A::Set(c.resume)),
+         A::Value("--deals",
+                  WholeNumber<std::int64_t>("--deals", 1, kMaxDeals,
+                                            "a whole number from 1 to " + std::to_string(kMaxDeals),
+                                            c.deals, &deals),
+                  "a number of deals"),
+         A::Value("--seed",
+                  WholeNumber<std::uint64_t>("--seed", 0, UINT64_MAX,
+                                             "a whole number from 0 to 18446744073709551615", seed,
+                                             &seeded),
+                  "a number"),
+         A::Value("--threads",
+                  WholeNumber("--threads", 0, 1024, "a whole number from 0 (one per core) to 1024",
+                              c.threads),
+                  "a number of threads"),
+         A::Value("--sample",
+                  WholeNumber("--sample", 0, 1000000, "a whole number from 0 to 1000000", c.sample,
+                              &sample),
+                  "a number of deals"),
+         A::Value("--out", Folder("--out", c.out, out), "a folder"),
+         A::Value("--check", Folder("--check", c.checkDir, check), "a folder")},
+        {.unknown = unknown, .unexpected = unknown});
+    Fault fault = args.empty()
+                      ? "nothing to do: give --deals and --seed, --resume or --check (see --help)"
+                      : reader.Read(args);
+    if (seeded) c.seed = seed;
+    if (!fault && !help) {
+        if (check) {
+            if (deals || seeded || c.resume || out)
+                fault = "--check takes only a folder, --sample and --threads";
+        } else if (sample) {
+            fault = "--sample belongs to --check";
+        } else if (!c.resume && (!deals || !seeded)) {
+            fault = deals ? "--seed is missing" : "--deals is missing";
         }
     }
-    if (sawCheck) {
-        if (sawDeals || c.seed || c.resume || sawOut) {
-            error = "--check takes only a folder, --sample and --threads";
-            return std::nullopt;
-        }
-        c.mode = Mode::Check;
-        return c;
-    }
-    if (sawSample) {
-        error = "--sample belongs to --check";
+    if (fault) {
+        error = *fault;
         return std::nullopt;
     }
-    c.mode = Mode::Make;
-    if (!c.resume && (!sawDeals || !c.seed)) {
-        error = sawDeals ? "--seed is missing" : "--deals is missing";
-        return std::nullopt;
-    }
+    c.mode = help ? Mode::Help : check ? Mode::Check : Mode::Make;
     return c;
 }
 

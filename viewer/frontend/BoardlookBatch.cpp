@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "Arguments.h"
 #include "Cat.h"
 #include "FileWriter.h"
 #include "FolderArgument.h"
@@ -126,106 +127,90 @@ std::vector<DealSelection::Range> Over20Ranges(const fs::path& folder, int value
 
 std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<std::string>& args,
                                                              std::string& error) {
+    using A = Arguments;
+    using Fault = A::Fault;
     Command cmd;
     int selections = 0;
     std::optional<DealExport::Kind> kind;
     std::optional<int> trumpBy, noNT;
-    auto setKind = [&](DealExport::Kind k) {
-        if (kind && *kind != k) {
-            error = "choose one of --html, --text and --pbn";
-            return false;
-        }
+    auto setKind = [&](DealExport::Kind k) -> Fault {
+        if (kind && *kind != k) return "choose one of --html, --text and --pbn";
         kind = k;
-        return true;
+        return {};
     };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            cmd.help = true;
-            continue;
-        }
-        if (a == "--html" || a == "--text" || a == "--pbn") {
-            if (!setKind(a == "--html"   ? DealExport::Kind::Html
-                         : a == "--text" ? DealExport::Kind::Text
-                                         : DealExport::Kind::Pbn))
-                return std::nullopt;
-            continue;
-        }
-        if (a.rfind("--", 0) != 0) {
-            if (i != 0) {
-                error = "unexpected argument \"" + a + "\"";
-                return std::nullopt;
-            }
-            if (auto fault = FolderArgumentFault(a)) {
-                error = *fault;
-                return std::nullopt;
-            }
-            cmd.folder = a;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& v = args[++i];
-        auto bad = [&] {
-            error = "bad value \"" + v + "\" for " + a;
-            return std::nullopt;
-        };
-        if (a == "--deal" || a == "--deals") {
+    auto deals = [&](bool one) {
+        return [&, one](std::string_view v) -> Fault {
             ++selections;
-            auto list = DealSelection::ParseList(v, error);
-            if (!list) return std::nullopt;
-            if (a == "--deal" && (list->size() != 1 || list->front().first != list->front().last))
-                return bad();
+            std::string e;
+            const auto list = DealSelection::ParseList(v, e);
+            if (!list) return e;
+            if (one && (list->size() != 1 || list->front().first != list->front().last))
+                return A::BadValue();
             cmd.deals = *list;
-        } else if (a == "--over20") {
-            ++selections;
-            if (v == "all") {
-                cmd.over20 = 0;
-            } else if (v.size() == 2 && v[0] == '2' && v[1] >= '1' && v[1] <= '6') {
-                cmd.over20 = 20 + (v[1] - '0');
-            } else {
-                return bad();
-            }
-        } else if (a == "--pbn-file") {
-            if (v.empty()) return bad();
-            if (!setKind(DealExport::Kind::Pbn)) return std::nullopt;
-            cmd.pbnFile = v;
-        } else if (a == "--trumps") {
-            if (v != "length" && v != "score") return bad();
-            trumpBy = v == "score" ? 1 : 0;
-        } else if (a == "--nt") {
-            if (v != "allowed" && v != "forbidden") return bad();
-            noNT = v == "forbidden" ? 1 : 0;
-        } else if (a == "--library") {
-            if (!ViewerSession::ModeOfName(v)) {
-                error = "the library name \"" + v + "\" ends neither in .bin nor in .asc";
-                return std::nullopt;
-            }
+            return {};
+        };
+    };
+    // A switch of two named values.
+    auto either = [](std::optional<int>& to, std::string_view zero, std::string_view one) {
+        return [&to, zero, one](std::string_view v) -> Fault {
+            if (v != zero && v != one) return A::BadValue();
+            to = v == one ? 1 : 0;
+            return {};
+        };
+    };
+    std::vector<A::Option> options = {
+        A::Flag("--help", A::Set(cmd.help)),
+        A::Flag("-h", A::Set(cmd.help)),
+        A::Flag("--html", [&](std::string_view) { return setKind(DealExport::Kind::Html); }),
+        A::Flag("--text", [&](std::string_view) { return setKind(DealExport::Kind::Text); }),
+        A::Flag("--pbn", [&](std::string_view) { return setKind(DealExport::Kind::Pbn); }),
+        A::Value("--deal", deals(true)),
+        A::Value("--deals", deals(false)),
+        A::Value("--over20",
+                 [&](std::string_view v) -> Fault {
+                     ++selections;
+                     if (v == "all")
+                         cmd.over20 = 0;
+                     else if (v.size() == 2 && v[0] == '2' && v[1] >= '1' && v[1] <= '6')
+                         cmd.over20 = 20 + (v[1] - '0');
+                     else
+                         return A::BadValue();
+                     return {};
+                 }),
+        A::Value("--pbn-file",
+                 [&](std::string_view v) -> Fault {
+                     if (v.empty()) return A::BadValue();
+                     cmd.pbnFile = v;
+                     return setKind(DealExport::Kind::Pbn);
+                 }),
+        A::Value("--trumps", either(trumpBy, "length", "score")),
+        A::Value("--nt", either(noNT, "allowed", "forbidden")),
+        A::Value("--library", [&](std::string_view v) -> Fault {
+            if (!ViewerSession::ModeOfName(v))
+                return "the library name \"" + std::string(v) +
+                       "\" ends neither in .bin nor in .asc";
             cmd.library = v;
-        } else {
-            error = "unknown option " + a;
-            return std::nullopt;
-        }
+            return {};
+        })};
+    auto fault = A(std::move(options)).Positional(1, FolderArgument(cmd.folder)).Read(args);
+    // The viewer's switch rule: trumps by Length always forbid notrump.
+    const int trumps = trumpBy.value_or(1);
+    if (!fault && !cmd.help) {
+        if (selections != 1)
+            fault = "choose the deals once: --deal, --deals or --over20";
+        else if (!kind)
+            fault = "choose the export: --html, --text or --pbn";
+        else if (trumps == 0 && noNT == 0)
+            fault = "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)";
+    }
+    if (fault) {
+        error = *fault;
+        return std::nullopt;
     }
     if (cmd.help) return cmd;
-    if (selections != 1) {
-        error = "choose the deals once: --deal, --deals or --over20";
-        return std::nullopt;
-    }
-    if (!kind) {
-        error = "choose the export: --html, --text or --pbn";
-        return std::nullopt;
-    }
     cmd.kind = *kind;
-    // The viewer's switch rule: trumps by Length always forbid notrump.
-    cmd.TrumpBy = trumpBy.value_or(1);
-    if (cmd.TrumpBy == 0 && noNT == 0) {
-        error = "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)";
-        return std::nullopt;
-    }
-    cmd.NoNT = cmd.TrumpBy == 0 ? 1 : noNT.value_or(0);
+    cmd.TrumpBy = trumps;
+    cmd.NoNT = trumps == 0 ? 1 : noNT.value_or(0);
     return cmd;
 }
 
