@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QtTest>
 #include <random>
@@ -16,22 +17,11 @@ PageRecorder::~PageRecorder() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
-namespace {
-std::vector<DealRecord> Deals(int n, unsigned seed) {
-    std::mt19937 rng(seed);
+AnalyzerProgram::AnalyzerProgram(int binDeals) {
+    std::mt19937 rng(3);
     std::vector<DealRecord> v;
-    v.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) v.push_back(RandomRecord(rng));
-    return v;
-}
-}  // namespace
-
-void AnalyzerProgram::WriteBin(int deals, unsigned seed) {
-    test::WriteBin(dir_ / "Library.bin", Deals(deals, seed));
-}
-
-void AnalyzerProgram::WriteAsc(int deals, unsigned seed) {
-    test::WriteAsc(dir_ / "Library.asc", Deals(deals, seed));
+    for (int i = 0; i < binDeals; ++i) v.push_back(RandomRecord(rng));
+    if (binDeals > 0) WriteBin(dir_ / "Library.bin", v);
 }
 
 void AnalyzerProgram::WritePages() {
@@ -43,10 +33,6 @@ void AnalyzerProgram::WritePages() {
         WriteFile(file, "<html></html>");
     }
     qputenv("TRICKSCAN_WEB_BASE", QByteArray::fromStdString((dir_.path() / "web").string()));
-}
-
-void AnalyzerProgram::Touch(const std::string& name, const std::string& text) {
-    WriteFile(dir_ / name, text);
 }
 
 std::unique_ptr<trickscan::Form1> AnalyzerProgram::Start(const QString& japaneseFont,
@@ -71,12 +57,46 @@ void Click(QWidget* w) {
 }
 
 void PostClick(QWidget* w) {
-    const QPointF at = ClickPoint(w);
-    const QPointF global = w->mapToGlobal(at);
+    const QPointF at = ClickPoint(w), global = w->mapToGlobal(at);
     QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, global,
                                                    Qt::LeftButton, Qt::LeftButton, {}));
     QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
                                                    Qt::LeftButton, Qt::NoButton, {}));
+}
+
+TextRecorder::TextRecorder(QWidget* w) : QPaintEngine(AllFeatures), w_(w) {
+    w->render(this);
+}
+
+QRectF TextRecorder::Ink(const Piece& p) const {
+    return QFontMetricsF(p.font, this).tightBoundingRect(p.text).translated(p.at);
+}
+
+void TextRecorder::updateState(const QPaintEngineState& s) {
+    if (s.state() & DirtyTransform) transform_ = s.transform();
+}
+
+void TextRecorder::drawTextItem(const QPointF& p, const QTextItem& item) {
+    pieces.push_back({item.text(), item.font(), transform_.map(p)});
+}
+
+int TextRecorder::metric(PaintDeviceMetric m) const {
+    switch (m) {
+        case PdmWidth:
+            return w_->width();
+        case PdmHeight:
+            return w_->height();
+        case PdmDpiX:
+        case PdmPhysicalDpiX:
+            return w_->logicalDpiX();
+        case PdmDpiY:
+        case PdmPhysicalDpiY:
+            return w_->logicalDpiY();
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return m == PdmDepth ? 32 : m == PdmNumColors ? 256 : 1;
+    }
 }
 
 }  // namespace lott::test
