@@ -1,16 +1,11 @@
 // The graph window: the drawing of a small stored result, Ostrevan and Standard, against golden
-// lists of what was drawn where (golden/*.ops); reopening, comments; PNG and SVG kept or refused;
-// the picture drawn without a window.
+// lists of what was drawn where (golden/*.ops); reopening and comments.
 #include <QFile>
-#include <QImage>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-#include <sstream>
 
 #include "AnalyzerProgram.h"
-#include "GraphExport.h"
 #include "Headers.h"
 #include "MainControls.h"
 #include "PictureBox.h"
@@ -40,8 +35,8 @@ void StoreSmallResult(const AnalyzerProgram& prog, const lott::Settings& s) {
         t.DevTable(k, 30, 30) = 922;
     }
     std::string error;
-    std::filesystem::create_directories(prog.path() / "DataFiles");
-    QVERIFY(lott::Fout(prog.path() / "DataFiles", s.ResultName, t, s,
+    std::filesystem::create_directories(prog.Result("").parent_path());
+    QVERIFY(lott::Fout(prog.Result("").parent_path(), s.ResultName, t, s,
                        lott::PrepareHeaders(s, "2024-01-01 00:00:00"), error));
 }
 
@@ -118,43 +113,6 @@ class GraphWindowTest : public QObject {
         Click(c.cmdGrph[0]);  // again: the same window, nothing new drawn
         QCOMPARE(GraphOf("40OstLen"), g);
         QCOMPARE(g->p->Ops().size(), ops);
-
-        Click(g->cmdSavePng);
-        QCOMPARE(QImage(QString::fromStdString((prog.path() / "GraphFiles/40OstLen.png").string()))
-                     .size(),
-                 g->p->size());
-        Click(g->cmdSaveSvg);
-        QVERIFY(lott::test::ReadFile(prog.path() / "GraphFiles/40OstLen.svg").starts_with("<?xml"));
-        std::filesystem::remove_all(prog.path() / "GraphFiles");
-        lott::test::WriteFile(prog.path() / "GraphFiles", "in the way");
-        QVERIFY(!g->cmdSavePng_Click() && !g->cmdSaveSvg_Click());
-        QVERIFY(g->lblStatus->text().startsWith(QStringLiteral("  Could not save GraphFiles/")));
-    }
-
-    void drawsTheStoredStandardResultWithoutAWindow() {
-        AnalyzerProgram prog(20);
-        std::ostringstream out, err;
-        const QString folder = QString::fromStdString(prog.path().string());
-        const QString file = folder + QStringLiteral("/out/graph.png");
-        QCOMPARE(lott::GraphExport::SaveDefaultStandardGraph(folder, file, out, err), 1);
-        lott::Settings s;
-        s.DefaultSetting(false);
-        s.Click(1);
-        StoreSmallResult(prog, s);
-        QCOMPARE(lott::GraphExport::SaveDefaultStandardGraph(folder, file, out, err), 0);
-        QCOMPARE(QImage(file).size(), QSize(700, 450));
-        // The library as the picture, named or through a link: refused, nothing written.
-        const std::string library = lott::test::ReadFile(prog.path() / "Library.bin");
-        std::filesystem::create_symlink(prog.path() / "Library.bin", prog.path() / "lib.png");
-        for (const char* name : {"/Library.bin", "/lib.png"})
-            QCOMPARE(lott::GraphExport::SaveDefaultStandardGraph(folder, folder + name, out, err),
-                     2);
-        QCOMPARE(lott::test::ReadFile(prog.path() / "Library.bin"), library);
-        // A folder reached through a link into a temporary folder is refused.
-        std::filesystem::create_directory(prog.path() / "tmpgraph");
-        std::filesystem::create_directory_symlink(prog.path() / "tmpgraph", prog.path() / "bridge");
-        QCOMPARE(lott::GraphExport::SaveDefaultStandardGraph(folder + "/bridge", file, out, err),
-                 1);
     }
 };
 
