@@ -1,4 +1,4 @@
-// A run of the Start button stopped half way, and clicks while a run goes.
+// A run of the Start button stopped half way.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -39,20 +39,6 @@ TEST(Analyzer, AStopSeenAtDeal400ShowsDeal399WritesNoResultAndLeavesNoCacheToRep
     p.a.cmdStart_Click();
     EXPECT_EQ(p.a.lblNo, "1000");
     EXPECT_EQ(fs::file_size(p.dir / "DataFiles/Trickscan_36.bin"), 6000u);  // scanned again
-}
-
-TEST(Analyzer, ClicksDuringARunChangeOnlyTheSelection) {
-    Program p(200, 1);
-    p.a.progress = [&](std::int32_t n) {
-        if (n != 100) return;
-        EXPECT_TRUE(p.a.settings.Click(42));
-        EXPECT_FALSE(p.a.settings.Click(2));  // locked: only the selected ones stay enabled
-    };
-    p.a.cmdStart_Click();
-    EXPECT_FALSE(fs::exists(p.dir / "DataFiles/(2)40ScoCo.dat"));
-    EXPECT_NE(test::ReadFile(p.dir / "DataFiles/(none)40ScoCo.dat").find("0 ==> 40.\r\n"),
-              std::string::npos);
-    EXPECT_EQ(p.a.settings.ResultName, "(2)40ScoCo");  // after the run the name follows again
 }
 
 }  // namespace

@@ -38,16 +38,14 @@ GoldenCase LoadCase(const fs::path& folder) {
     for (std::string what; cells >> what;) {
         int k = 0, L = 0, x = 0;
         double v = 0;
-        cells >> k;
-        if (what != "rate") cells >> L;
-        if (what != "mean" && what != "abs") cells >> x;
+        cells >> k >> (what == "rate" ? x : L);
+        if (what == "dev" || what == "event") cells >> x;
         cells >> v;
-        float& cell = what == "rate"   ? c.tables.EventRate(k, x)
-                      : what == "mean" ? c.tables.DevMean(k, L)
-                      : what == "abs"  ? c.tables.DevAbsMean(k, L)
-                      : what == "dev"  ? c.tables.DevTable(k, L, x)
-                                       : c.tables.EventTable(k, L, x);
-        cell = static_cast<float>(v);
+        (what == "rate"   ? c.tables.EventRate(k, x)
+         : what == "mean" ? c.tables.DevMean(k, L)
+         : what == "abs"  ? c.tables.DevAbsMean(k, L)
+         : what == "dev"  ? c.tables.DevTable(k, L, x)
+                          : c.tables.EventTable(k, L, x)) = static_cast<float>(v);
     }
     return c;
 }

@@ -1,6 +1,5 @@
 #include "AnalyzerProgram.h"
 
-#include <QMouseEvent>
 #include <QtTest>
 #include <random>
 
@@ -24,15 +23,6 @@ std::unique_ptr<trickscan::Form1> AnalyzerProgram::Start(const QString& japanese
 // Near the left edge: an option button answers only on its mark and its caption.
 void Click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(std::min(10, w->width() / 2), w->height() / 2));
-}
-
-void PostClick(QWidget* w) {
-    const QPointF at(std::min(10, w->width() / 2), w->height() / 2), global = w->mapToGlobal(at);
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        QCoreApplication::postEvent(
-            w,
-            new QMouseEvent(type, at, global, Qt::LeftButton,
-                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
 }
 
 }  // namespace lott::test

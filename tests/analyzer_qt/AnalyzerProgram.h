@@ -23,8 +23,7 @@ class AnalyzerProgram {
     TempFolder dir_;
 };
 
-// Clicks a widget as a user does, now or (PostClick) at the event loop's next turn.
+// Clicks a widget as a user does.
 void Click(QWidget* w);
-void PostClick(QWidget* w);
 
 }  // namespace lott::test
