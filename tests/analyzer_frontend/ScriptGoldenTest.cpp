@@ -47,7 +47,7 @@ std::string Escaped(std::string_view s) {
 }
 
 // Steps: numbers are clicks; "shot" first starts in the screenshot mode; lock, unlock, update,
-// allbuttons, table1 call the run lock and the buttons; "tables" attaches tables holding marks;
+// allbuttons, table=1 call the run lock and the buttons; "tables" attaches tables holding marks;
 // file=NAME, dir=NAME and rm=NAME change the data folder.
 std::string SettingsDump(const std::vector<std::string>& steps) {
     test::TempFolder dir;
