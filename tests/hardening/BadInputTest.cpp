@@ -40,8 +40,7 @@ std::string Bytes(const std::vector<DealRecord>& deals) {
 }
 
 TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     fs::create_directories(p.path);
     std::mt19937 rng(8);
     std::vector<DealRecord> deals;
@@ -69,17 +68,12 @@ TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
     // The library grows by ten deals: the cache is of another library and is not replayed.
     test::WriteFile(p.path / "Library.bin", whole);
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    int points = 0;
-    p.a->progress = [&](std::int32_t) { ++points; };
-    EXPECT_EQ(p.Run({1}), "Finished");
-    EXPECT_EQ(points, 3);  // scanned: 20 deals between progress points
+    EXPECT_EQ(p.Points({1}), 3);  // scanned: 20 deals between progress points
 }
 
 TEST(BadLibraries, ALibraryCutWhileAScanReadsItFailsTheRunWithAMessage) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(5000));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ProgramFolder p;
+    ASSERT_TRUE(p.Scanned(5000));
     const auto before = FilesIn(p.path);
     p.a->Submenu_Click(1);
     p.a->progress = [&](std::int32_t n) {
@@ -102,8 +96,7 @@ TEST(BadLibraries, ALibraryCutWhileAScanReadsItFailsTheRunWithAMessage) {
 }
 
 TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTables) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     fs::create_directories(p.path);
     std::mt19937 rng(9);
     std::string bin;
@@ -144,8 +137,7 @@ TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTable
 }
 
 TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     ASSERT_TRUE(p.StartOn(300));
     ASSERT_EQ(p.Run({1, 14}), "Finished");
     const fs::path file = p.Result(p.a->settings.ResultName);
@@ -185,8 +177,7 @@ TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) 
 }
 
 TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     ASSERT_TRUE(p.StartOn(60));
     p.a->settings.Click(1);
     ViewerSession v(p.path);
@@ -247,8 +238,7 @@ int PeakGrowthMBInAChild(const std::function<void()>& f) {
 }
 
 TEST(BadLists, AHugeOver20ListIsReadLineByLineAndItsLongLinesSkipped) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     p.WriteLibrary(30);
     {
         // 48 MB: four lines of 12 MB that open like a listed deal 9, listed deals around them.

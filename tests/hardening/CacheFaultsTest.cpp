@@ -14,8 +14,7 @@ using test::PartFiles;
 using test::ProgramFolder;
 
 TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     ASSERT_TRUE(p.StartOn(300));
     ScanCache cache(p.a->DataDir);
     bool looked = false;
@@ -37,49 +36,42 @@ TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
 }
 
 TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(200));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ProgramFolder p;
+    ASSERT_TRUE(p.Scanned(200));
     const auto before = FilesIn(p.path);
 
     // The library is away for a moment (a folder of its name stands in its place).
-    fs::rename(p.path / "Library.bin", dir / "away.bin");
+    fs::rename(p.path / "Library.bin", p.dir() / "away.bin");
     fs::create_directory(p.path / "Library.bin");
     EXPECT_EQ(p.Run({12}), "Stopped");
     EXPECT_EQ(p.a->message, "Cannot open the library Library.bin.");
     fs::remove(p.path / "Library.bin");
-    fs::rename(dir / "away.bin", p.path / "Library.bin");
+    fs::rename(p.dir() / "away.bin", p.path / "Library.bin");
     EXPECT_EQ(FilesIn(p.path), before);  // the cache and its note among them
 
     // Back in place: the cache is replayed (40 deals between progress points).
-    int points = 0;
-    p.a->progress = [&](std::int32_t) { ++points; };
-    EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_EQ(points, 5);
+    EXPECT_EQ(p.Points(), 5);
 }
 
 TEST(CacheFaults, LinksLeftAtPartNamesAreNeverWrittenThrough) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     ASSERT_TRUE(p.StartOn(400));
-    test::WriteFile(dir / "outside", "not the programs' file");
+    test::WriteFile(p.dir() / "outside", "not the programs' file");
     ScanCache cache(p.a->DataDir);
-    for (const fs::path& at : std::vector<fs::path>
-         {fs::path(cache.CachePath().string() + ".part"),
-          fs::path(cache.SourcePath().string() + ".part"), p.path / "Over20.txt.part",
-          p.Result("(none)40ScoCo").string() + ".part"})
-        fs::create_symlink(dir / "outside", at);
+    for (const fs::path& at : std::vector<fs::path>{fs::path(cache.CachePath().string() + ".part"),
+                                                    fs::path(cache.SourcePath().string() + ".part"),
+                                                    p.path / "Over20.txt.part",
+                                                    p.Result("(none)40ScoCo").string() + ".part"})
+        fs::create_symlink(p.dir() / "outside", at);
     EXPECT_EQ(p.Run({1}), "Finished");
-    EXPECT_EQ(test::ReadFile(dir / "outside"), "not the programs' file");
+    EXPECT_EQ(test::ReadFile(p.dir() / "outside"), "not the programs' file");
     EXPECT_EQ(fs::file_size(cache.CachePath()), 400u * 6);
     std::vector<std::uint8_t> records;
     EXPECT_EQ(cache.Load(p.path / "Library.bin", 400, records), ScanCache::State::Valid);
 }
 
 TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     ASSERT_TRUE(p.StartOn(100));
     const ScanCache cache(p.a->DataDir);
     fs::create_directory(cache.CachePath());
@@ -89,26 +81,6 @@ TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
     EXPECT_EQ(test::ReadFile(cache.CachePath() / "mine.txt"), "the user's");
     EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));  // not reported as a finished run
     EXPECT_TRUE(PartFiles(p.path).empty());
-}
-
-TEST(CacheFaults, ANoteThatIsMissingOrNotANoteMakesTheNextRunScanAgain) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(100));
-    const ScanCache cache(p.a->DataDir);
-    for (const std::string& note : {std::string(), std::string("size 2600\r\nchecksum zz"),
-                                    std::string("\xff\x00garbage", 9)}) {
-        ASSERT_EQ(p.Run({1}), "Finished");
-        if (note.empty())
-            fs::remove(cache.SourcePath());
-        else
-            test::WriteFile(cache.SourcePath(), note);
-        int points = 0;
-        p.a->progress = [&](std::int32_t) { ++points; };
-        EXPECT_EQ(p.Run(), "Finished");
-        EXPECT_EQ(points, 5) << "scanned again, 20 deals between progress points";
-        p.a->progress = nullptr;
-    }
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 // Files that change under the analyzer or are damaged between runs: a library replaced or edited
-// while it is scanned or between runs (stamps unchanged), a damaged or foreign cache, a list that
-// is missing or cannot be committed. After each, a later run gives the numbers of a fresh folder.
-#include <gtest/gtest.h>
+// while it is scanned or between runs (stamps unchanged), a damaged or foreign cache or note, a
+// list that is missing or cannot be committed. After each, a later run gives the numbers of a
+// fresh folder.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
 
+#include "DataCases.h"
 #include "ProgramFolder.h"
 #include "ViewerSession.h"
 
@@ -14,225 +16,185 @@ namespace lott {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Files;
 using test::ProgramFolder;
+using test::ReadFile;
+using test::WriteFile;
 
-constexpr int kDeals = 600;
+// Progress points of a run: 20 deals apart when it scans, 40 when it replays.
+constexpr int kDeals = 600, kScanned = kDeals / 20, kReplayed = kDeals / 40;
 
-// What a run leaves that holds numbers: the cache, the list, the result without its header
-// lines (they carry the date).
-std::string Numbers(const ProgramFolder& p) {
-    std::string result = test::ReadFile(p.Result("(none)40ScoCo"));
-    for (int line = 0; line < 3; ++line) result.erase(0, result.find('\n') + 1);
-    return test::ReadFile(p.path / "DataFiles" / kCacheFileName) + "|" +
-           test::ReadFile(p.path / "Over20.txt") + "|" + result;
-}
-
-std::string FreshNumbers(const fs::path& at, unsigned seed) {
-    ProgramFolder f(at);
-    EXPECT_TRUE(f.StartOn(kDeals, seed));
-    EXPECT_EQ(f.Run({1}), "Finished");
-    return Numbers(f);
-}
-
-// Counts the progress points of the next run: 20 deals apart when it scans, 40 when it replays.
-struct Points {
-    explicit Points(ProgramFolder& p) {
-        p.a->progress = [this](std::int32_t) { ++n; };
-    }
-    int n = 0;
+// Made once: what fresh folders of libraries 11 and 12 leave; the second one's files are also
+// the foreign library, cache and note that the cases bring in.
+struct Fresh {
+    test::TempFolder dir;
+    Files of11 = test::FreshOutcome(dir / "f11", kDeals, 11);
+    Files of12 = test::FreshOutcome(dir / "f12", kDeals, 12);
+    fs::path other = dir / "f12";
 };
-constexpr int kScanned = kDeals / 20, kReplayed = kDeals / 40;
-
-void SetMtime(const fs::path& file, const struct stat& as) {
-    const struct timespec times[2] = {as.st_atim, as.st_mtim};
-    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+const Fresh& Made() {
+    static const Fresh fresh;
+    return fresh;
 }
+fs::path Foreign(const char* name) {
+    return Made().other / "DataFiles" / name;
+}
+
+// A program folder after a first run on library 11.
+class AfterARun : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(p.Scanned(kDeals, 11)); }
+    ProgramFolder p;
+};
 
 TEST(ChangingLibrary, ALibraryReplacedOrEditedWhileScannedStoresNothingAndIsScannedAgain) {
-    test::TempFolder dir;
-    const std::string wantB = FreshNumbers(dir / "fresh", 12);
     for (bool inPlace : {false, true}) {
-        ProgramFolder p(dir / (inPlace ? "edited" : "replaced"));
+        ProgramFolder p;
         ASSERT_TRUE(p.StartOn(kDeals, 11));
-        ProgramFolder other(dir / "other");
-        other.WriteLibrary(kDeals, 12);
+        fs::copy_file(Made().other / "Library.bin", p.dir() / "other.bin");
         p.a->progress = [&](std::int32_t n) {
             if (n != 300) return;
             if (inPlace)
-                fs::copy_file(other.path / "Library.bin", p.path / "Library.bin",
+                fs::copy_file(p.dir() / "other.bin", p.path / "Library.bin",
                               fs::copy_options::overwrite_existing);
             else
-                fs::rename(other.path / "Library.bin", p.path / "Library.bin");
+                fs::rename(p.dir() / "other.bin", p.path / "Library.bin");
         };
         EXPECT_EQ(p.Run({1}), "Stopped") << (inPlace ? "edited" : "replaced");
-        EXPECT_NE(p.a->message.find("Library.bin changed while it was scanned"), std::string::npos)
-            << p.a->message;
+        EXPECT_TRUE(p.Said("Library.bin changed while it was scanned")) << p.a->message;
         EXPECT_FALSE(fs::exists(p.path / "DataFiles" / kCacheFileName));
         EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
         EXPECT_TRUE(test::PartFiles(p.path).empty());
-        p.a->progress = nullptr;
-        EXPECT_EQ(p.Run(), "Finished");
-        EXPECT_EQ(Numbers(p), wantB);
-        fs::remove_all(other.path);
+        EXPECT_EQ(p.Points(), kScanned);
+        test::ExpectSame(p.Outcome(), Made().of12, inPlace ? "edited" : "replaced");
     }
 }
 
-TEST(ChangingLibrary, ASameSizeLibraryWithTheOldStampsIsNotTakenForTheOld) {
-    test::TempFolder dir;
-    const std::string wantB = FreshNumbers(dir / "fresh", 12);
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(kDeals, 11));
-    ASSERT_EQ(p.Run({1}), "Finished");
-    struct stat before {};
-    ASSERT_EQ(::stat((p.path / "Library.bin").c_str(), &before), 0);
+// A change made to a program folder after its first run on library 11; the next run must scan
+// and give the numbers of a fresh folder of library 11 or 12, and the run after it replay.
+struct Change {
+    const char* name;
+    unsigned library;
+    bool said;  // the run says the cache was deleted and the library is scanned again
+    void (*make)(const ProgramFolder& p);
+};
+void PrintTo(const Change& c, std::ostream* os) {
+    *os << c.name;
+}
+fs::path Cache(const ProgramFolder& p) {
+    return p.path / "DataFiles" / kCacheFileName;
+}
+fs::path Note(const ProgramFolder& p) {
+    return p.path / "DataFiles" / kCacheSourceName;
+}
+
+const Change kChanges[] = {
     // Written over in place (same file, same size) and its time set back, as a copy made within
     // the same second looks on a file system with whole-second stamps.
-    ProgramFolder other(dir / "other");
-    other.WriteLibrary(kDeals, 12);
-    {
-        std::ofstream out(p.path / "Library.bin", std::ios::binary | std::ios::in);
-        out << test::ReadFile(other.path / "Library.bin");
-    }
-    SetMtime(p.path / "Library.bin", before);
-    Points points(p);
-    EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_EQ(points.n, kScanned);
-    EXPECT_NE(p.a->message.find("scanned again"), std::string::npos) << p.a->message;
-    EXPECT_EQ(Numbers(p), wantB);
+    {"a_same_size_library_with_the_old_stamps", 12, true,
+     [](const ProgramFolder& p) {
+         const fs::path lib = p.path / "Library.bin";
+         struct stat was {};
+         ASSERT_EQ(::stat(lib.c_str(), &was), 0);
+         std::ofstream(lib, std::ios::binary | std::ios::in)
+             << ReadFile(Made().other / "Library.bin");
+         const struct timespec times[2] = {was.st_atim, was.st_mtim};
+         ASSERT_EQ(::utimensat(AT_FDCWD, lib.c_str(), times, 0), 0);
+     }},
+    {"a_zeroed_block_in_the_cache", 11, true,
+     [](const ProgramFolder& p) {
+         std::fstream f(Cache(p), std::ios::binary | std::ios::in | std::ios::out);
+         f.seekp(1200);
+         f << std::string(600, '\0');
+     }},
+    {"a_torn_copy_half_of_another_library_s_cache", 11, true,
+     [](const ProgramFolder& p) {
+         std::string mine = ReadFile(Cache(p));
+         const std::string theirs = ReadFile(Foreign(kCacheFileName));
+         mine.replace(mine.size() / 2, std::string::npos, theirs.substr(theirs.size() / 2));
+         WriteFile(Cache(p), mine);
+     }},
+    {"another_library_s_cache_and_note_copied_in", 11, true,
+     [](const ProgramFolder& p) {
+         WriteFile(Cache(p), ReadFile(Foreign(kCacheFileName)));
+         WriteFile(Note(p), ReadFile(Foreign(kCacheSourceName)));
+     }},
+    {"another_library_s_cache_beside_this_one_s_note", 11, true,
+     [](const ProgramFolder& p) { WriteFile(Cache(p), ReadFile(Foreign(kCacheFileName))); }},
+    {"a_note_far_larger_than_any_note", 11, true,
+     [](const ProgramFolder& p) {
+         WriteFile(Note(p), ReadFile(Note(p)) + std::string(1 << 20, ' '));
+     }},
+    {"a_missing_note", 11, false, [](const ProgramFolder& p) { fs::remove(Note(p)); }},
+    {"a_note_with_a_checksum_that_is_no_number", 11, false,
+     [](const ProgramFolder& p) { WriteFile(Note(p), "size 15600\r\nchecksum zz"); }},
+    {"a_note_of_bytes_that_are_no_text", 11, false,
+     [](const ProgramFolder& p) { WriteFile(Note(p), std::string("\xff\x00garbage", 9)); }},
+    // The list comes back with the scan.
+    {"a_valid_cache_without_its_list", 11, false,
+     [](const ProgramFolder& p) { fs::remove(p.path / "Over20.txt"); }},
+};
+
+class BetweenRuns : public AfterARun, public ::testing::WithParamInterface<Change> {};
+
+TEST_P(BetweenRuns, TheNextRunScansAgainAndGivesTheNumbersOfAFreshFolder) {
+    const Change& c = GetParam();
+    c.make(p);
+    EXPECT_EQ(p.Points(), kScanned);
+    EXPECT_TRUE(!c.said || p.Said("scanned again")) << p.a->message;
+    test::ExpectSame(p.Outcome(), c.library == 11 ? Made().of11 : Made().of12, c.name);
+    EXPECT_EQ(p.Points(), kReplayed);
 }
 
-TEST(DamagedCache, ADamagedOrForeignCacheIsDeletedAndRebuiltWithAMessage) {
-    test::TempFolder dir;
-    const std::string want = FreshNumbers(dir / "fresh", 11);
-    ProgramFolder foreign(dir / "foreign");
-    ASSERT_TRUE(foreign.StartOn(kDeals, 12));
-    ASSERT_EQ(foreign.Run({1}), "Finished");
-    const fs::path foreignData = foreign.path / "DataFiles";
+INSTANTIATE_TEST_SUITE_P(FilesChanged, BetweenRuns, ::testing::ValuesIn(kChanges),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-    using Damage = void (*)(const fs::path& data, const fs::path& foreignData);
-    const std::vector<std::pair<const char*, Damage>> damages = {
-        {"a zeroed block",
-         [](const fs::path& data, const fs::path&) {
-             std::fstream f(data / kCacheFileName, std::ios::binary | std::ios::in | std::ios::out);
-             f.seekp(1200);
-             f << std::string(600, '\0');
-         }},
-        {"a torn copy: half of another library's cache",
-         [](const fs::path& data, const fs::path& other) {
-             std::string mine = test::ReadFile(data / kCacheFileName);
-             const std::string theirs = test::ReadFile(other / kCacheFileName);
-             mine.replace(mine.size() / 2, std::string::npos, theirs.substr(theirs.size() / 2));
-             test::WriteFile(data / kCacheFileName, mine);
-         }},
-        {"another library's cache and note copied in",
-         [](const fs::path& data, const fs::path& other) {
-             for (const char* name : {kCacheFileName, kCacheSourceName})
-                 fs::copy_file(other / name, data / name, fs::copy_options::overwrite_existing);
-         }},
-        {"another library's cache beside this one's note",
-         [](const fs::path& data, const fs::path& other) {
-             fs::copy_file(other / kCacheFileName, data / kCacheFileName,
-                           fs::copy_options::overwrite_existing);
-         }},
-        {"a note far larger than any note",
-         [](const fs::path& data, const fs::path&) {
-             const std::string note = test::ReadFile(data / kCacheSourceName);
-             test::WriteFile(data / kCacheSourceName, note + std::string(1 << 20, ' '));
-         }},
-    };
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(kDeals, 11));
-    for (const auto& [what, damage] : damages) {
-        ASSERT_EQ(p.Run({1}), "Finished");
-        damage(p.path / "DataFiles", foreignData);
-        Points points(p);
-        EXPECT_EQ(p.Run(), "Finished") << what;
-        EXPECT_EQ(points.n, kScanned) << what;
-        EXPECT_NE(p.a->message.find("scanned again"), std::string::npos) << what;
-        EXPECT_EQ(Numbers(p), want) << what;
-        p.a->progress = nullptr;
-    }
-}
+using ScanFiles = AfterARun;
 
-TEST(ScanFiles, AValidCacheWithoutItsListIsScannedAgainAndTheListComesBack) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(kDeals, 11));
-    ASSERT_EQ(p.Run({1}), "Finished");
-    const std::string want = Numbers(p);
-    fs::remove(p.path / "Over20.txt");
-    Points scan(p);
-    EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_EQ(scan.n, kScanned);
-    EXPECT_EQ(Numbers(p), want);
-    Points replay(p);
-    EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_EQ(replay.n, kReplayed);
-}
-
-TEST(ScanFiles, AListThatCannotTakeItsPlaceCommitsNoCacheAndTheNextRunRebuildsAll) {
-    test::TempFolder dir;
-    const std::string wantB = FreshNumbers(dir / "fresh", 12);
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(kDeals, 11));
-    ASSERT_EQ(p.Run({1}), "Finished");
+TEST_F(ScanFiles, AListThatCannotTakeItsPlaceCommitsNoCacheAndTheNextRunRebuildsAll) {
     p.WriteLibrary(kDeals, 12);  // another library of the same size
     fs::remove(p.path / "Over20.txt");
     fs::create_directory(p.path / "Over20.txt");
     EXPECT_EQ(p.Run(), "Stopped");
     // The cache of the old library went as soon as it was seen to be one; the new one, made
     // with the list that could not be placed, is not kept either.
-    EXPECT_FALSE(fs::exists(p.path / "DataFiles" / kCacheFileName));
-    EXPECT_FALSE(fs::exists(p.path / "DataFiles" / kCacheSourceName));
+    EXPECT_FALSE(fs::exists(Cache(p)));
+    EXPECT_FALSE(fs::exists(Note(p)));
     fs::remove(p.path / "Over20.txt");
-    Points points(p);
-    EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_EQ(points.n, kScanned);
-    EXPECT_EQ(Numbers(p), wantB);
+    EXPECT_EQ(p.Points(), kScanned);
+    test::ExpectSame(p.Outcome(), Made().of12, "after the list found its place");
 }
 
-TEST(ScanFiles, PartFilesOfEndedWritersGoAndOtherFilesStay) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(kDeals, 11));
-    // Process 1 is init: alive. The largest process number cannot be running.
-    const std::vector<std::pair<fs::path, bool>> files = {
-        {p.path / "DataFiles" / "(none)40ScoCo.dat.4194304.0.part", false},
-        {p.path / "DataFiles" / "Trickscan_36.bin.4194304.3.part", false},
-        {p.path / "Over20.txt.4194304.1.part", false},
-        {p.path / "Over20.txt.1.0.part", true},
-        {p.path / "notes.4194304.12.part", true},
-        {p.path / "DataFiles" / "mine.txt.4194304.0.part", true},
-    };
-    for (const auto& [file, stays] : files) test::WriteFile(file, "x");
-    EXPECT_EQ(p.Run({1}), "Finished");
-    for (const auto& [file, stays] : files) EXPECT_EQ(fs::exists(file), stays) << file;
+TEST_F(ScanFiles, PartFilesOfEndedWritersGoAndOtherFilesStay) {
+    const auto files = test::ReadCases(fs::path(HARDENING_DATA) / "part-files.txt").at(0).lines;
+    for (const auto& [stays, file] : files) WriteFile(p.path / file, "x");
+    EXPECT_EQ(p.Run(), "Finished");
+    for (const auto& [stays, file] : files)
+        EXPECT_EQ(fs::exists(p.path / file), stays == "stays") << file;
 }
 
 TEST(DebugMode, TheDebugListIsReplacedOnlyByAScan) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     p.WriteLibrary(3000, 11);
-    test::WriteFile(p.path / "debug.dat", "");
-    test::WriteFile(p.path / "DoubleNT.txt", "an earlier list\r\n");
+    WriteFile(p.path / "debug.dat", "");
+    WriteFile(p.path / "DoubleNT.txt", "an earlier list\r\n");
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(test::ReadFile(p.path / "DoubleNT.txt"), "an earlier list\r\n");
+    EXPECT_EQ(ReadFile(p.path / "DoubleNT.txt"), "an earlier list\r\n");
     ASSERT_EQ(p.Run({1}), "Finished");
-    const std::string scanned = test::ReadFile(p.path / "DoubleNT.txt");
+    const std::string scanned = ReadFile(p.path / "DoubleNT.txt");
     EXPECT_NE(scanned, "an earlier list\r\n");
     EXPECT_EQ(scanned.rfind("# ", 0), 0u) << "the random deals hold a double notrump";
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.Run({1}), "Finished");  // a replay
-    EXPECT_EQ(test::ReadFile(p.path / "DoubleNT.txt"), scanned);
+    EXPECT_EQ(ReadFile(p.path / "DoubleNT.txt"), scanned);
 }
 
 TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothPrograms) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     p.WriteLibrary(40, 11);
     std::mt19937 rng(3);
     test::WriteAsc(p.path / "Library.asc", {test::RandomRecord(rng), test::RandomRecord(rng)});
-    test::WriteFile(p.path / "Library.bin", "");
+    WriteFile(p.path / "Library.bin", "");
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.a->library.LibFileName, "Library.asc");
     ViewerSession viewer(p.path);
@@ -242,10 +204,9 @@ TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothProgra
 }
 
 TEST(LibraryOpening, TooManyRecordsOrAPipeAtItsNameAreRefused) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     fs::create_directories(p.path);
-    test::WriteFile(p.path / "Library.bin", "");
+    WriteFile(p.path / "Library.bin", "");
     // A sparse file: no disk is used for its length.
     fs::resize_file(p.path / "Library.bin", static_cast<std::uintmax_t>(kMaxDeals + 1) * 26);
     EXPECT_EQ(p.Restart(), Analyzer::StartState::FolderProblem);

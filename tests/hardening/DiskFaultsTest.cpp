@@ -37,14 +37,12 @@ std::string BatchFails(const fs::path& folder, const std::vector<int>& clicks = 
 }
 
 TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
-    test::TempFolder dir;
-    fs::create_directory(dir / "prog");
+    ProgramFolder p;
+    fs::create_directory(p.path);
     std::string why;
-    auto disk = FaultMount::SmallDisk(dir / "prog", 512 * 1024, why);
+    auto disk = FaultMount::SmallDisk(p.path, 512 * 1024, why);
     if (!disk) GTEST_SKIP() << why;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(3000));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ASSERT_TRUE(p.Scanned(3000));
     p.a->Submenu_Click(1);
     ASSERT_EQ(p.Run({12}), "Finished");  // a second result, the lists in .txt and .bak
     p.a->Submenu_Click(1);               // the next run must scan
@@ -65,14 +63,12 @@ TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
 }
 
 TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
-    test::TempFolder dir;
-    fs::create_directory(dir / "prog");
+    ProgramFolder p;
+    fs::create_directory(p.path);
     std::string why;
-    auto disk = FaultMount::SmallDisk(dir / "prog", 256 * 1024, why);
+    auto disk = FaultMount::SmallDisk(p.path, 256 * 1024, why);
     if (!disk) GTEST_SKIP() << why;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(1000));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ASSERT_TRUE(p.Scanned(1000));
     ASSERT_EQ(p.Run({12}), "Finished");
     const auto before = FilesIn(p.path);
     ASSERT_TRUE(before.count("DataFiles/(none)40ScoCo.dat"));
@@ -105,10 +101,9 @@ int RunTool(const fs::path& folder, std::vector<std::string> args, std::string& 
 }
 
 TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     p.WriteLibrary(100);
-    const fs::path out = dir / "out";
+    const fs::path out = p.dir() / "out";
     fs::create_directory(out);
     std::string why;
     auto disk = FaultMount::SmallDisk(out, 256 * 1024, why);
@@ -142,10 +137,8 @@ TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
 }
 
 TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(500));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ProgramFolder p;
+    ASSERT_TRUE(p.Scanned(500));
     ASSERT_EQ(p.Run({13}), "Finished");
     std::string why;
     auto ro = FaultMount::ReadOnly(p.path, why);
@@ -166,12 +159,10 @@ TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
 }
 
 TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(200));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ProgramFolder p;
+    ASSERT_TRUE(p.Scanned(200));
     p.a->Submenu_Click(1);  // no cache: the next run scans
-    ProgramFolder fresh(dir / "fresh");
+    ProgramFolder fresh(p.dir() / "fresh");
     fresh.WriteLibrary(20);
     std::string why;
     auto ro = FaultMount::ReadOnly(p.path, why);
@@ -191,9 +182,8 @@ TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) 
 }
 
 TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
-    test::TempFolder dir;
     // "DataFiles" is a file: the program says so at start; the file stays.
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     p.WriteLibrary(50);
     test::WriteFile(p.path / "DataFiles", "a file of the user's");
     EXPECT_EQ(p.Restart(), Analyzer::StartState::FolderProblem);
@@ -202,7 +192,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     EXPECT_EQ(test::ReadFile(p.path / "DataFiles"), "a file of the user's");
 
     // "Library.bin" is a folder: no library (the ASCII one is taken when it exists).
-    ProgramFolder q(dir / "other");
+    ProgramFolder q(p.dir() / "other");
     fs::create_directories(q.path / "Library.bin");
     EXPECT_EQ(q.Restart(), Analyzer::StartState::LibraryMissing);
     std::mt19937 rng(3);

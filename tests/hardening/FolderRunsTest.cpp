@@ -22,7 +22,8 @@ namespace lott {
 namespace {
 
 namespace fs = std::filesystem;
-using Files = std::map<std::string, std::string>;
+using test::ExpectSame;
+using test::Files;
 using test::ProgramFolder;
 using test::ReadFile;
 
@@ -77,33 +78,8 @@ std::vector<std::string> Batch(const fs::path& folder, std::vector<std::string> 
     return args;
 }
 
-// What a run must leave as one run alone would: the cache, its note, the list, and the result
-// files without their three header lines (the last holds the date of the run).
 Files Outcome(const fs::path& folder) {
-    const fs::path data = folder / "DataFiles";
-    Files files = {{"cache", ReadFile(data / "Trickscan_36.bin")},
-                   {"note", ReadFile(data / "Trickscan_36.src")},
-                   {"list", ReadFile(folder / "Over20.txt")}};
-    for (const auto& e : fs::directory_iterator(data)) {
-        if (e.path().extension() != ".dat") continue;
-        std::string text = ReadFile(e.path());
-        std::size_t body = 0;
-        for (int line = 0; line < 3; ++line) {
-            const std::size_t end = text.find("\r\n", body);
-            body = end == std::string::npos ? text.size() : end + 2;
-        }
-        files[e.path().filename().string()] = text.substr(body);
-    }
-    return files;
-}
-
-// Compares file by file, naming the file instead of printing megabytes.
-void ExpectSame(const Files& got, const Files& want, const std::string& when) {
-    for (const auto& [name, bytes] : want) {
-        const auto it = got.find(name);
-        EXPECT_TRUE(it != got.end() && it->second == bytes) << name << " differs " << when;
-    }
-    EXPECT_EQ(got.size(), want.size()) << when;
+    return ProgramFolder(folder).Outcome();
 }
 
 // A library big enough that a second process starts while the first one scans.

@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <random>
 
 #include "DealAnalysis.h"
@@ -56,6 +58,46 @@ std::string ProgramFolder::Run(const std::vector<int>& clicks) {
     const std::string ended = a->StartCaption;
     if (ended == "Finished" || ended == "Stopped") a->cmdStart_Click();
     return ended;
+}
+
+int ProgramFolder::Points(const std::vector<int>& clicks) {
+    int n = 0;
+    a->progress = [&n](std::int32_t) { ++n; };
+    const bool finished = Run(clicks) == "Finished";
+    a->progress = nullptr;
+    return finished ? n : -1;
+}
+
+Files ProgramFolder::Outcome() const {
+    const fs::path data = path / "DataFiles";
+    Files files = {{"cache", ReadFile(data / "Trickscan_36.bin")},
+                   {"note", ReadFile(data / "Trickscan_36.src")},
+                   {"list", ReadFile(path / "Over20.txt")}};
+    for (const auto& e : fs::directory_iterator(data)) {
+        if (e.path().extension() != ".dat") continue;
+        std::string text = ReadFile(e.path());
+        std::size_t body = 0;
+        for (int line = 0; line < 3; ++line) {
+            const std::size_t end = text.find("\r\n", body);
+            body = end == std::string::npos ? text.size() : end + 2;
+        }
+        files[e.path().filename().string()] = text.substr(body);
+    }
+    return files;
+}
+
+Files FreshOutcome(const fs::path& at, int deals, unsigned seed) {
+    ProgramFolder f(at);
+    EXPECT_TRUE(f.Scanned(deals, seed));
+    return f.Outcome();
+}
+
+void ExpectSame(const Files& got, const Files& want, const std::string& when) {
+    for (const auto& [name, bytes] : want) {
+        const auto it = got.find(name);
+        EXPECT_TRUE(it != got.end() && it->second == bytes) << name << " differs " << when;
+    }
+    EXPECT_EQ(got.size(), want.size()) << when;
 }
 
 }  // namespace lott::test

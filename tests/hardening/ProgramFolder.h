@@ -1,5 +1,5 @@
 // A program folder for whole runs: a library of random deals, the analyzer started on it, and
-// a record of every file in it, to show that a fault damaged or lost none of them.
+// what its runs leave, to compare with what a fresh folder or one run alone leaves.
 #pragma once
 
 #include <filesystem>
@@ -13,13 +13,19 @@
 
 namespace lott::test {
 
+using Files = std::map<std::string, std::string>;
+
 struct ProgramFolder {
-    // folder: the program folder (made when missing).
+    // "prog" in a fresh temporary folder (dir), removed with this.
+    ProgramFolder() : own(std::make_unique<TempFolder>()), path(*own / "prog") {}
+    // folder: the program folder (made when missing); dir is the folder it lies in.
     explicit ProgramFolder(std::filesystem::path folder) : path(std::move(folder)) {}
+    std::unique_ptr<TempFolder> own;
     std::filesystem::path path;
     std::unique_ptr<Analyzer> a;
     int beeps = 0;
 
+    std::filesystem::path dir() const { return path.parent_path(); }
     void WriteLibrary(int deals, unsigned seed = 11);
     // Random deals whose totals all lie in 10..25, the range the scan cache holds, so that a
     // replay counts them exactly as the scan did.
@@ -31,12 +37,29 @@ struct ProgramFolder {
         WriteLibrary(deals, seed);
         return Restart() == Analyzer::StartState::Running;
     }
+    // StartOn, then a run of the Standard preset; true when it finished.
+    bool Scanned(int deals, unsigned seed = 11) {
+        return StartOn(deals, seed) && Run({1}) == "Finished";
+    }
     // Clicks the options, then Start; returns the caption the run ended with ("Finished", or
     // "Stopped" when it failed) and clicks once more to be idle again. a->message stays.
     std::string Run(const std::vector<int>& clicks = {});
+    // Run, counting its progress points: 20 deals apart when it scans, 40 when it replays;
+    // -1 when the run did not finish.
+    int Points(const std::vector<int>& clicks = {});
+    bool Said(const std::string& part) const { return a->message.find(part) != std::string::npos; }
     std::filesystem::path Result(const std::string& name) const {
         return path / "DataFiles" / (name + ".dat");
     }
+    // What the runs left that holds numbers: the cache, its note, the list, and the result files
+    // without their three header lines (the last holds the date of the run).
+    Files Outcome() const;
 };
+
+// The Outcome of a fresh folder at at: a library of deals of seed, one run of the Standard preset.
+Files FreshOutcome(const std::filesystem::path& at, int deals, unsigned seed);
+
+// Compares file by file, naming the file instead of printing megabytes.
+void ExpectSame(const Files& got, const Files& want, const std::string& when);
 
 }  // namespace lott::test

@@ -52,8 +52,7 @@ CountingTables RunAndStopAt(ProgramFolder& p, std::int32_t stopAt) {
 }
 
 TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
+    ProgramFolder p;
     ASSERT_TRUE(p.StartOn(200, 21));
     ASSERT_EQ(p.Run({1, 2, 14}), "Finished");
     const fs::path stored = p.Result(p.a->settings.ResultName);
@@ -80,10 +79,8 @@ TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
 }
 
 TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
-    test::TempFolder dir;
-    ProgramFolder p(dir / "prog");
-    ASSERT_TRUE(p.StartOn(400, 22));
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ProgramFolder p;
+    ASSERT_TRUE(p.Scanned(400, 22));
     p.a->settings.Click(13);
     p.a->settings.Click(20);
     const auto before = FilesIn(p.path);

@@ -3,6 +3,10 @@
 // library damaged as each case says.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+#include <random>
+#include <span>
 #include <sstream>
 
 #include "CommandLine.h"
@@ -55,12 +59,99 @@ struct MadeLibrary {
     }
 };
 
+// "\n" and "\r" in a value stand for line-end characters.
+std::string LineEnds(const std::string& value) {
+    std::string text;
+    for (std::size_t i = 0; i < value.size(); ++i)
+        text += value.compare(i, 2, "\\n") == 0   ? (++i, '\n')
+                : value.compare(i, 2, "\\r") == 0 ? (++i, '\r')
+                                                  : value[i];
+    return text;
+}
+
 class MakelibraryCase : public ::testing::TestWithParam<test::DataCase> {
   protected:
     std::string Run(const std::string& key, const std::string& value);
+    std::string Write(const std::string& key, std::istringstream& in);
     test::TempFolder dir_;
     std::string bin_, asc_;
+    std::unique_ptr<LibraryWriter> writer_;
+    std::map<std::string, std::string> kept_;
 };
+
+// The writer's steps on the case's folder: create SEED DEALS [SUBFOLDER], append FROM N (deals
+// of seed 3), finish, resume; and the folder's files: put NAME TEXT, add NAME TEXT, flip NAME
+// OFFSET, cut NAME BYTES, remove NAME, other-asc NAME FROM (4 other deals), keep, kept, files,
+// codec (the deals FROM..N-1 as the shared codec writes them).
+std::string MakelibraryCase::Write(const std::string& key, std::istringstream& in) {
+    std::string error, name, text;
+    std::int64_t a = 0, b = 0;
+    static const std::vector<DealRecord> deals = [] {
+        std::mt19937 rng(3);
+        std::vector<DealRecord> v;
+        for (int i = 0; i < 9; ++i) v.push_back(test::RandomRecord(rng));
+        return v;
+    }();
+    const auto part = [&] {
+        return std::span<const DealRecord>(deals).subspan(static_cast<std::size_t>(a),
+                                                          static_cast<std::size_t>(b));
+    };
+    bool ok = true;
+    in >> std::ws;
+    if (key == "create" || key == "resume") writer_ = std::make_unique<LibraryWriter>();
+    if (key == "create") {
+        in >> a >> b >> name;
+        ok = writer_->Create(dir_ / name, static_cast<std::uint64_t>(a), b, error);
+    } else if (key == "resume") {
+        if ((ok = writer_->Resume(dir_.path(), error)))
+            return "resumed seed " + std::to_string(writer_->Marker().seed) + " deals " +
+                   std::to_string(writer_->Marker().target) + " done " +
+                   std::to_string(writer_->Marker().done);
+    } else if (key == "append") {
+        in >> a >> b;
+        ok = writer_->Append(part(), error);
+    } else if (key == "finish") {
+        ok = writer_->Finish(error);
+    } else if (key == "codec") {
+        in >> a >> b;
+        test::TempFolder ref;
+        test::WriteBin(ref / "Library.bin", {part().begin(), part().end()});
+        test::WriteAsc(ref / "Library.asc", {part().begin(), part().end()});
+        for (const char* n : {"Library.bin", "Library.asc"})
+            text += std::string(text.empty() ? "" : "\n") + n +
+                    (test::ReadFile(dir_ / n) == test::ReadFile(ref / n) ? " as the codec writes it"
+                                                                         : " differs");
+        return text;
+    } else if (key == "files" || key == "kept") {
+        std::map<std::string, std::string> now;
+        for (const auto& e : fs::directory_iterator(dir_.path()))
+            now[e.path().filename().string()] = test::ReadFile(e.path());
+        if (key == "kept") return now == kept_ ? "unchanged" : "changed";
+        for (const auto& [n, bytes] : now) text += " " + n + " " + std::to_string(bytes.size());
+        return "files" + text;
+    } else if (key == "keep") {
+        kept_.clear();
+        for (const auto& e : fs::directory_iterator(dir_.path()))
+            kept_[e.path().filename().string()] = test::ReadFile(e.path());
+    } else {
+        in >> name;
+        if (key == "flip" || key == "cut" || key == "other-asc") in >> a;
+        std::getline(in >> std::ws, text);
+        const fs::path file = dir_ / name;
+        std::string bytes = fs::exists(file) ? test::ReadFile(file) : "";
+        if (key == "put") bytes = LineEnds(text);
+        if (key == "add") bytes += LineEnds(text);
+        if (key == "flip") bytes[static_cast<std::size_t>(a)] ^= 0x10;
+        if (key == "cut") bytes.resize(bytes.size() - static_cast<std::size_t>(a));
+        if (key == "remove") fs::remove(file);
+        if (key == "other-asc") test::WriteAsc(file, {deals.begin() + a, deals.begin() + a + 4});
+        if (key != "remove" && key != "other-asc") test::WriteFile(file, bytes);
+    }
+    if (ok) return "";
+    if (const auto at = error.find(dir_.path().string()); at != std::string::npos)
+        error.replace(at, dir_.path().string().size(), "DIR");
+    return "refused: " + error;
+}
 
 std::string MakelibraryCase::Run(const std::string& key, const std::string& value) {
     std::istringstream in(value);
@@ -97,13 +188,8 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         skipped.Skip(k);
         const DealRecord r = walked.Next();
         out << Hands(r) << (skipped.Next().hands == r.hands ? "" : " (Skip gives another deal)");
-    } else if (key == "marker") {  // "\n" and "\r" in the value stand for line-end characters
-        std::string text;
-        for (std::size_t i = 0; i < value.size(); ++i)
-            text += value.compare(i, 2, "\\n") == 0   ? (++i, '\n')
-                    : value.compare(i, 2, "\\r") == 0 ? (++i, '\r')
-                                                      : value[i];
-        const auto m = MakingMarker::Parse(text);
+    } else if (key == "marker") {
+        const auto m = MakingMarker::Parse(LineEnds(value));
         if (!m) return "marker refused";
         out << "marker seed " << m->seed << " deals " << m->target << " done " << m->done
             << std::hex << " bin-hash " << m->binHash << " asc-hash " << m->ascHash;
@@ -155,7 +241,7 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         }
         return text;
     } else {
-        return "unknown input " + key;
+        return Write(key, in);
     }
     return out.str();
 }
