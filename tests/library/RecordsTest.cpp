@@ -1,9 +1,11 @@
-// Decoding both record forms and the small tables both programs share, case by case from
-// data/records.txt.
+// Decoding both record forms, the small tables both programs share, and finding, opening and
+// reading library files (bad and odd-sized ones too), case by case from data/records.txt; and
+// reading every deal of a large library in both forms.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iomanip>
+#include <random>
 #include <sstream>
 
 #include "ArchiveCheck.h"
@@ -12,6 +14,7 @@
 #include "Deal.h"
 #include "DealCodec.h"
 #include "FitOdds.h"
+#include "LibraryFile.h"
 #include "TestLibrary.h"
 
 namespace lott {
@@ -29,11 +32,58 @@ std::string HandsAndPoints(const Deal& d) {
     return out.str();
 }
 
-std::string Decoded(const std::string& key, const std::string& value) {
+std::vector<DealRecord> SomeDeals(int n) {
+    std::mt19937 rng(11);
+    std::vector<DealRecord> v;
+    for (int i = 0; i < n; ++i) v.push_back(test::RandomRecord(rng));
+    return v;
+}
+
+// A case's folder and the library file it has open.
+struct Files {
+    test::TempFolder dir;
+    LibraryFile file;
+};
+
+std::string Decoded(const std::string& key, const std::string& value, Files& f) {
     std::ostringstream out;
     std::istringstream in(value);
     Deal d;
-    if (key == "bin") {
+    std::string name;
+    int n = 0;
+    if (key == "deals" || key == "put" || key == "add" || key == "folder" || key == "resize" ||
+        key == "open") {
+        in >> name >> n;
+        const std::filesystem::path file = f.dir / name;
+        if (key == "deals")
+            (name.ends_with(".asc") ? test::WriteAsc : test::WriteBin)(file, SomeDeals(n));
+        if (key == "put" || key == "add")
+            test::WriteFile(file, (key == "add" ? test::ReadFile(file) : "") +
+                                      std::string(static_cast<std::size_t>(n), 'U'));
+        if (key == "folder") std::filesystem::remove(file), std::filesystem::create_directory(file);
+        if (key == "resize") std::filesystem::resize_file(file, static_cast<std::uintmax_t>(n));
+        if (key != "open") return "";
+        out << (f.file.Open(file, name.ends_with(".bin") ? 1 : 0) ? "opened, deals "
+                                                                  : "not opened, deals ")
+            << f.file.DealCount();
+    } else if (key == "discover") {
+        const LibraryChoice c = DiscoverLibrary(f.dir.path());
+        out << "discover "
+            << (c.found ? c.LibFileName + ' ' + std::to_string(c.LibRecLen) + ' ' +
+                              std::to_string(c.DealCount)
+                        : "none");
+    } else if (key == "read") {  // a fresh deal for each; one that is not read stays empty
+        static const char* const kStatus[] = {"ok", "out-of-range", "damaged", "read-error"};
+        out << "read";
+        for (int deal; in >> deal; d = Deal{}) {
+            const ReadStatus status = f.file.ReadDeal(deal, d);
+            out << ' ' << kStatus[static_cast<int>(status)]
+                << (status != ReadStatus::Ok && !d.Hand[0][0].empty() ? "(deal changed)" : "");
+        }
+    } else if (key == "close") {
+        f.file.Close();
+        return "";
+    } else if (key == "bin") {
         std::array<std::uint8_t, kBinRecLen> rec{};
         for (std::size_t i = 0; i < rec.size(); ++i)
             rec[i] = static_cast<std::uint8_t>(std::stoi(value.substr(2 * i, 2), nullptr, 16));
@@ -99,9 +149,35 @@ class RecordCase : public ::testing::TestWithParam<test::DataCase> {};
 
 TEST_P(RecordCase, DecodesAsExpected) {
     std::string actual;
+    Files files;
     for (const auto& [key, value] : GetParam().lines)
-        if (key != "expect") actual += Decoded(key, value) + '\n';
+        if (key != "expect")
+            if (const std::string lines = Decoded(key, value, files); !lines.empty())
+                actual += lines + '\n';
     EXPECT_TRUE(test::MatchesExpected(GetParam(), actual));
+}
+
+TEST(LibraryFile, ReadsEveryDealOfBothFormsAlikeAcrossBuffers) {
+    test::TempFolder dir;
+    auto deals = SomeDeals(9000);  // more than one buffer of records
+    test::WriteBin(dir / "Library.bin", deals);
+    test::WriteAsc(dir / "Library.asc", deals);
+    LibraryFile bin, asc;
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", 1) && asc.Open(dir / "Library.asc", 0));
+    ASSERT_EQ(bin.DealCount(), 9000);
+    ASSERT_EQ(asc.DealCount(), 9000);
+    Deal a, b;
+    for (int n = 1; n <= 9000; ++n) {
+        ASSERT_EQ(bin.ReadDeal(n, a), ReadStatus::Ok);
+        ASSERT_EQ(asc.ReadDeal(n, b), ReadStatus::Ok);
+        ASSERT_EQ(a.Hand, deals[n - 1].hands);
+        ASSERT_EQ(a.Hand, b.Hand);
+        ASSERT_EQ(a.TrickHex.v, b.TrickHex.v);
+    }
+    for (int n : {9000, 4097, 4096, 1, 8193, 2}) {  // backwards across buffer boundaries
+        ASSERT_EQ(bin.ReadDeal(n, a), ReadStatus::Ok);
+        ASSERT_EQ(a.Hand, deals[n - 1].hands) << n;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Library, RecordCase,
