@@ -29,23 +29,14 @@ namespace fs = std::filesystem;
 using test::FilesIn;
 using test::ProgramFolder;
 
-std::string Bytes(const std::vector<DealRecord>& deals) {
-    std::string b;
-    for (const auto& d : deals) {
-        std::array<std::uint8_t, kBinRecLen> rec{};
-        EXPECT_TRUE(EncodeBinDeal(d, rec));
-        b.append(reinterpret_cast<const char*>(rec.data()), rec.size());
-    }
-    return b;
-}
-
 TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
     ProgramFolder p;
     fs::create_directories(p.path);
     std::mt19937 rng(8);
     std::vector<DealRecord> deals;
     for (int i = 0; i < 60; ++i) deals.push_back(test::RandomRecord(rng));
-    const std::string whole = Bytes(deals);
+    test::WriteBin(p.path / "Library.bin", deals);
+    const std::string whole = test::ReadFile(p.path / "Library.bin");
 
     // No whole record: no library, in both programs.
     for (std::size_t size : {0, 1, 25}) {

@@ -13,16 +13,10 @@ std::string DataCase::Get(std::string_view key) const {
     return {};
 }
 
-std::vector<std::string> DataCase::All(std::string_view key) const {
-    std::vector<std::string> values;
-    for (const auto& [k, v] : lines)
-        if (k == key) values.push_back(v);
-    return values;
-}
-
 std::string DataCase::Expected() const {
     std::string text;
-    for (const std::string& v : All("expect")) text += v + '\n';
+    for (const auto& [k, v] : lines)
+        if (k == "expect") text += v + '\n';
     return text;
 }
 

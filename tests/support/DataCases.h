@@ -18,8 +18,7 @@ struct DataCase {
     std::vector<std::pair<std::string, std::string>> lines;  // key, the rest of the line
 
     std::string Get(std::string_view key) const;  // the first value of key, or ""
-    std::vector<std::string> All(std::string_view key) const;
-    std::string Expected() const;  // the "expect" lines, each ending in a line feed
+    std::string Expected() const;                 // the "expect" lines, each ending in a line feed
 };
 
 // A case opens with "case NAME"; blank lines and lines that open with '#' are skipped.

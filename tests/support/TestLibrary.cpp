@@ -35,36 +35,38 @@ DealRecord RandomRecord(std::mt19937& rng) {
     return r;
 }
 
-void WriteBin(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
+namespace {
+// The records in the form of Encode (EncodeBinDeal or EncodeAscDeal), one after another.
+template <typename Rec, typename Encode>
+void WriteRecords(const std::filesystem::path& file, const std::vector<DealRecord>& deals,
+                  Encode encode) {
     std::string bytes;
     for (const auto& d : deals) {
-        std::array<std::uint8_t, kBinRecLen> rec{};
-        if (!EncodeBinDeal(d, rec)) throw std::runtime_error("not a deal");
+        Rec rec{};
+        if (!encode(d, rec)) throw std::runtime_error("not a deal");
         bytes.append(reinterpret_cast<const char*>(rec.data()), rec.size());
     }
     WriteFile(file, bytes);
 }
+}  // namespace
+
+void WriteBin(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
+    WriteRecords<std::array<std::uint8_t, kBinRecLen>>(file, deals, EncodeBinDeal);
+}
 
 void WriteAsc(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
-    std::string bytes;
-    for (const auto& d : deals) {
-        std::array<char, kAscRecLen> rec{};
-        if (!EncodeAscDeal(d, rec)) throw std::runtime_error("not a deal");
-        bytes.append(rec.data(), rec.size());
-    }
-    WriteFile(file, bytes);
+    WriteRecords<std::array<char, kAscRecLen>>(file, deals, EncodeAscDeal);
 }
 
 namespace {
 // The programs refuse folders whose path holds "zip" or "tmp", so test folders go below the
 // first of these places whose path holds neither.
 std::filesystem::path TestFolderBase() {
-    std::vector<std::filesystem::path> candidates = {std::filesystem::current_path() /
-                                                     "testfolders"};
-    if (const char* home = std::getenv("HOME"))
-        candidates.push_back(std::filesystem::path(home) / ".trickscan-tests");
-    candidates.push_back("/var/lib/trickscan-tests");
-    for (const auto& c : candidates) {
+    const char* home = std::getenv("HOME");
+    for (const std::filesystem::path c :
+         {std::filesystem::current_path() / "testfolders",
+          std::filesystem::path(home ? home : "/") / ".trickscan-tests",
+          std::filesystem::path("/var/lib/trickscan-tests")}) {
         std::string lower = c.string();
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
