@@ -94,19 +94,22 @@ Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
 }
 
 void Analyzer::cmdStart_Click() {
-    if (!settings.Selected(6) && !settings.Selected(7) && !settings.Selected(8)) {
+    if (!settings.Selected(Opt::Hcp17To23) && !settings.Selected(Opt::Hcp15To25) &&
+        !settings.Selected(Opt::Hcp0To40)) {
         if (beep) beep();
         return;
     }
     if (settings.SettingMode == 1) {
         bool anyNT = false;
-        for (int i : {11, 12, 13, 22, 23, 24}) anyNT = anyNT || settings.Selected(i);
+        for (int i : {Opt::NTQuenby, Opt::NTDorvald, Opt::NTDorvaldPlus, Opt::NTDoubleton,
+                      Opt::NTSingleton, Opt::NTVoid})
+            anyNT = anyNT || settings.Selected(i);
         if (!anyNT) {
             if (beep) beep();
             return;
         }
     }
-    if (!settings.Selected(0) && !settings.Selected(1)) return;
+    if (!settings.Selected(Opt::Ostrevan) && !settings.Selected(Opt::Standard)) return;
 
     if (StartCaption == IdleCaption()) {
         auto n = WholeNumber(tBox);
@@ -271,7 +274,8 @@ Analyzer::FolderRun Analyzer::Run(std::int32_t Nstart, std::int32_t Nend, bool s
 }
 
 void Analyzer::DebugDeal(const std::string& text) {
-    if (running_ || (!settings.Selected(0) && !settings.Selected(1))) return;
+    if (running_ || (!settings.Selected(Opt::Ostrevan) && !settings.Selected(Opt::Standard)))
+        return;
     auto n = WholeNumber(text);
     if (!n || *n < 1 || *n >= library.DealCount) return;
     Start(static_cast<std::int32_t>(*n), static_cast<std::int32_t>(*n), true);

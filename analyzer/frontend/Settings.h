@@ -8,18 +8,22 @@
 #include <string>
 
 #include "CountingTables.h"
+#include "OptionIndex.h"
 #include "ScanOptions.h"
 
 namespace lott {
 
 class Settings {
   public:
-    static constexpr int kOptionCount = 44;  // indices 0..33 and 41..43; 34..40 do not exist
+    static constexpr int kOptionCount = Opt::Count;  // indices 0..33 and 41..43 (see Opt)
 
     Settings();
 
     // --- the option array -------------------------------------------------------------------
-    static bool Exists(int i) { return (i >= 0 && i <= 33) || (i >= 41 && i <= 43); }
+    static bool Exists(int i) {
+        return (i >= 0 && i <= Opt::LastFilter) ||
+               (i >= Opt::LevelLimit1 && i <= Opt::NoLevelLimit);
+    }
     // Options that share a group are mutually exclusive; the group number of an index, -1 when
     // the option does not exist.
     static int GroupOf(int i);
@@ -73,11 +77,15 @@ class Settings {
     bool FilterOn = false;
     std::string CorrCode;
     std::string ResultName;
-    std::array<bool, 2> SpecialFlags{};   // [0] a shortness choice o(22..24), [1] a deal filter
-    std::array<bool, 8> SavedCorr{};      // indices 14..21: corrections saved by a filter
-    std::array<bool, 34> SavedEnabled{};  // indices 0..33: enabled state saved by Disable
+    std::array<bool, 2>
+        SpecialFlags{};  // [0] a shortness choice (NTDoubleton..NTVoid), [1] a filter
+    // Indices FirstCorrection..LastCorrection: corrections saved by a filter.
+    std::array<bool, Opt::LastCorrection - Opt::FirstCorrection + 1> SavedCorr{};
+    std::array<bool, Opt::LastLocked + 1> SavedEnabled{};  // indices 0..33: saved by Disable
 
-    bool SavedCorrOf(int i) const { return SavedCorr[static_cast<std::size_t>(i - 14)]; }
+    bool SavedCorrOf(int i) const {
+        return SavedCorr[static_cast<std::size_t>(i - Opt::FirstCorrection)];
+    }
 
     // The settings of one run, read from the selections.
     ScanOptions Snapshot() const;

@@ -428,16 +428,34 @@ void Form1::SetLangMsg() {
         else if (auto* b = qobject_cast<QAbstractButton*>(w))
             b->setText(text);
     };
-    const std::pair<int, QWidget*> targets[] = {
-        {0, c_.Frame[0]},    {1, c_.Frame[1]},   {2, c_.o[2]},       {3, c_.o[3]},
-        {4, c_.Frame[2]},    {5, c_.o[4]},       {6, c_.o[5]},       {7, c_.cmdTable[0]},
-        {7, c_.cmdTable[1]}, {8, c_.cmdGrph[0]}, {8, c_.cmdGrph[1]}, {9, c_.Frame[4]},
-        {10, c_.o[9]},       {11, c_.o[10]},     {12, c_.cmdStart},  {13, c_.cmdEnd},
-        {14, c_.Frame[6]},   {15, c_.Frame[7]},  {16, c_.Frame[8]},  {17, c_.Frame[9]},
-        {18, c_.Frame[3]},   {19, c_.Frame[5]},  {20, c_.Frame[10]}, {21, c_.o[22]},
-        {22, c_.o[23]},      {23, c_.o[24]}};
+    const std::pair<int, QWidget*> targets[] = {{0, c_.Frame[0]},
+                                                {1, c_.Frame[1]},
+                                                {2, c_.o[Opt::ByLength]},
+                                                {3, c_.o[Opt::ByScore]},
+                                                {4, c_.Frame[2]},
+                                                {5, c_.o[Opt::AllowArtificial]},
+                                                {6, c_.o[Opt::ForbidArtificial]},
+                                                {7, c_.cmdTable[0]},
+                                                {7, c_.cmdTable[1]},
+                                                {8, c_.cmdGrph[0]},
+                                                {8, c_.cmdGrph[1]},
+                                                {9, c_.Frame[4]},
+                                                {10, c_.o[Opt::NoNTCalls]},
+                                                {11, c_.o[Opt::NTSeparately]},
+                                                {12, c_.cmdStart},
+                                                {13, c_.cmdEnd},
+                                                {14, c_.Frame[6]},
+                                                {15, c_.Frame[7]},
+                                                {16, c_.Frame[8]},
+                                                {17, c_.Frame[9]},
+                                                {18, c_.Frame[3]},
+                                                {19, c_.Frame[5]},
+                                                {20, c_.Frame[10]},
+                                                {21, c_.o[Opt::NTDoubleton]},
+                                                {22, c_.o[Opt::NTSingleton]},
+                                                {23, c_.o[Opt::NTVoid]}};
     for (const auto& [index, w] : targets) caption(index, w);
-    for (int i = 25; i <= 33; ++i) {
+    for (int i = Opt::FirstFilter; i <= Opt::LastFilter; ++i) {
         // The filter rows stand 78 pixels apart: their Japanese captions need a point less.
         QWidget* w = c_.o[static_cast<std::size_t>(i)];
         caption(i, w);
