@@ -22,7 +22,7 @@ std::array<std::string, 3> PrepareHeaders(const Settings& s, const std::string& 
     h[1] = " Options: ";
     if (s.CorrCode.empty()) {
         h[1] += "(none)";
-    } else if (s.SettingMode == 1) {
+    } else if (s.SettingMode == SettingMode::Standard) {
         h[1] += "(" + s.CorrCode + ")";
         static constexpr std::pair<int, const char*> kPieces[] = {
             {Opt::DoubleFitOne, "( Add ONE for double fit) "},

@@ -100,10 +100,10 @@ void Settings::o_click(int index) {
     using namespace Opt;
     switch (index) {
         case Ostrevan:
-            SettingMode = 0;
+            SettingMode = SettingMode::Ostrevan;
             cmdStart_ = true;
             optEnable(ByLength);
-            TrumpBy = 0;
+            TrumpBy = TrumpBy::Length;
             optDisable(ByScore);
             optEnable(AllowArtificial);
             optDisable(ForbidArtificial);
@@ -111,14 +111,14 @@ void Settings::o_click(int index) {
             DisableRange(NTSeparately, LastFilter);
             break;
         case Standard:
-            SettingMode = 1;
+            SettingMode = SettingMode::Standard;
             cmdStart_ = true;
             EnableRange(ByLength, ByScore);
             // The first choice of Standard picks "by Score"; so does any choice that finds no trump
             // mode selected (an option was clicked before the first preset).
             if (!Touched || (!Selected(ByLength) && !Selected(ByScore))) {
                 Select(ByScore);
-                TrumpBy = 1;
+                TrumpBy = TrumpBy::Score;
             }
             optEnable(ForbidArtificial);
             optDisable(AllowArtificial);
@@ -127,11 +127,11 @@ void Settings::o_click(int index) {
             EnableRange(NTQuenby, LastFilter);
             break;
         case ByLength:
-            TrumpBy = 0;
+            TrumpBy = TrumpBy::Length;
             break;
         case ByScore:
-            TrumpBy = 1;
-            if (SettingMode == 1) EnableRange(NTSeparately, NTDorvaldPlus);
+            TrumpBy = TrumpBy::Score;
+            if (SettingMode == SettingMode::Standard) EnableRange(NTSeparately, NTDorvaldPlus);
             break;
         case NoNTCalls:
             DisableRange(NTSeparately, NTDorvaldPlus);
@@ -227,14 +227,14 @@ struct Naming {
 // The result name of the options for which selected(i) holds, under preset settingMode. Every
 // option it reads is asked for even when none is selected, which IsCurrentResultName relies on.
 template <class SelectedFn>
-Naming NameOf(int settingMode, const SelectedFn& selected) {
+Naming NameOf(SettingMode settingMode, const SelectedFn& selected) {
     Naming n;
     using namespace Opt;
     const std::string hcp = selected(Hcp0To40)    ? "40"
                             : selected(Hcp15To25) ? "15"
                             : selected(Hcp17To23) ? "17"
                                                   : "";
-    if (settingMode == 0) {
+    if (settingMode == SettingMode::Ostrevan) {
         n.ResultName = hcp + (selected(ByLength) ? "OstLen" : "OstSco");
         return n;
     }
@@ -279,7 +279,7 @@ Naming NameOf(int settingMode, const SelectedFn& selected) {
 // some settings might own is never taken for another's.
 std::unordered_set<std::string> AllResultNames() {
     std::unordered_set<std::string> names;
-    for (int mode : {0, 1}) {
+    for (SettingMode mode : {SettingMode::Ostrevan, SettingMode::Standard}) {
         std::set<int> groups;
         NameOf(mode, [&](int i) {
             groups.insert(Settings::GroupOf(i));
@@ -312,8 +312,8 @@ std::unordered_set<std::string> AllResultNames() {
 
 void Settings::SetUpFileName() {
     Naming n = NameOf(SettingMode, [this](int i) { return Selected(i); });
-    if (SettingMode == 1) CorrCode = std::move(n.CorrCode);
-    if (SettingMode == 0 || SettingMode == 1) ResultName = std::move(n.ResultName);
+    if (SettingMode == SettingMode::Standard) CorrCode = std::move(n.CorrCode);
+    if (SettingMode != SettingMode::None) ResultName = std::move(n.ResultName);
     SpecialFlags[1] = false;
     for (int i = Opt::FirstFilter; i <= Opt::LastFilter; ++i)
         SpecialFlags[1] = SpecialFlags[1] || Selected(i);
@@ -336,7 +336,7 @@ void Settings::UpdateResultButtons() {
     SetUpFileName();
     std::error_code ec;
     const bool exists = std::filesystem::is_regular_file(ResultFile(), ec);
-    const std::size_t p = SettingMode == 1 ? 1 : 0;
+    const auto p = static_cast<std::size_t>(PairOf(SettingMode));
     table_[p] = graph_[p] = Button{exists, exists};
     table_[1 - p] = graph_[1 - p] = Button{false, false};
 }

@@ -62,6 +62,8 @@ class Settings {
     bool LanguageEnabled() const { return language_; }
     Button cmdTable(int p) const { return table_[Pair(p)]; }
     Button cmdGrph(int p) const { return graph_[Pair(p)]; }
+    // The pair of result buttons of a preset: 0 Ostrevan's, 1 Standard's.
+    static int PairOf(lott::SettingMode m) { return m == lott::SettingMode::Standard ? 1 : 0; }
     // The Table button of preset p enabled and tinted again during a run (the table window was
     // closed while the run goes).
     void EnableTableButton(int p);
@@ -69,8 +71,8 @@ class Settings {
     void EnableAllButtons();
 
     // --- state read by the engine, the windows and the files -------------------------------
-    int SettingMode = -1;  // -1 no preset yet, 0 Ostrevan, 1 Standard
-    int TrumpBy = 0;       // 0 by Length, 1 by Score
+    lott::SettingMode SettingMode = lott::SettingMode::None;
+    lott::TrumpBy TrumpBy = lott::TrumpBy::Length;
     int NTFormula = 0;     // 0 (7,7,7), 1 (8,7,6), 2 (9,8,7)
     bool Busy = false;
     bool Touched = false;

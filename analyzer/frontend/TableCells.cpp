@@ -81,7 +81,7 @@ std::vector<CellUpdate> TableCells::WriteWholeTable(const CountingTables& t, con
     std::vector<CellUpdate> list;
     list.reserve(400);
     const Updates out = &list;
-    const bool standard = s.SettingMode == 1;
+    const bool standard = s.SettingMode == SettingMode::Standard;
     for (int k : {-1, 0}) {
         if (k == -1 && !standard) continue;
         for (int L = TableMinLen(k); L <= TableMaxLen(k); ++L) {

@@ -141,7 +141,7 @@ void GraphPainter::picShowXcaption(int kind) {
     const double y = 0.06;
     const bool byLength = s_.Selected(Opt::ByLength);
     const QString code = QString::fromStdString(s_.CorrCode);
-    if (s_.SettingMode != 1) {
+    if (s_.SettingMode != SettingMode::Standard) {
         PrintAt(14, y, QStringLiteral("Total Length of Longest Suits"));
     } else if (kind == 0) {
         if (byLength) {

@@ -100,7 +100,7 @@ frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const Fi
 }
 
 int frmGrph::CommentTopicFor(int i) const {
-    if (i == 0) return settings_.SettingMode == 1 ? 4 : 3;
+    if (i == 0) return settings_.SettingMode == SettingMode::Standard ? 4 : 3;
     if (settings_.Selected(Opt::NTQuenby)) return 5;
     if (settings_.Selected(Opt::NTDorvald)) return 6;
     if (settings_.Selected(Opt::NTDorvaldPlus)) return 7;

@@ -93,7 +93,8 @@ std::unique_ptr<lott::boardlook::Form1> StartViewer() {
 // Microseconds per deal of reading alone, the floor of showing one.
 double FloorMicros(int libMode, const std::vector<std::int32_t>& order) {
     lott::LibraryFile lib;
-    lib.Open(Folder() / (libMode == 1 ? "Library.bin" : "Library.asc"), libMode);
+    lib.Open(Folder() / (libMode == 1 ? "Library.bin" : "Library.asc"),
+             static_cast<lott::LibMode>(libMode));
     lott::Deal d;
     const auto t0 = std::chrono::steady_clock::now();
     for (std::int32_t n : order) benchmark::DoNotOptimize(lib.ReadDeal(n, d));

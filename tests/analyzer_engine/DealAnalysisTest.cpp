@@ -118,7 +118,7 @@ TEST(NotrumpStep, ScoresDecideTiesGoToNotrumpExceptFourAndFiveHearts) {
         EXPECT_EQ(a.Contract[0].Strain, c.notrump ? -1 : c.suit);
         if (c.notrump) {
             // The suit side N-S (hearts, 7 cards, no shortness) is predicted at trumps + 7.
-            EXPECT_EQ(a.NTShape, 22);
+            EXPECT_EQ(a.NTShape, Shortness::Doubleton);
             EXPECT_EQ(a.TotalTrumps, a.Contract[1].Trumps + 7);
             EXPECT_EQ(a.TotalTricks, c.ntTricks + a.Contract[1].Tricks);
             // The notrump contract keeps the fit of the suit it replaced.
@@ -172,9 +172,10 @@ TEST(NotrumpStep, ShortnessClassOfTheSuitSide) {
         for (int s = 0; s < 4; ++s) deal.Hand[seat][s] = Holding(SplitSuit(h));
     }
     deal.CountLengths();
-    EXPECT_EQ(a.ShortnessClass(1, 2), 24);  // void and singleton: the void
-    EXPECT_EQ(a.ShortnessClass(1, 1), 23);  // the void is the trump suit: the singleton
-    EXPECT_EQ(a.ShortnessClass(0, 0), 22);
+    EXPECT_EQ(a.ShortnessClass(1, 2), Shortness::Void);  // void and singleton: the void
+    EXPECT_EQ(a.ShortnessClass(1, 1),
+              Shortness::Singleton);  // the void is the trump suit: the singleton
+    EXPECT_EQ(a.ShortnessClass(0, 0), Shortness::Doubleton);
 }
 
 TEST(Events, DoubleFitsSolidTrumpsChameleons) {

@@ -9,6 +9,13 @@
 namespace lott {
 namespace {
 
+// Calls f at every progress point of a run.
+struct AtProgress : ScanListener {
+    explicit AtProgress(std::function<void(std::int32_t)> at) : f(std::move(at)) {}
+    void Progress(std::int32_t dealNo) override { f(dealNo); }
+    std::function<void(std::int32_t)> f;
+};
+
 class ListSink : public Over20Sink {
   public:
     bool Open(std::string&) override {
@@ -40,9 +47,9 @@ class ListSink : public Over20Sink {
 
 ScanOptions StandardByScore() {
     ScanOptions o;
-    o.SettingMode = 1;
+    o.SettingMode = SettingMode::Standard;
     o.ByScoreSelected = true;
-    o.TrumpBy = 1;
+    o.TrumpBy = TrumpBy::Score;
     o.Hcp = HcpRange::All;
     o.NT = NTChoice::Co;
     return o;
@@ -80,7 +87,7 @@ struct Harness {
     explicit Harness(const std::filesystem::path& library, ScanOptions o) {
         freq.LoadPtValues();
         driver.libraryPath = library;
-        driver.libMode = library.extension() == ".asc" ? 0 : 1;
+        driver.libMode = library.extension() == ".asc" ? LibMode::Ascii : LibMode::Binary;
         driver.options = o;
         driver.counter().options = o;
         driver.counter().SetUseFlags();
@@ -94,7 +101,7 @@ TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
     ScanOptions variants[4] = {StandardByScore(), StandardByScore(), StandardByScore(), {}};
     variants[1].ByScoreSelected = false;
     variants[1].ByLengthSelected = true;
-    variants[1].TrumpBy = 0;
+    variants[1].TrumpBy = TrumpBy::Length;
     variants[1].NT = NTChoice::V2;
     variants[1].NTFormula = 2;
     variants[1].DoubleFit = Correction::Half;
@@ -102,7 +109,7 @@ TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
     variants[2].Hcp = HcpRange::From17To23;
     variants[2].NT = NTChoice::Sg;
     variants[2].SolidTrump = Correction::One;
-    variants[3].SettingMode = 0;
+    variants[3].SettingMode = SettingMode::Ostrevan;
     variants[3].ByLengthSelected = true;
     variants[3].Hcp = HcpRange::From15To25;
     for (const ScanOptions& o : variants) {
@@ -156,10 +163,11 @@ TEST(ScanDriver, AStopSeenAtDeal400LeavesNoCacheAndTheListSoFar) {
     ListSink list;
     Harness scan(dir / "Library.bin", StandardByScore());
     std::vector<std::int32_t> seen;
-    scan.driver.progress = [&](std::int32_t n) {
+    AtProgress at([&](std::int32_t n) {
         seen.push_back(n);
         if (n == 400) scan.driver.StopRequested = true;  // the click made during deal 390
-    };
+    });
+    scan.driver.listener = &at;
     RunResult r = scan.driver.RunWhileScanning(1, 1000, &cache, &list);
     EXPECT_EQ(r.outcome, RunOutcome::Stopped);
     EXPECT_EQ(scan.driver.DealNo - 1, 399);
@@ -248,9 +256,10 @@ TEST(ScanDriver, ReplayCountsEachDealsOwnRecordAndStopsAtProgressPoints) {
     EXPECT_EQ(one.tables.DevTable(0, 30, 30), 1.0f);
 
     Harness some("Library.bin", StandardByScore());
-    some.driver.progress = [&](std::int32_t n) {
+    AtProgress at([&](std::int32_t n) {
         if (n == 80) some.driver.StopRequested = true;
-    };
+    });
+    some.driver.listener = &at;
     EXPECT_EQ(some.driver.RunWithoutScanning(1, 100, records).outcome, RunOutcome::Stopped);
     EXPECT_EQ(some.driver.DealNo, 80);
     EXPECT_EQ(some.tables.DevTable(0, 30, 30), 79.0f);

@@ -21,8 +21,8 @@ struct Counter {
 
 ScanOptions Standard(int trumpBy = 1) {
     ScanOptions o;
-    o.SettingMode = 1;
-    o.TrumpBy = trumpBy;
+    o.SettingMode = SettingMode::Standard;
+    o.TrumpBy = static_cast<TrumpBy>(trumpBy);
     o.ByLengthSelected = trumpBy == 0;
     o.ByScoreSelected = trumpBy == 1;
     return o;
@@ -144,7 +144,7 @@ TEST(UpdateTableSuit, FiltersCountOnlyTheirDealsAndOstrevanCountsNoEvents) {
     EXPECT_EQ(x.t.DevTable(0, 30, 30), 1.0f);
 
     ScanOptions ost = o;
-    ost.SettingMode = 0;
+    ost.SettingMode = SettingMode::Ostrevan;
     Counter y(ost);
     y.c.UpdateTableSuit(17, 16, Ev(2, 1, 1));  // no filter, no correction, no event
     EXPECT_EQ(y.t.DevTable(0, 16, 1), 1.0f);

@@ -37,14 +37,14 @@ struct Program {
 TEST(Analyzer, TheStartButtonCycleAndTheFilesOfAFinishedRun) {
     Program p(500);
     EXPECT_EQ(p.a->tBox, "500");
-    EXPECT_EQ(p.a->StartCaption, "Start");
+    EXPECT_EQ(p.a->StartCaption(), "Start");
     p.a->cmdStart_Click();  // no preset yet: nothing
-    EXPECT_EQ(p.a->StartCaption, "Start");
+    EXPECT_EQ(p.a->StartCaption(), "Start");
     ASSERT_TRUE(p.a->settings.Click(1));
     std::vector<std::string> captionsDuringRun;
-    p.a->progress = [&](std::int32_t) { captionsDuringRun.push_back(p.a->StartCaption); };
+    p.a->progress = [&](std::int32_t) { captionsDuringRun.push_back(p.a->StartCaption()); };
     p.a->cmdStart_Click();
-    EXPECT_EQ(p.a->StartCaption, "Finished");
+    EXPECT_EQ(p.a->StartCaption(), "Finished");
     EXPECT_EQ(p.a->lblNo, "500");
     EXPECT_EQ(captionsDuringRun.size(), 25u);
     EXPECT_EQ(captionsDuringRun.front(), "Working");
@@ -53,7 +53,7 @@ TEST(Analyzer, TheStartButtonCycleAndTheFilesOfAFinishedRun) {
     EXPECT_EQ(p.a->driver.TableState, 5);
     EXPECT_TRUE(p.a->settings.Enabled(2));  // unlocked again
     p.a->cmdStart_Click();
-    EXPECT_EQ(p.a->StartCaption, "Start");
+    EXPECT_EQ(p.a->StartCaption(), "Start");
     // The next run replays the cache: 40 deals between progress points.
     captionsDuringRun.clear();
     p.a->cmdStart_Click();
@@ -67,7 +67,7 @@ TEST(Analyzer, AStopSeenAtDeal400ShowsDeal399AndWritesNoResult) {
         if (n == 400) p.a->cmdStart_Click();  // the click made while deal 390 was scanned
     };
     p.a->cmdStart_Click();
-    EXPECT_EQ(p.a->StartCaption, "Finished");
+    EXPECT_EQ(p.a->StartCaption(), "Finished");
     EXPECT_EQ(p.a->lblNo, "399");
     EXPECT_FALSE(std::filesystem::exists(p.Result("40OstLen")));
     EXPECT_FALSE(p.a->settings.cmdTable(0).enabled);
@@ -86,13 +86,13 @@ TEST(Analyzer, DealsToBeScannedMustBeAWholeNumberAndIsCutToTheLibrary) {
     for (const char* bad : {"", "12x", "1.5", "1e3", "abc"}) {
         p.a->tBox = bad;
         p.a->cmdStart_Click();
-        EXPECT_EQ(p.a->StartCaption, "Start") << bad;
+        EXPECT_EQ(p.a->StartCaption(), "Start") << bad;
         EXPECT_NE(p.a->message.find("whole number"), std::string::npos);
     }
     EXPECT_EQ(p.beeps, 5);
     p.a->tBox = " 999999 ";
     p.a->cmdStart_Click();
-    EXPECT_EQ(p.a->StartCaption, "Finished");
+    EXPECT_EQ(p.a->StartCaption(), "Finished");
     EXPECT_EQ(p.a->lblNo, "120");
     EXPECT_TRUE(std::filesystem::exists(p.Result("(none)40ScoCo")));
     EXPECT_TRUE(p.a->message.empty());
@@ -102,7 +102,7 @@ TEST(Analyzer, AFailingRunSaysWhyAndKeepsEveryFileItHad) {
     Program p(200, true);
     ASSERT_TRUE(p.a->settings.Click(1));
     p.a->cmdStart_Click();
-    ASSERT_EQ(p.a->StartCaption, "Finished");
+    ASSERT_EQ(p.a->StartCaption(), "Finished");
     const std::string result = test::ReadFile(p.Result("(none)40ScoCo"));
     const std::string list = test::ReadFile(p.dir / "Over20.txt");
     // The library is damaged after the first run; the cache no longer matches it.
@@ -111,7 +111,7 @@ TEST(Analyzer, AFailingRunSaysWhyAndKeepsEveryFileItHad) {
     test::WriteFile(p.dir / "Library.asc", lib);
     p.a->cmdStart_Click();
     p.a->cmdStart_Click();
-    EXPECT_EQ(p.a->StartCaption, "Stopped");
+    EXPECT_EQ(p.a->StartCaption(), "Stopped");
     EXPECT_EQ(p.a->message, "Deal 151 of Library.asc is damaged.");
     EXPECT_EQ(test::ReadFile(p.Result("(none)40ScoCo")), result);
     EXPECT_EQ(test::ReadFile(p.dir / "Over20.txt"), list);
@@ -168,16 +168,16 @@ TEST(Analyzer, ClosingTheTableDuringARunEnablesItsButtonAtTheNextProgressPoint) 
     ASSERT_TRUE(p.a->settings.Click(0));
     int loads = 0;
     p.a->LoadTab = [&] { ++loads; };
-    std::vector<int> states;
+    std::vector<TableState> states;
     p.a->progress = [&](std::int32_t n) {
-        states.push_back(p.a->driver.TableState);
-        if (n == 60) p.a->driver.TableState = 0;  // the user closed the table window
+        states.push_back(p.a->TableState);
+        if (n == 60) p.a->TableState = TableState::NotShown;  // the user closed the table window
     };
     p.a->cmdStart_Click();
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(states[2], 1);  // at deal 60, before the close
-    EXPECT_EQ(states[3], 4);  // at deal 80 the button is back
-    EXPECT_EQ(p.a->driver.TableState, 5);
+    EXPECT_EQ(states[2], TableState::Live);             // at deal 60, before the close
+    EXPECT_EQ(states[3], TableState::ButtonReEnabled);  // at deal 80 the button is back
+    EXPECT_EQ(p.a->TableState, TableState::Finished);
 }
 
 }  // namespace

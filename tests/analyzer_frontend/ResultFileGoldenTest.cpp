@@ -116,7 +116,7 @@ TEST(ResultFileGolden, FinOfEveryCaseWritesTheSameFileAgain) {
         const FinResult r = Fin(dir.path(), s.ResultName, back, s, head);
         EXPECT_TRUE(r.found);
         EXPECT_TRUE(r.complete);
-        EXPECT_EQ(r.lines, s.SettingMode == 1 ? 33 : 20);
+        EXPECT_EQ(r.lines, s.SettingMode == SettingMode::Standard ? 33 : 20);
         for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(head[i], c.headers[i]);
         EXPECT_EQ(ResultFileText(back, s, head), c.expected);
 

@@ -39,8 +39,8 @@ TEST(SettingsStartUp, OnlyPresetsHcpRangesAndLevelLimitsCanBeChosen) {
     s.DefaultSetting(false);
     EXPECT_EQ(EnabledSet(s), (std::set<int>{0, 1, 6, 7, 8, 41, 42, 43}));
     EXPECT_EQ(SelectedSet(s), (std::set<int>{8, 11, 16, 19, 21}));
-    EXPECT_EQ(s.SettingMode, -1);
-    EXPECT_EQ(s.TrumpBy, 0);
+    EXPECT_EQ(s.SettingMode, SettingMode::None);
+    EXPECT_EQ(s.TrumpBy, TrumpBy::Length);
     EXPECT_EQ(s.NTFormula, 0);
     EXPECT_FALSE(s.Touched);
     EXPECT_FALSE(s.cmdStartEnabled());
@@ -92,22 +92,22 @@ TEST(Presets, StandardFirstThenOstrevanThenStandardAgain) {
     standard.erase(9);
     standard.insert({41, 42, 43});
     Settings s = Clicked({1});
-    EXPECT_EQ(s.SettingMode, 1);
+    EXPECT_EQ(s.SettingMode, SettingMode::Standard);
     EXPECT_TRUE(s.cmdStartEnabled());
     EXPECT_TRUE(s.Touched);
-    EXPECT_EQ(s.TrumpBy, 1);
+    EXPECT_EQ(s.TrumpBy, TrumpBy::Score);
     EXPECT_EQ(EnabledSet(s), standard);
     EXPECT_EQ(SelectedSet(s), (std::set<int>{1, 3, 5, 8, 10, 11, 16, 19, 21}));
 
     ASSERT_TRUE(s.Click(0));
-    EXPECT_EQ(s.SettingMode, 0);
-    EXPECT_EQ(s.TrumpBy, 0);
+    EXPECT_EQ(s.SettingMode, SettingMode::Ostrevan);
+    EXPECT_EQ(s.TrumpBy, TrumpBy::Length);
     EXPECT_EQ(EnabledSet(s), (std::set<int>{0, 1, 2, 4, 6, 7, 8, 9, 41, 42, 43}));
     // o(11) and the corrections' "None" are disabled but still selected.
     EXPECT_EQ(SelectedSet(s), (std::set<int>{0, 2, 4, 8, 9, 11, 16, 19, 21}));
 
     ASSERT_TRUE(s.Click(1));  // later choices of Standard keep by Length
-    EXPECT_EQ(s.TrumpBy, 0);
+    EXPECT_EQ(s.TrumpBy, TrumpBy::Length);
     EXPECT_EQ(EnabledSet(s), standard);
     EXPECT_EQ(SelectedSet(s), (std::set<int>{1, 2, 5, 8, 10, 11, 16, 19, 21}));
 }
@@ -120,7 +120,7 @@ TEST(Presets, StandardFindingNoTrumpModeChoosesByScore) {
     for (auto [first, name] : firsts) {
         Settings s = Clicked({first, 1});
         EXPECT_TRUE(s.Selected(3)) << first;
-        EXPECT_EQ(s.TrumpBy, 1) << first;
+        EXPECT_EQ(s.TrumpBy, TrumpBy::Score) << first;
         EXPECT_EQ(s.ResultName, name);
     }
 
@@ -130,7 +130,7 @@ TEST(Presets, StandardFindingNoTrumpModeChoosesByScore) {
     ASSERT_TRUE(shot.Click(2));
     ASSERT_TRUE(shot.Click(1));
     EXPECT_TRUE(shot.Selected(2));
-    EXPECT_EQ(shot.TrumpBy, 0);
+    EXPECT_EQ(shot.TrumpBy, TrumpBy::Length);
 }
 
 TEST(Presets, SelectionsMadeUnderStandardSurviveOstrevan) {
@@ -146,9 +146,9 @@ TEST(Presets, SelectionsMadeUnderStandardSurviveOstrevan) {
 
 TEST(OptionHandler, TrumpModesAndNotrumpFormulas) {
     Settings s = Clicked({1, 2});
-    EXPECT_EQ(s.TrumpBy, 0);
+    EXPECT_EQ(s.TrumpBy, TrumpBy::Length);
     ASSERT_TRUE(s.Click(3));
-    EXPECT_EQ(s.TrumpBy, 1);
+    EXPECT_EQ(s.TrumpBy, TrumpBy::Score);
     for (int i = 10; i <= 13; ++i) EXPECT_TRUE(s.Enabled(i));
     const std::pair<int, int> formulas[] = {{12, 1}, {13, 2}, {23, 0}, {13, 2},
                                             {22, 0}, {12, 1}, {24, 0}, {11, 0}};
@@ -300,7 +300,7 @@ TEST(RunLock, EnableWithoutALockRestoresNothingStale) {
 TEST(Snapshot, ReadsEverySettingFromTheSelections) {
     Settings s = Clicked({1, 7, 13, 15, 17, 20, 41});
     ScanOptions o = s.Snapshot();
-    EXPECT_EQ(o.SettingMode, 1);
+    EXPECT_EQ(o.SettingMode, SettingMode::Standard);
     EXPECT_FALSE(o.ByLengthSelected);
     EXPECT_TRUE(o.ByScoreSelected);
     EXPECT_TRUE(o.ForbidSelected);
@@ -311,7 +311,7 @@ TEST(Snapshot, ReadsEverySettingFromTheSelections) {
     EXPECT_EQ(o.SolidTrump, Correction::One);
     EXPECT_TRUE(o.Chameleon);
     EXPECT_EQ(o.Filter, DealFilter::None);
-    EXPECT_EQ(o.TrumpBy, 1);
+    EXPECT_EQ(o.TrumpBy, TrumpBy::Score);
 
     ASSERT_TRUE(s.Click(32));
     ASSERT_TRUE(s.Click(6));
@@ -324,7 +324,7 @@ TEST(Snapshot, ReadsEverySettingFromTheSelections) {
     EXPECT_FALSE(o.Chameleon);
     EXPECT_EQ(o.Hcp, HcpRange::From17To23);
     EXPECT_EQ(o.NT, NTChoice::Sg);
-    EXPECT_EQ(o.TrumpBy, 0);
+    EXPECT_EQ(o.TrumpBy, TrumpBy::Length);
     EXPECT_TRUE(o.ByLengthSelected);
 
     ASSERT_TRUE(s.Click(25));
@@ -339,11 +339,11 @@ TEST(Snapshot, ReadsEverySettingFromTheSelections) {
     EXPECT_EQ(s.Snapshot().NT, NTChoice::V1);
 
     o = Clicked({0}).Snapshot();
-    EXPECT_EQ(o.SettingMode, 0);
+    EXPECT_EQ(o.SettingMode, SettingMode::Ostrevan);
     EXPECT_TRUE(o.ByLengthSelected);
     EXPECT_FALSE(o.ForbidSelected);
     EXPECT_EQ(o.Hcp, HcpRange::All);
-    EXPECT_EQ(o.TrumpBy, 0);
+    EXPECT_EQ(o.TrumpBy, TrumpBy::Length);
 }
 
 }  // namespace

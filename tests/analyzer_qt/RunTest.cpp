@@ -74,7 +74,7 @@ class RunTest : public QObject {
             QCOMPARE(c.cmdStart->text(), QStringLiteral("Finished"));
             QCOMPARE(c.lblNo->text(), QStringLiteral("600"));
             QVERIFY(std::filesystem::exists(prog.Result(name)));
-            QCOMPARE(f->analyzer().driver.TableState, 5);
+            QCOMPARE(f->analyzer().TableState, lott::TableState::Finished);
             QVERIFY(c.cmdTable[static_cast<std::size_t>(preset)]->isEnabled());
             QVERIFY(c.cmdGrph[static_cast<std::size_t>(preset)]->isEnabled());
             QVERIFY(MainControls::IsTinted(c.cmdGrph[static_cast<std::size_t>(preset)]));
@@ -102,9 +102,9 @@ class RunTest : public QObject {
         Click(c.o[0]);
         // A click that arrives while deal 390 is being counted is served at the next yield.
         auto& driver = f->analyzer().driver;
-        auto write = driver.WriteTable;
+        auto write = f->analyzer().WriteTable;
         bool posted = false;
-        driver.WriteTable = [&, write](int k, int L, int d, const lott::EventCounts& ev) {
+        f->analyzer().WriteTable = [&, write](int k, int L, int d, const lott::EventCounts& ev) {
             write(k, L, d, ev);
             if (driver.DealNo == 390 && !posted) {
                 lott::test::PostClick(c.cmdStart);
@@ -132,7 +132,8 @@ class RunTest : public QObject {
         auto f = prog.Start();
         const MainControls& c = f->ui();
         Click(c.o[0]);
-        int stateAfterClose = -1, stateBeforeClick = -1, stateAfterClick = -1;
+        auto stateAfterClose = lott::TableState::Finished, stateBeforeClick = stateAfterClose,
+             stateAfterClick = stateAfterClose;
         bool enabledBeforeClick = false, tinted = false;
         std::string samplesShown;
         QPointer<lott::frmTab> first;
@@ -140,21 +141,21 @@ class RunTest : public QObject {
             if (n == 200) {
                 first = f->TableWindow();
                 Click(first->cmdHideTable[0]);
-                stateAfterClose = f->analyzer().driver.TableState;
+                stateAfterClose = f->analyzer().TableState;
             } else if (n == 220) {
-                stateBeforeClick = f->analyzer().driver.TableState;
+                stateBeforeClick = f->analyzer().TableState;
                 enabledBeforeClick = c.cmdTable[0]->isEnabled();
                 tinted = MainControls::IsTinted(c.cmdTable[0]);
                 Click(c.cmdTable[0]);
-                stateAfterClick = f->analyzer().driver.TableState;
+                stateAfterClick = f->analyzer().TableState;
                 samplesShown = f->TableWindow()->cells().Cell(0, 25, -6);
             }
         });
         Click(c.cmdStart);
-        QCOMPARE(stateAfterClose, 0);
-        QCOMPARE(stateBeforeClick, 4);
+        QCOMPARE(stateAfterClose, lott::TableState::NotShown);
+        QCOMPARE(stateBeforeClick, lott::TableState::ButtonReEnabled);
         QVERIFY(enabledBeforeClick && tinted);
-        QCOMPARE(stateAfterClick, 1);
+        QCOMPARE(stateAfterClick, lott::TableState::Live);
         QCOMPARE(samplesShown, std::string("219"));  // deals 1..219 counted so far
         // The closed window went; the reopened one stayed live to the end.
         QTRY_VERIFY(first.isNull());
@@ -169,13 +170,13 @@ class RunTest : public QObject {
         const MainControls& c = f->ui();
         Click(c.o[1]);
         Click(c.cmdStart);
-        QCOMPARE(f->analyzer().driver.TableState, 5);
+        QCOMPARE(f->analyzer().TableState, lott::TableState::Finished);
         QPointer<lott::frmTab> runWindow = f->TableWindow();
 
         Click(c.cmdTable[1]);  // state 5: a fresh window from the file, live state again
         lott::frmTab* fromFile = f->TableWindow();
         QVERIFY(fromFile != runWindow);
-        QCOMPARE(f->analyzer().driver.TableState, 1);
+        QCOMPARE(f->analyzer().TableState, lott::TableState::Live);
         QCOMPARE(fromFile->windowTitle(), QStringLiteral("Trickscan [Table}"));
         QCOMPARE(fromFile->txtName[1]->text(), QStringLiteral("(none)40ScoCo.dat"));
         const QString diff = FirstDifference(fromFile->cells(), CellsOfResultFile(*f));
@@ -184,7 +185,7 @@ class RunTest : public QObject {
 
         // Closed, the next click opens the window under its title; a further click finds it.
         fromFile->close();
-        QCOMPARE(f->analyzer().driver.TableState, 0);
+        QCOMPARE(f->analyzer().TableState, lott::TableState::NotShown);
         Click(c.cmdTable[1]);
         lott::frmTab* titled = f->TableWindow();
         QCOMPARE(titled->windowTitle(), QStringLiteral("[Table](none)40ScoCo Ver 3.7"));

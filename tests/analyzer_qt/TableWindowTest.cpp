@@ -70,11 +70,11 @@ class TableWindowTest : public QObject {
         QCOMPARE(t->cmdComment[1]->text(), QStringLiteral("Comment on this Table"));
         QVERIFY(!t->grid()->CellRect(lott::CellIndex(-1, 12, 0)).isEmpty());
         // Once the run is over the name of its file is shown, whatever the library's size.
-        QCOMPARE(f->analyzer().driver.TableState, 5);
+        QCOMPARE(f->analyzer().TableState, lott::TableState::Finished);
         Click(c.cmdTable[1]);
         QCOMPARE(f->TableWindow()->txtName[1]->text(), QStringLiteral("(none)40LenCo.dat"));
         Click(f->TableWindow()->cmdHideTable[1]);
-        QCOMPARE(f->analyzer().driver.TableState, 0);
+        QCOMPARE(f->analyzer().TableState, lott::TableState::NotShown);
     }
 
     void emptyRowsStayEmptyAndAnEmptyTotalShowsZero() {
@@ -161,7 +161,7 @@ class TableWindowTest : public QObject {
         t->lblStatus->clear();
         Click(t->cmdCopyCsv);
         QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
-                 lott::TableExport::GridCsv(t->cells(), 1));
+                 lott::TableExport::GridCsv(t->cells(), lott::SettingMode::Standard));
         QVERIFY(t->lblStatus->text().contains(QStringLiteral("clipboard")));
     }
 

@@ -68,13 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LibraryChoice c = DiscoverLibrary(dir);
     FUZZ_CHECK(c.found == (binUsable || ascUsable));
     if (!c.found) return 0;
-    FUZZ_CHECK(c.LibMode == (binUsable ? 1 : 0));
-    if (c.LibMode != mode) return 0;
-    const int recLen = RecLenOfMode(mode);
+    FUZZ_CHECK(static_cast<int>(c.LibMode) == (binUsable ? 1 : 0));
+    if (static_cast<int>(c.LibMode) != mode) return 0;
+    const int recLen = RecLenOfMode(static_cast<LibMode>(mode));
     FUZZ_CHECK(c.DealCount == static_cast<std::int32_t>(bytes.size() / recLen));
 
     LibraryFile lib;
-    FUZZ_CHECK(lib.Open(file, mode));
+    FUZZ_CHECK(lib.Open(file, static_cast<LibMode>(mode)));
     FUZZ_CHECK(lib.DealCount() == c.DealCount);
     Deal d;
     for (std::int32_t n : {0, -1, c.DealCount + 1, INT32_MAX}) {
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     freq.LoadPtValues();
     ScanDriver scan(scanned, freq);
     scan.libraryPath = file;
-    scan.libMode = mode;
+    scan.libMode = static_cast<LibMode>(mode);
     scan.options = settings.Snapshot();
     scan.counter().options = scan.options;
     scan.counter().SetUseFlags();

@@ -20,7 +20,7 @@ TEST(DiscoverLibrary, BinaryFirstThenAsciiElseMissing) {
     test::TempFolder dir;
     LibraryChoice none = DiscoverLibrary(dir.path());
     EXPECT_FALSE(none.found);
-    EXPECT_EQ(none.LibMode, 1);
+    EXPECT_EQ(none.LibMode, LibMode::Binary);
     EXPECT_EQ(none.LibFileName, "Library.bin");
     EXPECT_EQ(none.LibRecLen, 26);
 
@@ -28,14 +28,14 @@ TEST(DiscoverLibrary, BinaryFirstThenAsciiElseMissing) {
     test::WriteAsc(dir / "Library.asc", deals);
     LibraryChoice asc = DiscoverLibrary(dir.path());
     EXPECT_TRUE(asc.found);
-    EXPECT_EQ(asc.LibMode, 0);
+    EXPECT_EQ(asc.LibMode, LibMode::Ascii);
     EXPECT_EQ(asc.LibFileName, "Library.asc");
     EXPECT_EQ(asc.LibRecLen, 89);
     EXPECT_EQ(asc.DealCount, 5);
 
     test::WriteBin(dir / "Library.bin", deals);
     LibraryChoice bin = DiscoverLibrary(dir.path());
-    EXPECT_EQ(bin.LibMode, 1);
+    EXPECT_EQ(bin.LibMode, LibMode::Binary);
     EXPECT_EQ(bin.LibFileLen, 5 * 26);
     EXPECT_EQ(bin.DealCount, 5);
 
@@ -48,7 +48,7 @@ TEST(DiscoverLibrary, BinaryFirstThenAsciiElseMissing) {
     // A folder of that name is no library.
     std::filesystem::remove(dir / "Library.bin");
     std::filesystem::create_directory(dir / "Library.bin");
-    EXPECT_EQ(DiscoverLibrary(dir.path()).LibMode, 0);
+    EXPECT_EQ(DiscoverLibrary(dir.path()).LibMode, LibMode::Ascii);
 }
 
 TEST(LibraryFile, ReadsEveryDealOfBothFormsAlike) {
@@ -57,8 +57,8 @@ TEST(LibraryFile, ReadsEveryDealOfBothFormsAlike) {
     test::WriteBin(dir / "Library.bin", deals);
     test::WriteAsc(dir / "Library.asc", deals);
     LibraryFile bin, asc;
-    ASSERT_TRUE(bin.Open(dir / "Library.bin", 1));
-    ASSERT_TRUE(asc.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary));
+    ASSERT_TRUE(asc.Open(dir / "Library.asc", LibMode::Ascii));
     ASSERT_EQ(bin.DealCount(), 9000);
     ASSERT_EQ(asc.DealCount(), 9000);
     Deal a, b;
@@ -84,7 +84,7 @@ TEST(LibraryFile, OutOfRangeAndTrailingPartialRecordsAreNeverRead) {
     test::WriteFile(dir / "Library.bin", bytes);
     EXPECT_EQ(DiscoverLibrary(dir.path()).DealCount, 3);
     LibraryFile f;
-    ASSERT_TRUE(f.Open(dir / "Library.bin", 1));
+    ASSERT_TRUE(f.Open(dir / "Library.bin", LibMode::Binary));
     EXPECT_EQ(f.DealCount(), 3);
     Deal d;
     EXPECT_EQ(f.ReadDeal(0, d), ReadStatus::OutOfRange);
@@ -100,7 +100,7 @@ TEST(LibraryFile, EmptyFileAndDamagedAsciiRecord) {
     test::TempFolder dir;
     test::WriteFile(dir / "Library.asc", "");
     LibraryFile f;
-    ASSERT_TRUE(f.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(f.Open(dir / "Library.asc", LibMode::Ascii));
     EXPECT_EQ(f.DealCount(), 0);
     Deal d;
     EXPECT_EQ(f.ReadDeal(1, d), ReadStatus::OutOfRange);
@@ -110,10 +110,10 @@ TEST(LibraryFile, EmptyFileAndDamagedAsciiRecord) {
     std::string bytes = test::ReadFile(dir / "Library.asc");
     bytes[89 + 5] = '?';
     test::WriteFile(dir / "Library.asc", bytes);
-    ASSERT_TRUE(f.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(f.Open(dir / "Library.asc", LibMode::Ascii));
     EXPECT_EQ(f.ReadDeal(1, d), ReadStatus::Ok);
     EXPECT_EQ(f.ReadDeal(2, d), ReadStatus::Damaged);
-    EXPECT_FALSE(f.Open(dir / "missing.asc", 0));
+    EXPECT_FALSE(f.Open(dir / "missing.asc", LibMode::Ascii));
     EXPECT_FALSE(f.IsOpen());
 }
 
@@ -121,7 +121,7 @@ TEST(LibraryFile, FileCutWhileOpenReportsAReadError) {
     test::TempFolder dir;
     test::WriteBin(dir / "Library.bin", SomeDeals(10));
     LibraryFile f;
-    ASSERT_TRUE(f.Open(dir / "Library.bin", 1));
+    ASSERT_TRUE(f.Open(dir / "Library.bin", LibMode::Binary));
     std::filesystem::resize_file(dir / "Library.bin", 26 * 4);
     Deal d;
     EXPECT_EQ(f.ReadDeal(8, d), ReadStatus::ReadError);

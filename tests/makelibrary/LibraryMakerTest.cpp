@@ -44,8 +44,8 @@ TEST_F(LibraryMakerTest, WritesTheSeedsDealsWithTheirDoubleDummyTricks) {
     ASSERT_TRUE(solver_->Solve(expected, error)) << error;
 
     LibraryFile bin, asc;
-    ASSERT_TRUE(bin.Open(dir / "Library.bin", 1));
-    ASSERT_TRUE(asc.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary));
+    ASSERT_TRUE(asc.Open(dir / "Library.asc", LibMode::Ascii));
     ASSERT_EQ(bin.DealCount(), 3);
     ASSERT_EQ(asc.DealCount(), 3);
     Deal b, a;

@@ -62,7 +62,7 @@ TEST(LibraryWriter, WritesBothFormsThroughTheCodecAndDropsTheMarkerWhenDone) {
     ExpectLibrary(dir, deals);
 
     LibraryFile f;
-    ASSERT_TRUE(f.Open(dir / "Library.bin", 1));
+    ASSERT_TRUE(f.Open(dir / "Library.bin", LibMode::Binary));
     EXPECT_EQ(f.DealCount(), 7);
 }
 

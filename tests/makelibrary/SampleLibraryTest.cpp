@@ -10,8 +10,8 @@ namespace {
 TEST(SampleLibrary, HoldsTheSeedsDealsInBothForms) {
     const std::filesystem::path dir = TRICKSCAN_SAMPLE_DIR;
     LibraryFile bin, asc;
-    ASSERT_TRUE(bin.Open(dir / "Library.bin", 1));
-    ASSERT_TRUE(asc.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary));
+    ASSERT_TRUE(asc.Open(dir / "Library.asc", LibMode::Ascii));
     EXPECT_GE(bin.DealCount(), 10000);
     EXPECT_EQ(bin.DealCount(), asc.DealCount());
     EXPECT_EQ(bin.LibFileLen() % kBinRecLen, 0);

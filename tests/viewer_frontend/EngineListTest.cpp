@@ -22,7 +22,7 @@ TEST(EngineList, EveryListedDealIsFoundUnderItsTotalTrumpsInBothLanguages) {
         ASSERT_EQ(a.Load(false, language), Analyzer::StartState::Running);
         ASSERT_TRUE(a.settings.Click(1));
         a.cmdStart_Click();
-        ASSERT_EQ(a.StartCaption, "Finished") << a.message;
+        ASSERT_EQ(a.StartCaption(), "Finished") << a.message;
 
         const std::string text = test::ReadFile(dir / "Over20.txt");
         ASSERT_NE(text.find("-----\r\n"), std::string::npos);

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 std::vector<std::string> GameOf(const fs::path& folder, std::int32_t dealNo, int trumpBy,
                                 int noNT) {
     ViewerSession s(folder);
-    EXPECT_TRUE(s.OpenLibrary(1, kBinLibName));
+    EXPECT_TRUE(s.OpenLibrary(LibMode::Binary, kBinLibName));
     s.TrumpBy = trumpBy;
     s.NoNT = noNT;
     EXPECT_EQ(s.Show(dealNo), ReadStatus::Ok);
@@ -113,7 +113,7 @@ TEST(PbnFileHeader, ExportFormatEscapeLines) {
     test::TempFolder dir;
     test::WriteBin(dir / kBinLibName, test::KnownDeals());
     ViewerSession s(dir.path());
-    ASSERT_TRUE(s.OpenLibrary(1, kBinLibName));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, kBinLibName));
     ASSERT_EQ(s.Show(2), ReadStatus::Ok);
     const auto r = s.Export(DealExport::Kind::Pbn);
     ASSERT_TRUE(r.ok) << r.error;
@@ -128,7 +128,7 @@ TEST(PbnFileHeader, ExportFormatEscapeLines) {
 
 // Every game of the file names its deal of the library and holds the library's hands and all
 // 20 tricks; the roster's order and texts are pinned above on a known deal.
-void ExpectRoundTrip(const fs::path& library, int libMode, std::int32_t deals,
+void ExpectRoundTrip(const fs::path& library, LibMode libMode, std::int32_t deals,
                      const std::string& pbn) {
     const test::PbnFile f = test::ReadPbn(pbn);
     ASSERT_EQ(f.escapes, (std::vector<std::string>{"% PBN 2.1", "% EXPORT"}));
@@ -188,8 +188,9 @@ TEST(PbnRoundTrip, RandomLibrariesInBothForms) {
     test::WriteBin(dir / kBinLibName, v);
     test::WriteAsc(dir / kAscLibName, v);
     test::TempFolder out;
-    ExpectRoundTrip(dir / kBinLibName, 1, 400, BatchPbn(dir.path(), "1-400", out / "all.pbn"));
-    ExpectRoundTrip(dir / kAscLibName, 0, 400,
+    ExpectRoundTrip(dir / kBinLibName, LibMode::Binary, 400,
+                    BatchPbn(dir.path(), "1-400", out / "all.pbn"));
+    ExpectRoundTrip(dir / kAscLibName, LibMode::Ascii, 400,
                     BatchPbn(dir.path(), "1-400", out / "asc.pbn", {"--library", kAscLibName}));
 }
 
@@ -200,7 +201,7 @@ TEST(PbnRoundTrip, ALibraryWhoseNameNeedsEscapes) {
     test::TempFolder out;
     const std::string pbn = BatchPbn(dir.path(), "1-5", out / "odd.pbn", {"--library", name});
     EXPECT_NE(pbn.find("[Event \"my \\\"odd\\\\\\\" deals.bin\"]\r\n"), std::string::npos);
-    ExpectRoundTrip(dir / name, 1, 5, pbn);
+    ExpectRoundTrip(dir / name, LibMode::Binary, 5, pbn);
 }
 
 TEST(PbnRoundTrip, RealDealsOfTheSampleLibrary) {
@@ -216,7 +217,7 @@ TEST(PbnRoundTrip, RealDealsOfTheSampleLibrary) {
     test::TempFolder out;
     const std::string pbn = BatchPbn(sample, "1-" + std::to_string(deals), out / "sample.pbn",
                                      {"--library", library.filename().string()});
-    ExpectRoundTrip(library, bin ? 1 : 0, deals, pbn);
+    ExpectRoundTrip(library, bin ? LibMode::Binary : LibMode::Ascii, deals, pbn);
 }
 
 }  // namespace

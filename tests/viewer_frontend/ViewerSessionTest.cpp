@@ -24,7 +24,7 @@ struct SessionTest : testing::Test {
 
 TEST_F(SessionTest, StepsWrapAroundTheEndsOfTheLibrary) {
     ViewerSession s(dir.path());
-    ASSERT_TRUE(s.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, "Library.bin"));
     EXPECT_EQ(s.DealCount(), 25);
     struct Case {
         std::int32_t from;
@@ -56,7 +56,7 @@ TEST_F(SessionTest, NavigationWithoutALibraryDoesNothing) {
 
 TEST_F(SessionTest, ATypedNumberOutsideTheLibraryOrNoNumberLeavesTheDealAsItWas) {
     ViewerSession s(dir.path());
-    ASSERT_TRUE(s.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, "Library.bin"));
     s.DealNo = 4;
     EXPECT_TRUE(s.TypeDealNo("25"));
     EXPECT_EQ(s.DealNo, 25);
@@ -71,13 +71,13 @@ TEST_F(SessionTest, ATypedNumberOutsideTheLibraryOrNoNumberLeavesTheDealAsItWas)
 
 TEST_F(SessionTest, AFailedOpenKeepsTheLibraryInUse) {
     ViewerSession s(dir.path());
-    ASSERT_TRUE(s.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, "Library.bin"));
     s.DealNo = 20;
-    EXPECT_FALSE(s.OpenLibrary(0, "Missing.asc"));
+    EXPECT_FALSE(s.OpenLibrary(LibMode::Ascii, "Missing.asc"));
     test::WriteFile(dir / "Short.bin", std::string(25, '\0'));  // not even one record
-    EXPECT_FALSE(s.Usable("Short.bin", 1));
-    EXPECT_FALSE(s.OpenLibrary(1, "Short.bin"));
-    EXPECT_EQ(s.LibMode, 1);
+    EXPECT_FALSE(s.Usable("Short.bin", LibMode::Binary));
+    EXPECT_FALSE(s.OpenLibrary(LibMode::Binary, "Short.bin"));
+    EXPECT_EQ(s.LibMode, LibMode::Binary);
     EXPECT_EQ(s.BinLibName, "Library.bin");
     EXPECT_EQ(s.AscLibName, "Library.asc");
     EXPECT_EQ(s.DealCount(), 25);
@@ -85,7 +85,7 @@ TEST_F(SessionTest, AFailedOpenKeepsTheLibraryInUse) {
 
     // A smaller library: the deal shown is kept inside it.
     test::WriteBin(dir / "Small.BIN", test::RandomDeals(5, 9));
-    ASSERT_TRUE(s.OpenLibrary(1, "Small.BIN"));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, "Small.BIN"));
     EXPECT_EQ(s.BinLibName, "Small.BIN");
     EXPECT_EQ(s.DealCount(), 5);
     EXPECT_EQ(s.DealNo, 5);
@@ -93,9 +93,9 @@ TEST_F(SessionTest, AFailedOpenKeepsTheLibraryInUse) {
 
 TEST_F(SessionTest, BothFormsShowTheSameDealAndDecision) {
     ViewerSession bin(dir.path()), asc(dir.path());
-    ASSERT_TRUE(bin.OpenLibrary(1, "Library.bin"));
-    ASSERT_TRUE(asc.OpenLibrary(0, "Library.asc"));
-    EXPECT_EQ(asc.LibMode, 0);
+    ASSERT_TRUE(bin.OpenLibrary(LibMode::Binary, "Library.bin"));
+    ASSERT_TRUE(asc.OpenLibrary(LibMode::Ascii, "Library.asc"));
+    EXPECT_EQ(asc.LibMode, LibMode::Ascii);
     EXPECT_EQ(asc.Library().LibRecLen(), 89);
     for (int trumpBy : {0, 1})
         for (std::int32_t n = 1; n <= 25; ++n) {
@@ -114,7 +114,7 @@ TEST_F(SessionTest, ADamagedRecordOrAShortenedFileIsReportedAndNotShown) {
     asc[89 * 2 + 3] = 'X';  // deal 3: a letter that is no card
     test::WriteFile(dir / "Damaged.asc", asc);
     ViewerSession s(dir.path());
-    ASSERT_TRUE(s.OpenLibrary(0, "Damaged.asc"));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Ascii, "Damaged.asc"));
     EXPECT_EQ(s.Show(2), ReadStatus::Ok);
     EXPECT_TRUE(s.ShownOk());
     EXPECT_EQ(s.Show(3), ReadStatus::Damaged);
@@ -122,30 +122,32 @@ TEST_F(SessionTest, ADamagedRecordOrAShortenedFileIsReportedAndNotShown) {
     EXPECT_EQ(s.Show(26), ReadStatus::OutOfRange);
 
     ViewerSession t(dir.path());
-    ASSERT_TRUE(t.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(t.OpenLibrary(LibMode::Binary, "Library.bin"));
     fs::resize_file(dir / "Library.bin", 26 * 2);  // cut while open
     EXPECT_EQ(t.Show(20), ReadStatus::ReadError);
     EXPECT_FALSE(t.ShownOk());
 }
 
 TEST(ViewerSessionNames, TheExtensionDecidesTheFormWhateverItsCase) {
-    const std::pair<const char*, std::optional<int>> modes[] = {{"Library.bin", 1},
-                                                                {"MyLib.BIN", 1},
-                                                                {"old/Library.Asc", 0},
-                                                                {".bin", {}},
-                                                                {"bin", {}},
-                                                                {"Library.bin.txt", {}},
-                                                                {"", {}}};
+    const std::pair<const char*, std::optional<LibMode>> modes[] = {
+        {"Library.bin", LibMode::Binary},
+        {"MyLib.BIN", LibMode::Binary},
+        {"old/Library.Asc", LibMode::Ascii},
+        {".bin", {}},
+        {"bin", {}},
+        {"Library.bin.txt", {}},
+        {"", {}}};
     for (const auto& [name, mode] : modes) EXPECT_EQ(ViewerSession::ModeOfName(name), mode) << name;
 }
 
 TEST(ViewerSessionNames, TheExtensionIsReplacedWithoutCuttingIntoAShortName) {
-    const std::tuple<const char*, int, const char*> names[] = {{"Library.bin", 0, "Library.asc"},
-                                                               {"MyLib.BIN", 0, "MyLib.asc"},
-                                                               {"Library.asc", 1, "Library.bin"},
-                                                               {"ab", 0, "ab.asc"},
-                                                               {"", 1, ".bin"},
-                                                               {"Deals", 1, "Deals.bin"}};
+    const std::tuple<const char*, LibMode, const char*> names[] = {
+        {"Library.bin", LibMode::Ascii, "Library.asc"},
+        {"MyLib.BIN", LibMode::Ascii, "MyLib.asc"},
+        {"Library.asc", LibMode::Binary, "Library.bin"},
+        {"ab", LibMode::Ascii, "ab.asc"},
+        {"", LibMode::Binary, ".bin"},
+        {"Deals", LibMode::Binary, "Deals.bin"}};
     for (const auto& [name, mode, renamed] : names)
         EXPECT_EQ(ViewerSession::WithExtension(name, mode), renamed);
 }

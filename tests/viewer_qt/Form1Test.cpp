@@ -57,7 +57,7 @@ class Form1Test : public QObject {
         const auto& c = f->ui();
         QCOMPARE(f->windowTitle(),
                  QStringLiteral("Viewer for Ostrevan's Double-Dummy Library Ver 3.3"));
-        QCOMPARE(f->session().LibMode, 1);
+        QCOMPARE(f->session().LibMode, lott::LibMode::Binary);
         QVERIFY(c.OptBin->isChecked() && c.OptBin->isEnabled());
         QVERIFY(c.OptAsc->isEnabled() && !c.OptAsc->isChecked());
         QCOMPARE(c.Lib->text(), QStringLiteral("Library.bin"));
@@ -90,7 +90,7 @@ class Form1Test : public QObject {
         prog.WriteAsc(1000 / 89 + 2);  // 13 deals, 1157 bytes
         auto f = prog.Start();
         const auto& c = f->ui();
-        QCOMPARE(f->session().LibMode, 0);
+        QCOMPARE(f->session().LibMode, lott::LibMode::Ascii);
         QVERIFY(c.OptAsc->isChecked());
         QVERIFY(!c.OptBin->isEnabled());
         QCOMPARE(c.Lib->text(), QStringLiteral("Library.asc"));
@@ -403,7 +403,7 @@ class Form1Test : public QObject {
         const QStringList hands = c.p->Lines();
         const QStringList contracts = c.p2->Lines();
         QTest::mouseClick(c.OptAsc, Qt::LeftButton);
-        QCOMPARE(f->session().LibMode, 0);
+        QCOMPARE(f->session().LibMode, lott::LibMode::Ascii);
         QCOMPARE(c.Lib->text(), QStringLiteral("Library.asc"));
         QCOMPARE(DealShown(*f), 17);
         QCOMPARE(c.p->Lines(), hands);
@@ -411,7 +411,7 @@ class Form1Test : public QObject {
         QVERIFY(c.canvas->Lines().contains(QStringLiteral("  Nr of Deals = 30 (89 byte each).")));
         // A typed name that does not exist leaves the library in use.
         Type(c.Lib, QStringLiteral("Missing.bin"));
-        QCOMPARE(f->session().LibMode, 0);
+        QCOMPARE(f->session().LibMode, lott::LibMode::Ascii);
         QVERIFY(c.OptAsc->isChecked());
         QTest::mouseClick(c.cmdGo, Qt::LeftButton);
         QCOMPARE(DealShown(*f), 18);

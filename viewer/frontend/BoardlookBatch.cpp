@@ -94,8 +94,8 @@ bool OpenLibrary(ViewerSession& s, const std::string& named, std::string& error)
         error = Cat("cannot open the library \"", named, "\" in ", s.Folder().string());
         return false;
     }
-    for (int mode : {1, 0}) {
-        const std::string name = mode == 1 ? s.BinLibName : s.AscLibName;
+    for (LibMode mode : {LibMode::Binary, LibMode::Ascii}) {
+        const std::string name = mode == LibMode::Binary ? s.BinLibName : s.AscLibName;
         if (!s.Usable(name, mode)) continue;
         if (s.OpenLibrary(mode, name)) return true;
         error = Cat("cannot open ", (s.Folder() / name).string());

@@ -115,7 +115,7 @@ void Form1::Form_Load(const StartOptions& options) {
     japaneseFont_ = options.japaneseFont ? *options.japaneseFont : FindJapaneseFont();
     if (!japaneseFont_.isEmpty()) Language_Click();
 
-    s_.LibMode = 1;
+    s_.LibMode = LibMode::Binary;
     setWindowTitle(kDesignCaption + QStringLiteral(" Ver 3.3"));
 
     const bool over20 =
@@ -131,10 +131,10 @@ void Form1::Form_Load(const StartOptions& options) {
     s_.DealNo = 0;
     s_.BinLibName = kBinLibName;
     s_.AscLibName = kAscLibName;
-    c_.OptAsc->setEnabled(s_.Usable(s_.AscLibName, 0));
-    if (c_.OptAsc->isEnabled()) SelectOption(0);
-    c_.OptBin->setEnabled(s_.Usable(s_.BinLibName, 1));
-    if (c_.OptBin->isEnabled()) SelectOption(1);
+    c_.OptAsc->setEnabled(s_.Usable(s_.AscLibName, LibMode::Ascii));
+    if (c_.OptAsc->isEnabled()) SelectOption(LibMode::Ascii);
+    c_.OptBin->setEnabled(s_.Usable(s_.BinLibName, LibMode::Binary));
+    if (c_.OptBin->isEnabled()) SelectOption(LibMode::Binary);
     if (!c_.OptAsc->isChecked() && !c_.OptBin->isChecked()) LibraryNotFound(s_.BinLibName);
 
     DealPainter::ShowSuitMarks(*c_.canvas, TwipsRect(c_.p));
@@ -203,12 +203,13 @@ void Form1::PrintLibraryLines() {
 }
 
 bool Form1::ReStart() {
-    return OpenLibrary(s_.LibMode, s_.LibMode == 0 ? s_.AscLibName : s_.BinLibName, false);
+    return OpenLibrary(s_.LibMode, s_.LibMode == LibMode::Ascii ? s_.AscLibName : s_.BinLibName,
+                       false);
 }
 
 // Opens (again) a library and shows the deal DealNo in it. A library that cannot be opened
 // leaves the one in use, and its form, in use.
-bool Form1::OpenLibrary(int mode, const std::string& name, bool resetDealNo) {
+bool Form1::OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo) {
     // The missing-library message of this very name is already on the window (and its page on
     // its way): say nothing twice.
     if (!s_.HasLibrary() && notFoundShown_ == name && !s_.Usable(name, mode)) return false;
@@ -291,9 +292,9 @@ void Form1::hsbar_Change(int value) {
     MainProc(s_.DealNo);
 }
 
-void Form1::SelectOption(int mode) {
+void Form1::SelectOption(LibMode mode) {
     s_.LibMode = mode;
-    QRadioButton* option = mode == 0 ? c_.OptAsc : c_.OptBin;
+    QRadioButton* option = mode == LibMode::Ascii ? c_.OptAsc : c_.OptBin;
     if (option->isChecked()) return;
     {
         const QSignalBlocker block(option);
@@ -303,19 +304,21 @@ void Form1::SelectOption(int mode) {
 }
 
 void Form1::OptAsc_Click() {
-    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 0)));
+    c_.Lib->setText(
+        Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), LibMode::Ascii)));
     if (s_.DealNo == 0) return;
     // A form that cannot be opened gives way to the one in use; without one it is kept.
-    if (!OpenLibrary(0, s_.AscLibName, false))
-        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(0);
+    if (!OpenLibrary(LibMode::Ascii, s_.AscLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(LibMode::Ascii);
 }
 
 void Form1::OptBin_Click() {
-    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 1)));
+    c_.Lib->setText(
+        Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), LibMode::Binary)));
     if (s_.DealNo == 0) return;
     // A form that cannot be opened gives way to the one in use; without one it is kept.
-    if (!OpenLibrary(1, s_.BinLibName, false))
-        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(1);
+    if (!OpenLibrary(LibMode::Binary, s_.BinLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(LibMode::Binary);
 }
 
 void Form1::Lib_KeyPress() {
