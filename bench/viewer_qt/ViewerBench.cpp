@@ -49,7 +49,7 @@ fs::path MakeFolder() {
     lott::LibraryFile sample;
     lott::Deal d;
     if (sample.Open(fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Library.bin",
-                    1)) {
+                    lott::LibMode::Binary)) {
         for (std::int32_t n = 1; n <= std::min(sample.DealCount(), 10000); ++n)
             if (sample.ReadDeal(n, d) == lott::ReadStatus::Ok) {
                 auto rec = lott::DealRecord::FromDeal(d);

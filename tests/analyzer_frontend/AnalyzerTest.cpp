@@ -50,7 +50,7 @@ TEST(Analyzer, TheStartButtonCycleAndTheFilesOfAFinishedRun) {
     EXPECT_EQ(captionsDuringRun.front(), "Working");
     EXPECT_TRUE(std::filesystem::exists(p.Result("(none)40ScoCo")));
     EXPECT_TRUE(p.a->settings.cmdTable(1).enabled);
-    EXPECT_EQ(p.a->driver.TableState, 5);
+    EXPECT_EQ(p.a->TableState, TableState::Finished);
     EXPECT_TRUE(p.a->settings.Enabled(2));  // unlocked again
     p.a->cmdStart_Click();
     EXPECT_EQ(p.a->StartCaption(), "Start");

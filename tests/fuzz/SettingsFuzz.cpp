@@ -75,7 +75,8 @@ void CheckName(const Settings& s) {
     static const std::regex standard(
         "\\((none|(D|E)?(S|T)?C?(1|2|-)?|D0|D1|D2|S0|S1|S2|C0|C1|C2)\\)(40|15|17)(Len|Sco)"
         "(Co|V1|V2|Vd|Sg|Db)?");
-    if (s.SettingMode == 0) FUZZ_CHECK(std::regex_match(s.ResultName, ostrevan));
+    if (s.SettingMode == SettingMode::Ostrevan)
+        FUZZ_CHECK(std::regex_match(s.ResultName, ostrevan));
     if (s.SettingMode == SettingMode::Standard) {
         FUZZ_CHECK(std::regex_match(s.ResultName, standard));
         FUZZ_CHECK(s.ResultName.rfind("()", 0) != 0);
