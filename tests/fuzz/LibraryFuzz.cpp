@@ -98,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             inRange && InCacheRange(p.first) && InCacheRange(p.byLength) && InCacheRange(p.byScore);
         // What the viewer makes of the deal, its switches taken in turn from deal to deal;
         // the export pages of the first deals.
-        const ViewerDecision v = ViewerContracts::Decide(d, n % 2, (n / 2) % 2);
+        const ViewerDecision v =
+            ViewerContracts::Decide(d, static_cast<TrumpBy>(n % 2), static_cast<NoNT>((n / 2) % 2));
         FUZZ_CHECK(v.NTCount >= 0 && v.NTCount <= 1);
         if (n <= 2) {
             DealExport::Page page;

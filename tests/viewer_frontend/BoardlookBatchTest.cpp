@@ -58,20 +58,20 @@ TEST(BoardlookBatchCommand, SwitchesDefaultsAndContradictions) {
     EXPECT_EQ(cmd->folder, "folder");
     EXPECT_EQ(cmd->deals, (std::vector<Range>{{1, 1}, {5, 6}}));
     EXPECT_EQ(cmd->kind, DealExport::Kind::Text);
-    EXPECT_EQ(cmd->TrumpBy, 1);  // the viewer's start
-    EXPECT_EQ(cmd->NoNT, 0);
+    EXPECT_EQ(cmd->TrumpBy, TrumpBy::Score);  // the viewer's start
+    EXPECT_EQ(cmd->NoNT, NoNT::Allowed);
 
     cmd = Parse({"--over20", "all", "--pbn-file", "x.pbn", "--trumps", "length"});
     ASSERT_TRUE(cmd);
     EXPECT_EQ(cmd->over20, 0);
     EXPECT_EQ(cmd->kind, DealExport::Kind::Pbn);
     EXPECT_EQ(cmd->pbnFile, "x.pbn");
-    EXPECT_EQ(cmd->TrumpBy, 0);
-    EXPECT_EQ(cmd->NoNT, 1);  // trumps by Length forbid notrump
+    EXPECT_EQ(cmd->TrumpBy, TrumpBy::Length);
+    EXPECT_EQ(cmd->NoNT, NoNT::Forbidden);  // trumps by Length forbid notrump
     cmd = Parse({"--over20", "23", "--pbn", "--nt", "forbidden", "--library", "Other.ASC"});
     ASSERT_TRUE(cmd);
     EXPECT_EQ(cmd->over20, 23);
-    EXPECT_EQ(cmd->NoNT, 1);
+    EXPECT_EQ(cmd->NoNT, NoNT::Forbidden);
     EXPECT_EQ(cmd->library, "Other.ASC");
 
     EXPECT_TRUE(Parse({"--help"})->help);

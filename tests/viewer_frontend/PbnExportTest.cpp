@@ -22,8 +22,8 @@ std::vector<std::string> GameOf(const fs::path& folder, std::int32_t dealNo, int
                                 int noNT) {
     ViewerSession s(folder);
     EXPECT_TRUE(s.OpenLibrary(LibMode::Binary, kBinLibName));
-    s.TrumpBy = trumpBy;
-    s.NoNT = noNT;
+    s.TrumpBy = static_cast<TrumpBy>(trumpBy);
+    s.NoNT = static_cast<NoNT>(noNT);
     EXPECT_EQ(s.Show(dealNo), ReadStatus::Ok);
     return PbnExport::GameLines(DealExport::PbnGame(s.ExportPage()));
 }

@@ -34,7 +34,7 @@ TEST(ViewerContracts, ByLengthPlaysTheLongestFitsWithoutCompetitionOrNotrump) {
     Pair(t, WE, NT, 12);  // and so is a notrump slam
     Pair(t, NS, NT, 12);
     Deal d = DealOf(t);
-    ViewerDecision v = ViewerContracts::Decide(d, 0, 1);
+    ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Length, NoNT::Forbidden);
     EXPECT_EQ(v.Contract[NS].Strain, Sp);
     EXPECT_EQ(v.Contract[NS].Trumps, 9);
     EXPECT_EQ(v.Contract[NS].Tricks, 8);
@@ -57,7 +57,7 @@ TEST(ViewerContracts, TheNaturalDeclarerDeclaresEvenWhenThePartnerTakesMore) {
     At(t, NT).N = 8;
     At(t, NT).S = 9;  // North has more points and declares notrump
     Deal d = DealOf(t);
-    ViewerDecision v = ViewerContracts::Decide(d, 1, 0);
+    ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Allowed);
     EXPECT_EQ(d.SideStrain[NS][Sp].Declarer, North);
     EXPECT_EQ(d.SideStrain[NS][Sp].Tricks, 10);
     EXPECT_EQ(d.SideStrain[NS][NT].Declarer, North);
@@ -74,7 +74,7 @@ TEST(ViewerContracts, ByScoreFindsTheBestSuitAndLetsAnOutbidPairCompete) {
     Pair(t, WE, He, 8);   // 2 hearts, 60
     Pair(t, WE, Cl, 9);   // best-trick suit of W-E: 3 clubs, outbidding nothing useful
     Deal d = DealOf(t);
-    ViewerDecision v = ViewerContracts::Decide(d, 1, 1);
+    ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Forbidden);
     EXPECT_EQ(v.Contract[NS].Strain, Sp);
     EXPECT_EQ(v.BestTrickSuit[NS], Cl);
     // W-E are outbid by 4 spades and switch to their best-trick suit.
@@ -92,7 +92,7 @@ TEST(ViewerContracts, APairThatMakesNothingPlaysItsBestTrickSuitAndNeverCompetes
     Pair(t, WE, Di, 6);  // no suit scores for W-E; diamonds are their best
     Pair(t, NS, Sp, 12);
     Deal d = DealOf(t);
-    ViewerDecision v = ViewerContracts::Decide(d, 1, 1);
+    ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Forbidden);
     EXPECT_EQ(v.Contract[WE].Strain, Di);
     EXPECT_EQ(v.Contract[WE].Score, 0);
     EXPECT_EQ(v.Contract[NS].Strain, Sp);
@@ -119,7 +119,7 @@ TEST(ViewerContracts, NotrumpBeatsASuitOnScoreExceptFourAndFiveHeartsAgainstTenP
         Pair(t, WE, c.suit, c.suitTricks);
         Pair(t, WE, NT, c.ntTricks);
         Deal d = DealOf(t);
-        ViewerDecision v = ViewerContracts::Decide(d, 1, 0);
+        ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Allowed);
         SCOPED_TRACE(testing::Message()
                      << "suit " << c.suit << " " << c.suitTricks << " nt " << c.ntTricks);
         EXPECT_EQ(v.NTPair(), c.notrump ? WE : -1);
@@ -140,7 +140,7 @@ TEST(ViewerContracts, TwoNotrumpPairsGoToTheHigherScoreAndWestEastOnATie) {
         Pair(t, WE, NT, 9);
         Pair(t, NS, NT, nsNT);
         Deal d = DealOf(t);
-        ViewerDecision v = ViewerContracts::Decide(d, 1, 0);
+        ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Allowed);
         EXPECT_EQ(v.NTCount, 1);
         EXPECT_EQ(v.NTPair(), nsNT > 9 ? NS : WE) << nsNT;
     }
@@ -153,7 +153,7 @@ TEST(ViewerContracts, TheSuitPairAnswersANotrumpContractThatOutbidsIt) {
     Pair(t, WE, He, 7);
     Pair(t, WE, NT, 9);  // 3NT 100 for W-E
     Deal d = DealOf(t);
-    ViewerDecision v = ViewerContracts::Decide(d, 1, 0);
+    ViewerDecision v = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Allowed);
     ASSERT_EQ(v.NTPair(), WE);
     EXPECT_EQ(v.SuitContract[NS].Strain, Cl);
     EXPECT_EQ(v.SuitContract[NS].Trumps, 6);
@@ -167,8 +167,8 @@ TEST(ViewerContracts, NotrumpForbiddenLeavesNoMarkFromAnEarlierDeal) {
     TrickTable t = test::Flat(2);
     Pair(t, WE, NT, 9);
     Deal d = DealOf(t);
-    ASSERT_EQ(ViewerContracts::Decide(d, 1, 0).NTPair(), WE);
-    ViewerDecision forbidden = ViewerContracts::Decide(d, 1, 1);
+    ASSERT_EQ(ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Allowed).NTPair(), WE);
+    ViewerDecision forbidden = ViewerContracts::Decide(d, TrumpBy::Score, NoNT::Forbidden);
     EXPECT_EQ(forbidden.NTCount, 0);
     EXPECT_EQ(forbidden.NTSide[0] + forbidden.NTSide[1], 0);
     EXPECT_NE(forbidden.Contract[WE].Strain, NT);

@@ -99,8 +99,8 @@ TEST_F(SessionTest, BothFormsShowTheSameDealAndDecision) {
     EXPECT_EQ(asc.Library().LibRecLen(), 89);
     for (int trumpBy : {0, 1})
         for (std::int32_t n = 1; n <= 25; ++n) {
-            bin.TrumpBy = asc.TrumpBy = trumpBy;
-            bin.NoNT = asc.NoNT = trumpBy == 0 ? 1 : 0;
+            bin.TrumpBy = asc.TrumpBy = static_cast<TrumpBy>(trumpBy);
+            bin.NoNT = asc.NoNT = trumpBy == 0 ? NoNT::Forbidden : NoNT::Allowed;
             ASSERT_EQ(bin.Show(n), ReadStatus::Ok);
             ASSERT_EQ(asc.Show(n), ReadStatus::Ok);
             EXPECT_EQ(bin.decision().Contract, asc.decision().Contract) << n;

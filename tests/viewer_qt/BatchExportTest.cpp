@@ -78,8 +78,10 @@ class BatchExportTest : public QObject {
             const auto& c = f->ui();
             if (state.forbidNT) QTest::mouseClick(c.lblNegNT, Qt::LeftButton);
             if (state.byLength) QTest::mouseClick(c.lblLength, Qt::LeftButton);
-            QCOMPARE(f->session().TrumpBy, state.byLength ? 0 : 1);
-            QCOMPARE(f->session().NoNT, state.forbidNT || state.byLength ? 1 : 0);
+            QCOMPARE(f->session().TrumpBy,
+                     state.byLength ? lott::TrumpBy::Length : lott::TrumpBy::Score);
+            QCOMPARE(f->session().NoNT, state.forbidNT || state.byLength ? lott::NoNT::Forbidden
+                                                                         : lott::NoNT::Allowed);
             for (QRadioButton* kind : c.Optout) {
                 QTest::mouseClick(kind, Qt::LeftButton);
                 for (int n = 1; n <= deals; ++n) {

@@ -64,8 +64,8 @@ class Form1Test : public QObject {
         QCOMPARE(f->session().DealNo, 1);
         QCOMPARE(DealShown(*f), 1);
         // Trumps by Score, notrump allowed.
-        QCOMPARE(f->session().TrumpBy, 1);
-        QCOMPARE(f->session().NoNT, 0);
+        QCOMPARE(f->session().TrumpBy, lott::TrumpBy::Score);
+        QCOMPARE(f->session().NoNT, lott::NoNT::Allowed);
         QCOMPARE(c.lblNegNT->text(), QStringLiteral(" NT Allowed"));
         const QStringList lines = c.canvas->Lines();
         QVERIFY2(lines.contains(QStringLiteral("  File Length = 780 bytes.")),
@@ -218,29 +218,29 @@ class Form1Test : public QObject {
         QCOMPARE(c.p2->Lines().size(), 6);  // with the notrump lines
         // Forbid notrump: no notrump lines, the label blue with its other caption.
         QTest::mouseClick(c.lblNegNT, Qt::LeftButton);
-        QCOMPARE(f->session().NoNT, 1);
+        QCOMPARE(f->session().NoNT, lott::NoNT::Forbidden);
         QCOMPARE(c.lblNegNT->text(), QStringLiteral(" NT Forbidden"));
         QCOMPARE(c.lblNegNT->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(c.p2->Lines().size(), 3);
         QCOMPARE(DealShown(*f), 2);
         QTest::mouseClick(c.lblNegNT, Qt::LeftButton);
-        QCOMPARE(f->session().NoNT, 0);
+        QCOMPARE(f->session().NoNT, lott::NoNT::Allowed);
         QCOMPARE(c.p2->Lines().size(), 6);
         // Trumps by Length forbid notrump, and the label cannot be clicked back.
         QTest::mouseClick(c.lblLength, Qt::LeftButton);
-        QCOMPARE(f->session().TrumpBy, 0);
-        QCOMPARE(f->session().NoNT, 1);
+        QCOMPARE(f->session().TrumpBy, lott::TrumpBy::Length);
+        QCOMPARE(f->session().NoNT, lott::NoNT::Forbidden);
         QVERIFY(c.lblLength->font().bold());
         QVERIFY(!c.lblScore->font().bold());
         QCOMPARE(c.p2->Lines().value(2), QStringLiteral("  Total Length = 18 "));
         QCOMPARE(c.p2->Lines().size(), 3);
         QTest::mouseClick(c.lblNegNT, Qt::LeftButton);
-        QCOMPARE(f->session().NoNT, 1);
+        QCOMPARE(f->session().NoNT, lott::NoNT::Forbidden);
         QCOMPARE(c.lblNegNT->text(), QStringLiteral(" NT Forbidden"));
         // Either label toggles; by Score notrump is allowed again.
         QTest::mouseClick(c.lblLength, Qt::LeftButton);
-        QCOMPARE(f->session().TrumpBy, 1);
-        QCOMPARE(f->session().NoNT, 0);
+        QCOMPARE(f->session().TrumpBy, lott::TrumpBy::Score);
+        QCOMPARE(f->session().NoNT, lott::NoNT::Allowed);
         QVERIFY(c.lblScore->font().bold());
         QCOMPARE(DealShown(*f), 2);
     }

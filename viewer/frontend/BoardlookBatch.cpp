@@ -129,7 +129,8 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
     Command cmd;
     int selections = 0;
     std::optional<DealExport::Kind> kind;
-    std::optional<int> trumpBy, noNT;
+    std::optional<TrumpBy> trumpBy;
+    std::optional<NoNT> noNT;
     auto setKind = [&](DealExport::Kind k) {
         if (kind && *kind != k) {
             error = "choose one of --html, --text and --pbn";
@@ -194,10 +195,10 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
             cmd.pbnFile = v;
         } else if (a == "--trumps") {
             if (v != "length" && v != "score") return bad();
-            trumpBy = v == "score" ? 1 : 0;
+            trumpBy = v == "score" ? TrumpBy::Score : TrumpBy::Length;
         } else if (a == "--nt") {
             if (v != "allowed" && v != "forbidden") return bad();
-            noNT = v == "forbidden" ? 1 : 0;
+            noNT = v == "forbidden" ? NoNT::Forbidden : NoNT::Allowed;
         } else if (a == "--library") {
             if (!ViewerSession::ModeOfName(v)) {
                 error = "the library name \"" + v + "\" ends neither in .bin nor in .asc";
@@ -220,12 +221,12 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
     }
     cmd.kind = *kind;
     // The viewer's switch rule: trumps by Length always forbid notrump.
-    cmd.TrumpBy = trumpBy.value_or(1);
-    if (cmd.TrumpBy == 0 && noNT == 0) {
+    cmd.TrumpBy = trumpBy.value_or(TrumpBy::Score);
+    if (cmd.TrumpBy == TrumpBy::Length && noNT == NoNT::Allowed) {
         error = "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)";
         return std::nullopt;
     }
-    cmd.NoNT = cmd.TrumpBy == 0 ? 1 : noNT.value_or(0);
+    cmd.NoNT = cmd.TrumpBy == TrumpBy::Length ? NoNT::Forbidden : noNT.value_or(NoNT::Allowed);
     return cmd;
 }
 
@@ -250,7 +251,7 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
     std::string error;
     if (!OpenLibrary(s, cmd.library, error)) return Fail(err, error);
     s.TrumpBy = cmd.TrumpBy;
-    s.NoNT = cmd.TrumpBy == 0 ? 1 : cmd.NoNT;
+    s.NoNT = cmd.TrumpBy == TrumpBy::Length ? NoNT::Forbidden : cmd.NoNT;
     const std::string lib = s.LibraryFileName();
     const std::int64_t count = s.DealCount();
 

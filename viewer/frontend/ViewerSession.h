@@ -27,8 +27,8 @@ class ViewerSession {
     std::string BinLibName = kBinLibName;
     std::string AscLibName = kAscLibName;
     std::int32_t DealNo = 0;  // the deal shown; 0 until one is
-    int TrumpBy = 0;          // 0 by Length, 1 by Score
-    int NoNT = 0;             // 0 notrump allowed, 1 forbidden
+    lott::TrumpBy TrumpBy = lott::TrumpBy::Length;
+    lott::NoNT NoNT = lott::NoNT::Allowed;
 
     // A library that can be used: a file of that name (relative to the program folder) that
     // holds at least one whole record of the form.
@@ -78,8 +78,9 @@ class ViewerSession {
     ViewerDecision decision_;
     std::int32_t shownNo_ = 0;
     bool shownOk_ = false;
-    int shownTrumpBy_ = 1;  // the switches the deal shown last was decided under
-    int shownNoNT_ = 0;
+    // The switches the deal shown last was decided under.
+    lott::TrumpBy shownTrumpBy_ = lott::TrumpBy::Score;
+    lott::NoNT shownNoNT_ = lott::NoNT::Allowed;
 };
 
 }  // namespace lott

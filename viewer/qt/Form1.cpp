@@ -333,7 +333,7 @@ void Form1::Lib_KeyPress() {
 }
 
 void Form1::lblScore_Click() {
-    if (s_.TrumpBy == 0)
+    if (s_.TrumpBy == TrumpBy::Length)
         SetScoreMode();
     else
         SetLengthMode();
@@ -344,35 +344,35 @@ void Form1::lblLength_Click() {
 }
 
 void Form1::SetScoreMode() {
-    s_.TrumpBy = 1;
+    s_.TrumpBy = TrumpBy::Score;
     SetLabelStyle(c_.lblScore, kBlue, true);
     SetLabelStyle(c_.lblLength, Qt::black, false);
-    if (s_.NoNT == 1) ToggleNoNT();
+    if (s_.NoNT == NoNT::Forbidden) ToggleNoNT();
     ReStart();
 }
 
 void Form1::SetLengthMode() {
-    s_.TrumpBy = 0;
+    s_.TrumpBy = TrumpBy::Length;
     SetLabelStyle(c_.lblLength, kBlue, true);
     SetLabelStyle(c_.lblScore, Qt::black, false);
-    if (s_.NoNT == 0) ToggleNoNT();
+    if (s_.NoNT == NoNT::Allowed) ToggleNoNT();
     ReStart();
 }
 
 void Form1::lblNegNT_Click() {
     // Notrump cannot be allowed while trumps go by Length.
-    if (s_.TrumpBy == 0 && s_.NoNT == 1) return;
+    if (s_.TrumpBy == TrumpBy::Length && s_.NoNT == NoNT::Forbidden) return;
     ToggleNoNT();
     ReStart();
 }
 
 void Form1::ToggleNoNT() {
-    s_.NoNT = 1 - s_.NoNT;
+    s_.NoNT = s_.NoNT == NoNT::Allowed ? NoNT::Forbidden : NoNT::Allowed;
     ShowNegNT();
 }
 
 void Form1::ShowNegNT() {
-    const bool allowed = s_.NoNT == 0;
+    const bool allowed = s_.NoNT == NoNT::Allowed;
     SetLabelStyle(c_.lblNegNT, allowed ? QColor(Qt::black) : kBlue, false);
     c_.lblNegNT->setText(Text(ViewerTexts::MenuText(s_.Language, allowed ? 11 : 12)));
     SetFontSize(c_.lblNegNT, allowed ? 11 : 10.5);
