@@ -73,7 +73,7 @@ class Settings {
     // --- state read by the engine, the windows and the files -------------------------------
     lott::SettingMode SettingMode = lott::SettingMode::None;
     lott::TrumpBy TrumpBy = lott::TrumpBy::Length;
-    int NTFormula = 0;     // 0 (7,7,7), 1 (8,7,6), 2 (9,8,7)
+    int NTFormula = 0;  // 0 (7,7,7), 1 (8,7,6), 2 (9,8,7)
     bool Busy = false;
     bool Touched = false;
     bool FilterOn = false;
