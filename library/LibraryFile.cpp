@@ -72,14 +72,14 @@ std::string TooManyDealsText(const std::string& fileName) {
            " deals, more than the programs can count.";
 }
 
-int RecLenOfMode(int libMode) {
-    return libMode == 0 ? kAscRecLen : kBinRecLen;
+int RecLenOfMode(LibMode libMode) {
+    return libMode == LibMode::Ascii ? kAscRecLen : kBinRecLen;
 }
 
 LibraryChoice DiscoverLibrary(const std::filesystem::path& folder) {
     LibraryChoice c;
-    for (int mode : {1, 0}) {
-        const char* name = mode == 1 ? kBinLibName : kAscLibName;
+    for (LibMode mode : {LibMode::Binary, LibMode::Ascii}) {
+        const char* name = mode == LibMode::Binary ? kBinLibName : kAscLibName;
         std::int64_t len = RegularFileLength(folder / name);
         // A file without one whole record is no library: the other form is looked for.
         if (len < RecLenOfMode(mode)) continue;
@@ -102,7 +102,7 @@ LibraryFile::~LibraryFile() {
     Close();
 }
 
-bool LibraryFile::Open(const std::filesystem::path& path, int libMode) {
+bool LibraryFile::Open(const std::filesystem::path& path, lott::LibMode libMode) {
     Close();
     struct stat st {};
     int fd = OpenRegular(path, st);
@@ -110,7 +110,7 @@ bool LibraryFile::Open(const std::filesystem::path& path, int libMode) {
         error_ = "cannot open " + path.filename().string() + ": " + std::strerror(errno);
         return false;
     }
-    const int recLen = RecLenOfMode(libMode == 0 ? 0 : 1);
+    const int recLen = RecLenOfMode(libMode);
     if (st.st_size / recLen > kMaxDeals) {
         ::close(fd);
         error_ = TooManyDealsText(path.filename().string());
@@ -119,7 +119,7 @@ bool LibraryFile::Open(const std::filesystem::path& path, int libMode) {
     error_.clear();
     fd_ = fd;
     path_ = path;
-    libMode_ = libMode == 0 ? 0 : 1;
+    libMode_ = libMode;
     recLen_ = recLen;
     fileLen_ = st.st_size;
     dealCount_ = static_cast<std::int32_t>(fileLen_ / recLen_);
@@ -178,7 +178,7 @@ ReadStatus LibraryFile::ReadDeal(std::int32_t dealNo, Deal& d) {
         d.Erase();
         return st;
     }
-    if (libMode_ == 1) {
+    if (libMode_ == lott::LibMode::Binary) {
         d.DecodeBinDeal(rec);
         return ReadStatus::Ok;
     }

@@ -28,11 +28,15 @@ struct LibraryIdentity {
     bool operator==(const LibraryIdentity&) const = default;
 };
 
+// The form of a library file: 26-byte binary records or 89-byte text records (the numbers
+// the programs have always given the two forms).
+enum class LibMode { Ascii = 0, Binary = 1 };
+
 // The library chosen at start-up: the binary form when its file holds at least one whole record,
 // else the ASCII form under the same rule; when neither does, the binary settings with
 // found = false. A file of more than kMaxDeals records is found but tooLarge.
 struct LibraryChoice {
-    int LibMode = 1;  // 1 binary, 0 ASCII
+    lott::LibMode LibMode = lott::LibMode::Binary;
     std::string LibFileName = kBinLibName;
     int LibRecLen = kBinRecLen;
     bool found = false;
@@ -42,7 +46,7 @@ struct LibraryChoice {
 };
 
 LibraryChoice DiscoverLibrary(const std::filesystem::path& folder);
-int RecLenOfMode(int libMode);
+int RecLenOfMode(LibMode libMode);
 
 enum class ReadStatus {
     Ok,
@@ -63,12 +67,12 @@ class LibraryFile {
     // Opens path read-only in the given form: a regular file only (a pipe or device put in its
     // place is refused without waiting on it), of at most kMaxDeals records. False when it
     // cannot be opened, with the reason in Error().
-    bool Open(const std::filesystem::path& path, int libMode);
+    bool Open(const std::filesystem::path& path, lott::LibMode libMode);
     const std::string& Error() const { return error_; }
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
 
-    int LibMode() const { return libMode_; }
+    lott::LibMode LibMode() const { return libMode_; }
     int LibRecLen() const { return recLen_; }
     std::int64_t LibFileLen() const { return fileLen_; }
     std::int32_t DealCount() const { return dealCount_; }
@@ -98,7 +102,7 @@ class LibraryFile {
     std::filesystem::path path_;
     std::string error_;
     std::unique_ptr<Digest> digest_;
-    int libMode_ = 1;
+    lott::LibMode libMode_ = lott::LibMode::Binary;
     int recLen_ = kBinRecLen;
     std::int64_t fileLen_ = 0;
     std::int32_t dealCount_ = 0;

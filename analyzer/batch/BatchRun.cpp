@@ -66,12 +66,10 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
         if (!a.settings.Click(i))
             return Fail(err, "option " + std::to_string(i) + " is disabled at that point");
     }
-    if (a.settings.SettingMode < 0)
+    if (a.settings.SettingMode == SettingMode::None)
         return Fail(err, "choose a preset first (--preset ostrevan|standard)");
     if (cmd.deals) a.tBox = std::to_string(*cmd.deals);
 
-    bool beeped = false;
-    a.beep = [&] { beeped = true; };
     // Another run scanning this folder: say so once and wait for it, or give up at once.
     bool told = false;
     a.waiting = [&] {
@@ -88,9 +86,13 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
         runSettings = s;
     };
     a.cmdStart_Click();
-    if (a.StartCaption != "Finished") {
-        if (!a.message.empty()) return Fail(err, a.message);
-        if (beeped)
+    const RunReport& run = a.LastRun();
+    if (run.end != RunEnd::Completed && run.end != RunEnd::Stopped) {
+        if (!run.message.empty()) return Fail(err, run.message);
+        // Refused for its settings (or failed without a word why).
+        const bool incomplete = run.end == RunEnd::Failed || run.refusal == Refusal::NoHcpRange ||
+                                run.refusal == Refusal::NoNTChoice;
+        if (incomplete)
             return Fail(err,
                         "the choice of settings is incomplete (an HCP range, or a notrump choice "
                         "under Standard)");

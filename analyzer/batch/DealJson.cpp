@@ -27,9 +27,9 @@ void Pass(std::ostringstream& j, const char* name, const PassResult& p) {
           << ", \"score\": " << c.Score << "}";
     }
     j << "],\n    \"TotalTricks\": " << p.TotalTricks << ", \"TotalTrumps\": " << p.TotalTrumps
-      << ", \"NTCount\": " << p.NTCount << ", \"NTShape\": " << (p.NTCount ? p.NTShape : 0)
-      << ", \"EventCount\": [" << p.EventCount[1] << ", " << p.EventCount[2] << ", "
-      << p.EventCount[3] << "]\n  }";
+      << ", \"NTCount\": " << p.NTCount
+      << ", \"NTShape\": " << (p.NTCount ? static_cast<int>(p.NTShape) : 0) << ", \"EventCount\": ["
+      << p.EventCount[1] << ", " << p.EventCount[2] << ", " << p.EventCount[3] << "]\n  }";
 }
 
 }  // namespace

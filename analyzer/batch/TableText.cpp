@@ -25,7 +25,7 @@ std::string TableText(const CountingTables& tables, const Settings& settings,
     };
     const int kinds[2] = {0, -1};
     for (int kind : kinds) {
-        if (kind == -1 && settings.SettingMode != 1) break;
+        if (kind == -1 && settings.SettingMode != SettingMode::Standard) break;
         heading(kind == 0 ? "[Suit]" : "[NT]");
         for (int L = TableMinLen(kind); L <= TableMaxLen(kind) + 1; ++L) {
             t << std::left << std::setw(8) << (L > TableMaxLen(kind) ? "Total" : std::to_string(L))

@@ -24,8 +24,8 @@ std::uint8_t PackTotals(std::int32_t tricks, std::int32_t trumps) {
     return static_cast<std::uint8_t>(Trunc(tricks) * 16 + Trunc(trumps));
 }
 
-std::uint8_t PackCode(std::int32_t ntCount, std::int32_t ntShape, const EventCounts& events) {
-    if (ntCount != 0) return static_cast<std::uint8_t>((ntShape - 21) + 128);
+std::uint8_t PackCode(std::int32_t ntCount, Shortness ntShape, const EventCounts& events) {
+    if (ntCount != 0) return static_cast<std::uint8_t>(ShortnessFlag(ntShape) + 128);
     return static_cast<std::uint8_t>(events[1] * 16 + events[2] * 4 + events[3]);
 }
 

@@ -18,7 +18,7 @@ namespace CacheRecord {
 
 std::uint8_t PackTotals(std::int32_t tricks, std::int32_t trumps);
 // The code of a pass: its notrump shortness class when a side plays notrump, else its events.
-std::uint8_t PackCode(std::int32_t ntCount, std::int32_t ntShape, const EventCounts& events);
+std::uint8_t PackCode(std::int32_t ntCount, Shortness ntShape, const EventCounts& events);
 ScanCacheRec Pack(const DealPasses& p);
 
 // Whether a record could have been written by a scan.

@@ -16,13 +16,24 @@ namespace lott {
 // suit-notrump pass the one flag of the suit side's shortness class.
 using EventCounts = std::array<std::int32_t, 4>;  // index 0 unused
 
+// The shortness class of the suit side of a suit-notrump deal (the options of the same numbers
+// choose it): no suit shorter than a doubleton, a singleton, a void. None outside notrump.
+enum class Shortness : std::int32_t { None = 0, Doubleton = 22, Singleton = 23, Void = 24 };
+// The class as 1..3: the index of its event flag, and the code the scan cache stores.
+constexpr int ShortnessFlag(Shortness s) {
+    return static_cast<int>(s) - 21;
+}
+constexpr Shortness ShortnessOfFlag(int flag) {
+    return static_cast<Shortness>(flag + 21);
+}
+
 // What one pass of a deal ends with.
 struct PassResult {
     std::array<ContractRec, 2> Contract{};
     std::int32_t TotalTricks = 0;
     std::int32_t TotalTrumps = 0;
     std::int32_t NTCount = 0;
-    std::int32_t NTShape = 0;
+    Shortness NTShape = Shortness::None;
     EventCounts EventCount{};
     std::uint8_t totals = 0;  // Total Tricks and Total Trumps as the cache packs them
     std::uint8_t code = 0;    // the cache's notrump or event code
@@ -52,7 +63,7 @@ class DealAnalysis {
     // Notrump step and events.
     std::array<std::int32_t, 2> NTSide{};
     std::int32_t NTCount = 0;
-    std::int32_t NTShape = 0;  // 22 no shortness, 23 singleton, 24 void (the suit side's)
+    Shortness NTShape = Shortness::None;  // the suit side's, when a side plays notrump
     EventCounts EventCount{};
 
     std::int32_t DealNo = 0;
@@ -79,7 +90,7 @@ class DealAnalysis {
     void SearchPossibleNT();
     void BothBidsNT();
     void SetNotrumpContract();
-    std::int32_t ShortnessClass(int pair, int trump) const;
+    Shortness ShortnessClass(int pair, int trump) const;
 
     // The scan's work on deal DealNo: read it, then both passes in their order.
     ReadStatus AnalyseBothPasses(LibraryFile& lib, DealPasses& out);

@@ -43,14 +43,14 @@ void DealAnalysis::SetNotrumpContract() {
         if (NTSide[p] != 0) SetContract(Contract[p], deal_, p, -1);
 }
 
-std::int32_t DealAnalysis::ShortnessClass(int pair, int trump) const {
-    std::int32_t result = 22;
+Shortness DealAnalysis::ShortnessClass(int pair, int trump) const {
+    Shortness result = Shortness::Doubleton;
     for (int seat : {pair, pair + 2})
         for (int suit = 0; suit < 4; ++suit) {
             if (suit == trump) continue;
             int len = deal_.SuitLen[seat][suit];
-            if (len == 0) return 24;
-            if (len == 1) result = 23;
+            if (len == 0) return Shortness::Void;
+            if (len == 1) result = Shortness::Singleton;
         }
     return result;
 }

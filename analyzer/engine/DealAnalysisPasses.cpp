@@ -15,7 +15,7 @@ void DealAnalysis::Snapshot(PassResult& r) {
     // A notrump pass keeps only its shortness class among the events.
     if (NTCount != 0) {
         EventCount = {0, 0, 0, 0};
-        EventCount[NTShape - 21] = 1;
+        EventCount[static_cast<std::size_t>(ShortnessFlag(NTShape))] = 1;
     } else {
         GetSuitEventCorr();
     }

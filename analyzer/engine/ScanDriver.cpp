@@ -3,10 +3,16 @@
 namespace lott {
 
 ScanDriver::ScanDriver(CountingTables& tables, const ExpectedFreq& freq)
-    : analysis_(deal_), counter_(tables, freq) {
-    counter_.WriteTable = [this](int kind, int length, int dev, const EventCounts& ev) {
-        if (TableState == 1 && WriteTable) WriteTable(kind, length, dev, ev);
-    };
+    : analysis_(deal_), counter_(tables, freq) {}
+
+bool ScanDriver::ProgressPoint() {
+    if (listener) listener->Progress(DealNo);
+    if (StopRequested) return true;
+    if (listener) {
+        listener->AfterProgress();
+        ListenToCounts();
+    }
+    return false;
 }
 
 bool ScanDriver::Counted(std::uint8_t hcpBands) const {
@@ -23,18 +29,18 @@ bool ScanDriver::Counted(std::uint8_t hcpBands) const {
     return false;
 }
 
-bool ScanDriver::NTChoiceCounts(NTChoice choice, int shortness) {
+bool ScanDriver::NTChoiceCounts(NTChoice choice, Shortness shortness) {
     switch (choice) {
         case NTChoice::Co:
         case NTChoice::V1:
         case NTChoice::V2:
             return true;
         case NTChoice::Vd:
-            return shortness == 3;
+            return shortness == Shortness::Void;
         case NTChoice::Sg:
-            return shortness == 2;
+            return shortness == Shortness::Singleton;
         case NTChoice::Db:
-            return shortness == 1;
+            return shortness == Shortness::Doubleton;
         case NTChoice::None:
             return false;
     }
@@ -46,7 +52,7 @@ bool ScanDriver::NTChoiceCounts(NTChoice choice, int shortness) {
 void ScanDriver::CountPass(const PassResult& p) {
     if (p.NTCount == 0)
         counter_.UpdateTableSuit(p.TotalTricks, p.TotalTrumps, p.EventCount);
-    else if (NTChoiceCounts(options.NT, p.NTShape - 21))
+    else if (NTChoiceCounts(options.NT, p.NTShape))
         counter_.UpdateTableNT(p.TotalTricks, p.TotalTrumps, p.EventCount);
 }
 
@@ -117,20 +123,16 @@ RunResult ScanDriver::RunWhileScanning(std::int32_t Nstart, std::int32_t Nend, S
     a.DebugMode = DebugMode;
     a.onDoubleNT = onDoubleNT;
     counter_.options = options;
-    const bool standard = options.SettingMode == 1;
-    const bool ostrevan = options.SettingMode == 0;
+    const bool standard = options.SettingMode == SettingMode::Standard;
+    const bool ostrevan = options.SettingMode == SettingMode::Ostrevan;
     const EventCounts noEvents{};
     DealPasses dp;
 
     for (DealNo = Nstart; DealNo <= Nend; ++DealNo) {
-        if (DealNo % 20 == 0) {
-            if (progress) progress(DealNo);
-            if (StopRequested) {
-                StopRequested = false;
-                result.outcome = RunOutcome::Stopped;
-                return finish(false);
-            }
-            if (TableState == 0 && EnableReShowTable) EnableReShowTable();
+        if (DealNo % 20 == 0 && ProgressPoint()) {
+            StopRequested = false;
+            result.outcome = RunOutcome::Stopped;
+            return finish(false);
         }
         a.DealNo = DealNo;
         ReadStatus st = a.AnalyseBothPasses(lib, dp);
@@ -170,28 +172,24 @@ RunResult ScanDriver::RunWithoutScanning(std::int32_t Nstart, std::int32_t Nend,
     counter_.options = options;
     const bool byLength = options.ByLengthSelected;
     for (DealNo = Nstart; DealNo <= Nend; ++DealNo) {
-        if (DealNo % 40 == 0) {
-            if (progress) progress(DealNo);
-            if (StopRequested) {
-                result.outcome = RunOutcome::Stopped;
-                return result;
-            }
-            if (TableState == 0 && EnableReShowTable) EnableReShowTable();
+        if (DealNo % 40 == 0 && ProgressPoint()) {
+            result.outcome = RunOutcome::Stopped;
+            return result;
         }
         // Each deal replays its own record (also a single deal traced from the debug box).
         const std::uint8_t* rec = records.data() + static_cast<std::size_t>(DealNo - 1) * 6;
         if (!Counted(CacheRecord::HcpBands(rec))) continue;
-        if (options.SettingMode == 0) {
+        if (options.SettingMode == SettingMode::Ostrevan) {
             const auto c = CacheRecord::Unpack(rec, CacheRecord::Pass::First);
             counter_.UpdateTableSuit(c.tricks, c.trumps, c.events);
             continue;
         }
-        if (options.SettingMode != 1) continue;
+        if (options.SettingMode != SettingMode::Standard) continue;
         const auto c = CacheRecord::Unpack(
             rec, byLength ? CacheRecord::Pass::ByLength : CacheRecord::Pass::ByScore);
         if (c.shape == 0)
             counter_.UpdateTableSuit(c.tricks, c.trumps, c.events);
-        else if (NTChoiceCounts(options.NT, c.shape))
+        else if (NTChoiceCounts(options.NT, ShortnessOfFlag(c.shape)))
             counter_.UpdateTableNT(c.tricks, c.trumps, c.events);
     }
     return result;

@@ -43,27 +43,41 @@ struct RunResult {
     std::string message;  // why a run failed
 };
 
+// What a run tells whoever drives it (the analyzer). Counted deals are passed on only while
+// LiveTable() holds, which the driver reads when the run begins and after every progress point
+// (nothing else changes it between them): with no live table a deal costs no call.
+class ScanListener : public CountListener {
+  public:
+    // A progress point (every 20th deal scanning, 40th replaying): shows the deal number and
+    // serves the window system; may set the driver's StopRequested.
+    virtual void Progress(std::int32_t dealNo) { (void)dealNo; }
+    // Right after a progress point at which the run goes on.
+    virtual void AfterProgress() {}
+    // Whether counted deals are wanted one by one from here on.
+    virtual bool LiveTable() const { return false; }
+    void CountedDeal(int kind, int length, int dev, const EventCounts& events) override {
+        (void)kind, (void)length, (void)dev, (void)events;
+    }
+
+  protected:
+    ~ScanListener() = default;
+};
+
 class ScanDriver {
   public:
     ScanDriver(CountingTables& tables, const ExpectedFreq& freq);
 
     // Set before a run.
     std::filesystem::path libraryPath;
-    int libMode = 1;
+    LibMode libMode = LibMode::Binary;
     ScanOptions options;
 
     // Shared with the windows.
-    int TableState = 0;  // 0 not shown, 1 shown and live, 4 button re-enabled, 5 run finished
     bool StopRequested = false;
     std::int32_t DealNo = 0;
 
-    // Progress point (every 20th deal scanning, 40th replaying): shows the deal number and
-    // serves the window system; may set StopRequested or change TableState.
-    std::function<void(std::int32_t dealNo)> progress;
-    // At a progress point while the table window is not shown.
-    std::function<void()> EnableReShowTable;
-    // A counted deal while TableState is 1.
-    std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
+    // Told of the run's progress and, while it wants them, of the counted deals (may be null).
+    ScanListener* listener = nullptr;
     std::function<void(std::int32_t dealNo)> onDoubleNT;
     bool DebugMode = false;
     // No one looks at the tables before the run ends (no live table): the means are formed once
@@ -85,25 +99,30 @@ class ScanDriver {
     TableCounter& counter() { return counter_; }
 
   private:
-    // Forms the means when a run ends, however it ends.
-    // Without a listener the counter calls none per deal.
+    // Forms the means when a run ends, however it ends, and lets the counter listen only while
+    // the run goes.
     struct RunScope {
-        explicit RunScope(ScanDriver& d) : counter(d.counter_), listener(d.counter_.WriteTable) {
-            counter.deferMeans = d.deferMeans;
-            if (!d.WriteTable) counter.WriteTable = nullptr;
-            counter.BeginRun();
+        explicit RunScope(ScanDriver& d) : driver(d) {
+            d.counter_.deferMeans = d.deferMeans;
+            d.ListenToCounts();
+            d.counter_.BeginRun();
         }
         ~RunScope() {
-            counter.FinishMeans();
-            counter.WriteTable = std::move(listener);
+            driver.counter_.FinishMeans();
+            driver.counter_.listener = nullptr;
         }
-        TableCounter& counter;
-        std::function<void(int, int, int, const EventCounts&)> listener;
+        ScanDriver& driver;
     };
+    // Whether the counted deals go to the listener from here on.
+    void ListenToCounts() {
+        counter_.listener = listener && listener->LiveTable() ? listener : nullptr;
+    }
+    // A progress point; true when the run is to stop.
+    bool ProgressPoint();
     bool Counted(std::uint8_t hcpBands) const;
     void CountPass(const PassResult& p);
-    // Whether a suit-notrump deal of this shortness (1 none, 2 singleton, 3 void) is counted.
-    static bool NTChoiceCounts(NTChoice choice, int shortness);
+    // Whether a suit-notrump deal of this shortness is counted.
+    static bool NTChoiceCounts(NTChoice choice, Shortness shortness);
 
     Deal deal_;
     DealAnalysis analysis_;

@@ -80,7 +80,7 @@ void TableCounter::UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalT
     // Every correction is a whole number of half tricks: the sum is kept in halves, exactly,
     // and its floor in tricks is an arithmetic shift (floor for negative sums too).
     int halves = 0;
-    const bool standard = options.SettingMode == 1;
+    const bool standard = options.SettingMode == SettingMode::Standard;
     if (standard) {
         if (!PassesFilter(options.Filter, ev)) return;
         if (UseDoubleFit || UseSolidTrump || UseChameleon) {
@@ -93,9 +93,10 @@ void TableCounter::UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalT
     if (k != 0) {
         L = raw + k;
         if (raw >= 14 && raw <= 22) {
-            float den = freq_(0, options.TrumpBy, raw);
+            const int trumpBy = static_cast<int>(options.TrumpBy);  // the weights' column
+            float den = freq_(0, trumpBy, raw);
             if (den != 0.0f) {
-                w = freq_(0, options.TrumpBy, L) / den;
+                w = freq_(0, trumpBy, L) / den;
                 if (w > 5.0f) w = 5.0f;
             }
         }
@@ -134,7 +135,7 @@ void TableCounter::UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalT
             if (G != 0.0f && !deferMeans) t_.EventRate(0, e) = t_.EventTable(0, 30, e) / G;
         }
     }
-    if (WriteTable) WriteTable(0, L, d, ev);
+    if (listener) listener->CountedDeal(0, L, d, ev);
 }
 
 void TableCounter::UpdateTableNT(std::int32_t TotalTricks, std::int32_t TotalTrumps,
@@ -147,9 +148,10 @@ void TableCounter::UpdateTableNT(std::int32_t TotalTricks, std::int32_t TotalTru
     float w = 1.0f;
     const int lo = options.ByLengthSelected ? 14 : 13;
     if (raw >= lo && raw <= 17) {
-        float den = freq_(-1, options.TrumpBy, raw);
+        const int trumpBy = static_cast<int>(options.TrumpBy);  // the weights' column
+        float den = freq_(-1, trumpBy, raw);
         if (den != 0.0f) {
-            w = freq_(-1, options.TrumpBy, L) / den;
+            w = freq_(-1, trumpBy, L) / den;
             if (w > 1.49f) w = 1.49f;
         }
     }
@@ -181,7 +183,7 @@ void TableCounter::UpdateTableNT(std::int32_t TotalTricks, std::int32_t TotalTru
         lastEventG_[1][e] = G;
         if (G != 0.0f && !deferMeans) t_.EventRate(-1, e) = t_.EventTable(-1, 30, e) / G;
     }
-    if (WriteTable) WriteTable(-1, L, d, ev);
+    if (listener) listener->CountedDeal(-1, L, d, ev);
 }
 
 void TableCounter::BeginRun() {

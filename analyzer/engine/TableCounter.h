@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "CountingTables.h"
 #include "DealAnalysis.h"
@@ -11,6 +10,16 @@
 #include "ScanOptions.h"
 
 namespace lott {
+
+// Told of every deal counted while it listens: kind 0 suit-suit, -1 suit-notrump; the length row
+// and the deviation the deal was counted under, and its events.
+class CountListener {
+  public:
+    virtual void CountedDeal(int kind, int length, int dev, const EventCounts& events) = 0;
+
+  protected:
+    ~CountListener() = default;
+};
 
 class TableCounter {
   public:
@@ -31,8 +40,8 @@ class TableCounter {
     void BeginRun();
     void FinishMeans();
 
-    // Redraws the cells one counted deal touched; called only while it is set.
-    std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
+    // Told of each counted deal while it is set (a live table redraws the cells it touched).
+    CountListener* listener = nullptr;
 
     // Both read TotalTricks, TotalTrumps and EventCount of the pass.
     void UpdateTableSuit(std::int32_t TotalTricks, std::int32_t TotalTrumps, const EventCounts& ev);

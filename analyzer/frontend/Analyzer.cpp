@@ -45,7 +45,6 @@ Analyzer::Analyzer(std::filesystem::path programFolder)
     : folder(std::move(programFolder)), DataDir(folder / "DataFiles"), driver(tables, freq) {
     settings.DataDir = DataDir;
     settings.SetTables(&tables);
-    StartCaption = IdleCaption();
 }
 
 std::optional<std::int64_t> Analyzer::WholeNumber(const std::string& text) {
@@ -58,7 +57,7 @@ void Analyzer::Say(const std::string& english, const std::string& japanese) {
 
 Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
     Language = language;
-    StartCaption = IdleCaption();
+    runState_ = RunState::Idle;
     ScreenShotMode = IsFile(folder / "ScreenShot.txt");
     std::error_code ec;
     if (!std::filesystem::is_directory(DataDir, ec)) {
@@ -81,7 +80,7 @@ Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
     }
     if (!library.found || library.DealCount <= 0) return StartState::LibraryMissing;
     tBox = std::to_string(library.DealCount);
-    settings.SettingMode = -1;
+    settings.SettingMode = SettingMode::None;
     if (ScreenShotMode) {
         settings.EnableAllButtons();
     } else {
@@ -93,59 +92,111 @@ Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
     return StartState::Running;
 }
 
+std::string Analyzer::StartCaption() const {
+    switch (runState_) {
+        case RunState::Idle:
+            return IdleCaption();
+        case RunState::Working:
+            return "Working";
+        case RunState::Stopping:
+        case RunState::Failed:
+            return "Stopped";
+        case RunState::Finished:
+            return "Finished";
+    }
+    return IdleCaption();
+}
+
+void Analyzer::Refuse(Refusal why) {
+    report_ = RunReport{RunEnd::Refused, why, message};
+}
+
 void Analyzer::cmdStart_Click() {
-    if (!settings.Selected(6) && !settings.Selected(7) && !settings.Selected(8)) {
+    if (!settings.Selected(Opt::Hcp17To23) && !settings.Selected(Opt::Hcp15To25) &&
+        !settings.Selected(Opt::Hcp0To40)) {
         if (beep) beep();
+        Refuse(Refusal::NoHcpRange);
         return;
     }
-    if (settings.SettingMode == 1) {
+    if (settings.SettingMode == SettingMode::Standard) {
         bool anyNT = false;
-        for (int i : {11, 12, 13, 22, 23, 24}) anyNT = anyNT || settings.Selected(i);
+        for (int i : {Opt::NTQuenby, Opt::NTDorvald, Opt::NTDorvaldPlus, Opt::NTDoubleton,
+                      Opt::NTSingleton, Opt::NTVoid})
+            anyNT = anyNT || settings.Selected(i);
         if (!anyNT) {
             if (beep) beep();
+            Refuse(Refusal::NoNTChoice);
             return;
         }
     }
-    if (!settings.Selected(0) && !settings.Selected(1)) return;
+    if (!settings.Selected(Opt::Ostrevan) && !settings.Selected(Opt::Standard)) {
+        Refuse(Refusal::NoPreset);
+        return;
+    }
 
-    if (StartCaption == IdleCaption()) {
-        auto n = WholeNumber(tBox);
-        if (!n) {
-            if (beep) beep();
-            Say("  \"Deals to be Scanned\" must be a whole number.",
-                "  「調べるディールの個数」には整数を入力して下さい。");
-            return;
+    switch (runState_) {
+        case RunState::Idle: {
+            auto n = WholeNumber(tBox);
+            if (!n) {
+                if (beep) beep();
+                Say("  \"Deals to be Scanned\" must be a whole number.",
+                    "  「調べるディールの個数」には整数を入力して下さい。");
+                Refuse(Refusal::NotAWholeNumber);
+                return;
+            }
+            message.clear();
+            driver.StopRequested = false;
+            runState_ = RunState::Working;
+            std::int64_t last = std::min<std::int64_t>(*n, library.DealCount);
+            if (last < -1) last = -1;
+            Start(1, static_cast<std::int32_t>(last));
+            break;
         }
-        message.clear();
-        driver.StopRequested = false;
-        StartCaption = "Working";
-        std::int64_t last = std::min<std::int64_t>(*n, library.DealCount);
-        if (last < -1) last = -1;
-        Start(1, static_cast<std::int32_t>(last));
-    } else if (StartCaption == "Working") {
-        driver.StopRequested = true;
-        StartCaption = "Stopped";
-    } else if (StartCaption == "Finished" || StartCaption == "Stopped") {
-        StartCaption = IdleCaption();
+        case RunState::Working:
+            driver.StopRequested = true;
+            runState_ = RunState::Stopping;
+            break;
+        case RunState::Stopping:
+        case RunState::Finished:
+        case RunState::Failed:
+            runState_ = RunState::Idle;
+            break;
     }
 }
 
-void Analyzer::EnableReShowTable() {
-    if (StartCaption != "Working") return;
-    driver.TableState = 4;
-    settings.EnableTableButton(settings.SettingMode);
+void Analyzer::Progress(std::int32_t dealNo) {
+    lblNo = std::to_string(dealNo);
+    if (progress) progress(dealNo);
+}
+
+void Analyzer::AfterProgress() {
+    // The table window was closed while the run goes: its button comes back.
+    if (TableState != TableState::NotShown || runState_ != RunState::Working) return;
+    TableState = TableState::ButtonReEnabled;
+    settings.EnableTableButton(Settings::PairOf(settings.SettingMode));
     if (buttonsChanged) buttonsChanged();
+}
+
+bool Analyzer::LiveTable() const {
+    return TableState == TableState::Live && WriteTable != nullptr;
+}
+
+void Analyzer::CountedDeal(int kind, int length, int dev, const EventCounts& events) {
+    WriteTable(kind, length, dev, events);
 }
 
 RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDeal) {
     tables.Erase();
-    if (Nstart > Nend) return RunOutcome::Completed;
+    if (Nstart > Nend) {
+        report_ = RunReport{RunEnd::NothingToScan, Refusal::None, message};
+        return RunOutcome::Completed;
+    }
 
     // What the run reads is fixed here: later clicks on the options that stay enabled change
     // only the selection.
     runResultName_ = settings.ResultName;
     const Settings runSettings = settings;
-    driver.TableState = 1;
+    TableState = TableState::Live;
     Headers = PrepareHeaders(runSettings, NowText());
     if (LoadTab) LoadTab();
     settings.Disable();
@@ -159,11 +210,7 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     driver.libMode = library.LibMode;
     driver.DebugMode = DebugMode;
     driver.deferMeans = !LoadTab;
-    driver.progress = [this](std::int32_t n) {
-        lblNo = std::to_string(n);
-        if (progress) progress(n);
-    };
-    driver.EnableReShowTable = [this] { EnableReShowTable(); };
+    driver.listener = this;
     std::string doubleNT;
     driver.onDoubleNT = [&doubleNT](std::int32_t n) { doubleNT += DoubleNTLine(n) + "\r\n"; };
     driver.analysis().TraceDeal = singleDeal;
@@ -175,6 +222,7 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
         if (!WriteDoubleNT(folder, doubleNT, error)) message = error;
     }
     driver.analysis().TraceDeal = false;
+    driver.listener = nullptr;
 
     const std::int32_t last = driver.DealNo - 1;
     if (r.outcome == RunOutcome::Completed && !singleDeal && last >= Nend) {
@@ -189,13 +237,17 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     lblNo = std::to_string(last);
     if (r.outcome == RunOutcome::Failed) {
         // A run whose files could not be read or written is not reported as finished.
-        StartCaption = "Stopped";
+        runState_ = RunState::Failed;
         message = r.message;
+        report_ = RunReport{RunEnd::Failed, Refusal::None, r.message};
         if (beep) beep();
     } else {
-        StartCaption = "Finished";
+        runState_ = RunState::Finished;
+        report_ = RunReport{r.outcome == RunOutcome::Stopped ? RunEnd::Stopped : RunEnd::Completed,
+                            Refusal::None,
+                            {}};
     }
-    driver.TableState = 5;
+    TableState = TableState::Finished;
     running_ = false;
     settings.Enable();
     settings.UpdateResultButtons();
@@ -271,7 +323,8 @@ Analyzer::FolderRun Analyzer::Run(std::int32_t Nstart, std::int32_t Nend, bool s
 }
 
 void Analyzer::DebugDeal(const std::string& text) {
-    if (running_ || (!settings.Selected(0) && !settings.Selected(1))) return;
+    if (running_ || (!settings.Selected(Opt::Ostrevan) && !settings.Selected(Opt::Standard)))
+        return;
     auto n = WholeNumber(text);
     if (!n || *n < 1 || *n >= library.DealCount) return;
     Start(static_cast<std::int32_t>(*n), static_cast<std::int32_t>(*n), true);

@@ -21,7 +21,35 @@
 
 namespace lott {
 
-class Analyzer {
+// The table window as the run sees it: not shown, shown and live (it follows every counted
+// deal), closed during a run and its Table button enabled again, or showing a run that ended.
+enum class TableState { NotShown = 0, Live = 1, ButtonReEnabled = 4, Finished = 5 };
+
+// The Start button's cycle, which its caption shows: idle ("Start"), a run going ("Working"),
+// a stop asked for ("Stopped"), a run ended ("Finished", also after a stop) or failed
+// ("Stopped"). A click on an ended or stopping run makes the button idle again.
+enum class RunState { Idle, Working, Stopping, Finished, Failed };
+
+// How the last press of Start (or the debug box's Enter) ended.
+enum class RunEnd {
+    None,           // nothing pressed yet
+    Completed,      // every deal counted (and, from Start, the result file written)
+    Stopped,        // stopped on request: the deals so far are counted, no result is stored
+    Failed,         // a file could not be read or written; nothing is stored
+    Refused,        // nothing was run: see Refusal
+    NothingToScan,  // "Deals to be Scanned" named no deal
+};
+enum class Refusal { None, NoHcpRange, NoNTChoice, NoPreset, NotAWholeNumber };
+
+struct RunReport {
+    RunEnd end = RunEnd::None;
+    Refusal refusal = Refusal::None;
+    // What the window says about it: why the run failed or was refused ("" when it says
+    // nothing more).
+    std::string message;
+};
+
+class Analyzer : private ScanListener {
   public:
     enum class StartState { Running, LibraryMissing, ArchiveRefused, FolderProblem };
 
@@ -39,7 +67,6 @@ class Analyzer {
     int Language = 0;
     LibraryChoice library;
     std::string tBox;             // "Deals to be Scanned"
-    std::string StartCaption;     // "Start" / "開 始", "Working", "Stopped", "Finished"
     std::string lblNo = "count";  // the deal being scanned
     std::string message;          // what the window says about the last action, if anything
     std::array<std::string, 3> Headers;
@@ -51,12 +78,24 @@ class Analyzer {
     Settings settings;
     ScanDriver driver;
 
+    // The table window's state; the window sets NotShown when it closes the live table and Live
+    // when it opens one.
+    lott::TableState TableState = lott::TableState::NotShown;
+
     std::string IdleCaption() const { return Language == 1 ? "開 始" : "Start"; }
+    // The Start button's caption: its state in words.
+    std::string StartCaption() const;
+    RunState State() const { return runState_; }
+    // The Start button idle again (the window's language switch does this).
+    void ShowIdle() { runState_ = RunState::Idle; }
+    const RunReport& LastRun() const { return report_; }
 
     // --- the window's hooks -------------------------------------------------------------------
     std::function<void()> beep;
     // Opens the table window at the start of a run (TableState is already 1).
     std::function<void()> LoadTab;
+    // A counted deal while the live table is shown: redraws the cells it touched.
+    std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
     // A progress point of the run: show lblNo and serve the window system.
     std::function<void(std::int32_t dealNo)> progress;
     // The table button of the running preset was enabled again.
@@ -97,11 +136,19 @@ class Analyzer {
     // The run proper, under the folder's lock: a replay when the cache is valid and its list is
     // there, a scan otherwise.
     FolderRun Run(std::int32_t Nstart, std::int32_t Nend, bool singleDeal);
-    void EnableReShowTable();
+    // The run's listener: progress, the Table button after the live table was closed, and the
+    // counted deals while a live table follows them.
+    void Progress(std::int32_t dealNo) override;
+    void AfterProgress() override;
+    bool LiveTable() const override;
+    void CountedDeal(int kind, int length, int dev, const EventCounts& events) override;
+    void Refuse(Refusal why);
     void Say(const std::string& english, const std::string& japanese);
     std::filesystem::path LibraryPath() const { return folder / library.LibFileName; }
 
     bool running_ = false;
+    RunState runState_ = RunState::Idle;
+    RunReport report_;
     std::string runResultName_;
 };
 

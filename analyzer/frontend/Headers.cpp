@@ -9,49 +9,49 @@ std::array<std::string, 3> PrepareHeaders(const Settings& s, const std::string& 
     std::array<std::string, 3> h;
 
     h[0] = " Select Trumps by ";
-    h[0] += s.Selected(3) ? "Score. " : "Length. ";
-    h[0] += s.Selected(5) ? "Forbid " : "Allow ";
+    h[0] += s.Selected(Opt::ByScore) ? "Score. " : "Length. ";
+    h[0] += s.Selected(Opt::ForbidArtificial) ? "Forbid " : "Allow ";
     h[0] += "Artificial Declarer.  HCP range";
-    if (s.Selected(6)) h[0] += " 17 ==> 23.";
-    if (s.Selected(7)) h[0] += " 15 ==> 25.";
-    if (s.Selected(8)) h[0] += " 0 ==> 40.";
-    if (s.Selected(41)) h[0] += " Limit level difference to within 1.";
-    if (s.Selected(42)) h[0] += " Limit level difference to within 2.";
-    if (s.Selected(43)) h[0] += " Doesn't care levels.";
+    if (s.Selected(Opt::Hcp17To23)) h[0] += " 17 ==> 23.";
+    if (s.Selected(Opt::Hcp15To25)) h[0] += " 15 ==> 25.";
+    if (s.Selected(Opt::Hcp0To40)) h[0] += " 0 ==> 40.";
+    if (s.Selected(Opt::LevelLimit1)) h[0] += " Limit level difference to within 1.";
+    if (s.Selected(Opt::LevelLimit2)) h[0] += " Limit level difference to within 2.";
+    if (s.Selected(Opt::NoLevelLimit)) h[0] += " Doesn't care levels.";
 
     h[1] = " Options: ";
     if (s.CorrCode.empty()) {
         h[1] += "(none)";
-    } else if (s.SettingMode == 1) {
+    } else if (s.SettingMode == SettingMode::Standard) {
         h[1] += "(" + s.CorrCode + ")";
         static constexpr std::pair<int, const char*> kPieces[] = {
-            {14, "( Add ONE for double fit) "},
-            {15, "( Add 1/2 for double fit) "},
-            {17, " ( Add ONE for AKQ in trump)"},
-            {18, " ( Add 1/2 for AKQ in trump)"},
-            {20, " ( Deduct 1/2 for Chameleon Qxx)"},
-            {27, " Count Only deals with Double-Double fit.  "},
-            {26, " Count Only deals where Only Either side has Double fit.  "},
-            {25, " Count Only deals where Neither sides have Double fit.  "},
-            {30, " Count Only deals where Both sides have Solid Trumps."},
-            {29, " Count Only deals where Only One side has Solid Trump."},
-            {28, " Count Only deals where Neither sides have Solid Trumps."},
-            {33, " Count Only deals where Both sides have Chameleon Queens."},
-            {32, " Count Only deals where Only One side has a Chameleon Queen."},
-            {31, " Count Only deals where Neither sides have Chameleon Queens."},
+            {Opt::DoubleFitOne, "( Add ONE for double fit) "},
+            {Opt::DoubleFitHalf, "( Add 1/2 for double fit) "},
+            {Opt::SolidTrumpOne, " ( Add ONE for AKQ in trump)"},
+            {Opt::SolidTrumpHalf, " ( Add 1/2 for AKQ in trump)"},
+            {Opt::ChameleonMinusHalf, " ( Deduct 1/2 for Chameleon Qxx)"},
+            {Opt::FilterD2, " Count Only deals with Double-Double fit.  "},
+            {Opt::FilterD1, " Count Only deals where Only Either side has Double fit.  "},
+            {Opt::FilterD0, " Count Only deals where Neither sides have Double fit.  "},
+            {Opt::FilterS2, " Count Only deals where Both sides have Solid Trumps."},
+            {Opt::FilterS1, " Count Only deals where Only One side has Solid Trump."},
+            {Opt::FilterS0, " Count Only deals where Neither sides have Solid Trumps."},
+            {Opt::FilterC2, " Count Only deals where Both sides have Chameleon Queens."},
+            {Opt::FilterC1, " Count Only deals where Only One side has a Chameleon Queen."},
+            {Opt::FilterC0, " Count Only deals where Neither sides have Chameleon Queens."},
         };
         for (const auto& [i, text] : kPieces)
             if (s.Selected(i)) h[1] += text;
     }
 
     static constexpr std::pair<int, const char*> kNTLines[] = {
-        {9, " No Notrump calls at all."},
-        {11, " Quenby Formula for NT (+7)."},
-        {12, " Dorvald Formula (+8, +7, +6) for NT."},
-        {13, " Modified Dorvald Formula (+9, +8, +7) for NT."},
-        {24, " Choose only Void Hands against NT."},
-        {23, " Choose only Singleton Hands against NT."},
-        {22, " Choose only Doubleton Hands against NT."},
+        {Opt::NoNTCalls, " No Notrump calls at all."},
+        {Opt::NTQuenby, " Quenby Formula for NT (+7)."},
+        {Opt::NTDorvald, " Dorvald Formula (+8, +7, +6) for NT."},
+        {Opt::NTDorvaldPlus, " Modified Dorvald Formula (+9, +8, +7) for NT."},
+        {Opt::NTVoid, " Choose only Void Hands against NT."},
+        {Opt::NTSingleton, " Choose only Singleton Hands against NT."},
+        {Opt::NTDoubleton, " Choose only Doubleton Hands against NT."},
     };
     for (const auto& [i, text] : kNTLines) {
         if (s.Selected(i)) {

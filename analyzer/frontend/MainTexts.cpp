@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "OptionIndex.h"
+
 namespace lott {
 
 namespace {
@@ -113,13 +115,13 @@ std::string MainTexts::DesignOption(int index) {
                                                          "Neither",
                                                          "Either",
                                                          "Both"};
-    if (index >= 0 && index <= 33) return kLow[static_cast<std::size_t>(index)];
+    if (index >= 0 && index <= Opt::LastFilter) return kLow[static_cast<std::size_t>(index)];
     switch (index) {
-        case 41:
+        case Opt::LevelLimit1:
             return "Limit to 1";
-        case 42:
+        case Opt::LevelLimit2:
             return "Limit to 2";
-        case 43:
+        case Opt::NoLevelLimit:
             return "No Limit";
         default:
             return {};

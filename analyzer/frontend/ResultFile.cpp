@@ -30,9 +30,9 @@ struct Layout {
 
 Layout LayoutOf(const Settings& s) {
     Layout l;
-    l.ntBlock = s.SettingMode == 1;
+    l.ntBlock = s.SettingMode == SettingMode::Standard;
     l.suitEvents = !s.CorrCode.empty();
-    l.ntRowEvents = !s.Selected(11);
+    l.ntRowEvents = !s.Selected(Opt::NTQuenby);
     l.ntTotalEvents = s.NTFormula != 0;
     return l;
 }

@@ -11,22 +11,25 @@ namespace lott {
 
 Settings::Settings() {
     // The selections the window is laid out with.
-    for (int i : {8, 11, 16, 19, 21}) opt_[Idx(i)].selected = true;
+    for (int i :
+         {Opt::Hcp0To40, Opt::NTQuenby, Opt::DoubleFitOff, Opt::SolidTrumpOff, Opt::ChameleonOff})
+        opt_[Idx(i)].selected = true;
 }
 
 int Settings::GroupOf(int i) {
     if (!Exists(i)) return -1;
-    if (i <= 1) return 0;                           // preset
-    if (i <= 3) return 1;                           // trumps by Length / by Score
-    if (i <= 5) return 2;                           // artificial declarer
-    if (i <= 8) return 3;                           // HCP range
-    if (i <= 10) return 4;                          // notrumps / suits
-    if (i <= 13 || (i >= 22 && i <= 24)) return 5;  // notrump choice
-    if (i <= 16) return 6;                          // double fit
-    if (i <= 19) return 7;                          // solid trump
-    if (i <= 21) return 8;                          // chameleons
-    if (i <= 33) return 9;                          // the nine filters, outside every frame
-    return 10;                                      // level limit
+    using namespace Opt;
+    if (i <= Standard) return 0;          // preset
+    if (i <= ByScore) return 1;           // trumps by Length / by Score
+    if (i <= ForbidArtificial) return 2;  // artificial declarer
+    if (i <= Hcp0To40) return 3;          // HCP range
+    if (i <= NTSeparately) return 4;      // notrumps / suits
+    if (i <= NTDorvaldPlus || (i >= NTDoubleton && i <= NTVoid)) return 5;  // notrump choice
+    if (i <= DoubleFitOff) return 6;                                        // double fit
+    if (i <= SolidTrumpOff) return 7;                                       // solid trump
+    if (i <= ChameleonOff) return 8;                                        // chameleons
+    if (i <= LastFilter) return 9;  // the nine filters, outside every frame
+    return 10;                      // level limit
 }
 
 void Settings::Select(int i) {
@@ -63,10 +66,11 @@ void Settings::optDisable(int j) {
 }
 
 void Settings::DefaultSetting(bool screenShotMode) {
-    Select(8);
+    Select(Opt::Hcp0To40);
     if (screenShotMode) return;
     cmdStart_ = false;
-    for (int i = 2; i <= 33; ++i) SetEnabled(i, i >= 6 && i <= 8);
+    for (int i = Opt::ByLength; i <= Opt::LastLocked; ++i)
+        SetEnabled(i, i >= Opt::Hcp17To23 && i <= Opt::Hcp0To40);
 }
 
 bool Settings::Click(int i) {
@@ -81,7 +85,7 @@ bool Settings::Click(int i) {
 }
 
 void Settings::DeselectFilters() {
-    for (int i = 25; i <= 33; ++i) Deselect(i);
+    for (int i = Opt::FirstFilter; i <= Opt::LastFilter; ++i) Deselect(i);
 }
 
 void Settings::RestoreSavedCorr(int from, int to) {
@@ -93,91 +97,94 @@ void Settings::RestoreSavedCorr(int from, int to) {
 void Settings::o_click(int index) {
     if (Busy) return;
     Busy = true;
+    using namespace Opt;
     switch (index) {
-        case 0:
-            SettingMode = 0;
+        case Ostrevan:
+            SettingMode = SettingMode::Ostrevan;
             cmdStart_ = true;
-            optEnable(2);
-            TrumpBy = 0;
-            optDisable(3);
-            optEnable(4);
-            optDisable(5);
-            optEnable(9);
-            DisableRange(10, 33);
+            optEnable(ByLength);
+            TrumpBy = TrumpBy::Length;
+            optDisable(ByScore);
+            optEnable(AllowArtificial);
+            optDisable(ForbidArtificial);
+            optEnable(NoNTCalls);
+            DisableRange(NTSeparately, LastFilter);
             break;
-        case 1:
-            SettingMode = 1;
+        case Standard:
+            SettingMode = SettingMode::Standard;
             cmdStart_ = true;
-            EnableRange(2, 3);
+            EnableRange(ByLength, ByScore);
             // The first choice of Standard picks "by Score"; so does any choice that finds no trump
             // mode selected (an option was clicked before the first preset).
-            if (!Touched || (!Selected(2) && !Selected(3))) {
-                Select(3);
-                TrumpBy = 1;
+            if (!Touched || (!Selected(ByLength) && !Selected(ByScore))) {
+                Select(ByScore);
+                TrumpBy = TrumpBy::Score;
             }
-            optEnable(5);
-            optDisable(4);
-            optEnable(10);
-            SetEnabled(9, false);
-            EnableRange(11, 33);
+            optEnable(ForbidArtificial);
+            optDisable(AllowArtificial);
+            optEnable(NTSeparately);
+            SetEnabled(NoNTCalls, false);
+            EnableRange(NTQuenby, LastFilter);
             break;
-        case 2:
-            TrumpBy = 0;
+        case ByLength:
+            TrumpBy = TrumpBy::Length;
             break;
-        case 3:
-            TrumpBy = 1;
-            if (SettingMode == 1) EnableRange(10, 13);
+        case ByScore:
+            TrumpBy = TrumpBy::Score;
+            if (SettingMode == SettingMode::Standard) EnableRange(NTSeparately, NTDorvaldPlus);
             break;
-        case 9:
-            DisableRange(10, 13);
+        case NoNTCalls:
+            DisableRange(NTSeparately, NTDorvaldPlus);
             break;
-        case 10:
-            EnableRange(11, 13);
+        case NTSeparately:
+            EnableRange(NTQuenby, NTDorvaldPlus);
             break;
-        case 11:
-        case 12:
-        case 13:
-            NTFormula = index - 11;
+        case NTQuenby:
+        case NTDorvald:
+        case NTDorvaldPlus:
+            NTFormula = index - NTQuenby;
             break;
-        case 22:
-        case 23:
-        case 24:
+        case NTDoubleton:
+        case NTSingleton:
+        case NTVoid:
             NTFormula = 0;
             break;
-        case 14:
-        case 15:
-        case 16:
+        case DoubleFitOne:
+        case DoubleFitHalf:
+        case DoubleFitOff:
             DeselectFilters();
-            if (FilterOn) RestoreSavedCorr(17, 21);
+            if (FilterOn) RestoreSavedCorr(SolidTrumpOne, ChameleonOff);
             break;
-        case 17:
-        case 18:
-        case 19:
+        case SolidTrumpOne:
+        case SolidTrumpHalf:
+        case SolidTrumpOff:
             DeselectFilters();
             if (FilterOn) {
-                RestoreSavedCorr(14, 16);
-                RestoreSavedCorr(20, 21);
+                RestoreSavedCorr(DoubleFitOne, DoubleFitOff);
+                RestoreSavedCorr(ChameleonMinusHalf, ChameleonOff);
             }
             break;
-        case 20:
-        case 21:
+        case ChameleonMinusHalf:
+        case ChameleonOff:
             DeselectFilters();
-            if (FilterOn) RestoreSavedCorr(14, 19);
+            if (FilterOn) RestoreSavedCorr(DoubleFitOne, SolidTrumpOff);
             break;
         default:
-            if (index >= 26 && index <= 33) {
+            if (index >= FilterD1 && index <= LastFilter) {
                 // A filter switches every correction off and remembers which were on.
-                for (int i = 14; i <= 21; ++i) {
+                for (int i = FirstCorrection; i <= LastCorrection; ++i) {
                     if (Selected(i)) {
-                        SavedCorr[static_cast<std::size_t>(i - 14)] = true;
+                        SavedCorr[static_cast<std::size_t>(i - FirstCorrection)] = true;
                         Deselect(i);
                     }
                 }
             }
-            break;  // 4, 5, 6, 7, 8, 25, 41, 42, 43: the selection alone
+            // AllowArtificial, ForbidArtificial, the HCP ranges, FilterD0 and the level limits:
+            // the selection alone.
+            break;
     }
     FilterOn = false;
-    for (int i = 26; i <= 33; ++i) FilterOn = FilterOn || Selected(i);
+    for (int i = FilterD1; i <= LastFilter; ++i) FilterOn = FilterOn || Selected(i);
     UpdateResultButtons();
     Touched = true;
     Busy = false;
@@ -186,13 +193,13 @@ void Settings::o_click(int index) {
 void Settings::Disable() {
     menu7_ = false;
     if (!locked_) {
-        for (int i = 0; i <= 33; ++i) {
+        for (int i = 0; i <= Opt::LastLocked; ++i) {
             SavedEnabled[Idx(i)] = opt_[Idx(i)].enabled;
             // Selected options stay enabled, so that the chosen settings remain readable.
             if (!opt_[Idx(i)].selected) opt_[Idx(i)].enabled = false;
         }
     }
-    for (int i = 6; i <= 8; ++i)
+    for (int i = Opt::Hcp17To23; i <= Opt::Hcp0To40; ++i)
         if (!Selected(i)) SetEnabled(i, false);
     for (auto& b : table_) b.enabled = false;
     for (auto& b : graph_) b.enabled = false;
@@ -204,8 +211,8 @@ void Settings::Enable() {
     menu7_ = true;
     // Only a lock has a saved state to give back.
     if (locked_)
-        for (int i = 0; i <= 33; ++i) opt_[Idx(i)].enabled = SavedEnabled[Idx(i)];
-    EnableRange(6, 8);
+        for (int i = 0; i <= Opt::LastLocked; ++i) opt_[Idx(i)].enabled = SavedEnabled[Idx(i)];
+    EnableRange(Opt::Hcp17To23, Opt::Hcp0To40);
     language_ = true;
     locked_ = false;
 }
@@ -220,36 +227,42 @@ struct Naming {
 // The result name of the options for which selected(i) holds, under preset settingMode. Every
 // option it reads is asked for even when none is selected, which IsCurrentResultName relies on.
 template <class SelectedFn>
-Naming NameOf(int settingMode, const SelectedFn& selected) {
+Naming NameOf(SettingMode settingMode, const SelectedFn& selected) {
     Naming n;
-    const std::string hcp = selected(8) ? "40" : selected(7) ? "15" : selected(6) ? "17" : "";
-    if (settingMode == 0) {
-        n.ResultName = hcp + (selected(2) ? "OstLen" : "OstSco");
+    using namespace Opt;
+    const std::string hcp = selected(Hcp0To40)    ? "40"
+                            : selected(Hcp15To25) ? "15"
+                            : selected(Hcp17To23) ? "17"
+                                                  : "";
+    if (settingMode == SettingMode::Ostrevan) {
+        n.ResultName = hcp + (selected(ByLength) ? "OstLen" : "OstSco");
         return n;
     }
-    std::string name = hcp + (selected(2) ? "Len" : "Sco");
-    static constexpr std::pair<int, const char*> kNTCodes[] = {{11, "Co"}, {12, "V1"}, {13, "V2"},
-                                                               {24, "Vd"}, {23, "Sg"}, {22, "Db"}};
+    std::string name = hcp + (selected(ByLength) ? "Len" : "Sco");
+    static constexpr std::pair<int, const char*> kNTCodes[] = {
+        {NTQuenby, "Co"}, {NTDorvald, "V1"},   {NTDorvaldPlus, "V2"},
+        {NTVoid, "Vd"},   {NTSingleton, "Sg"}, {NTDoubleton, "Db"}};
     for (const auto& [i, code] : kNTCodes) {
         if (selected(i)) {
             name += code;
             break;
         }
     }
-    // o(14) and o(15) share a group, as do o(17)/o(18) and o(41)..o(43): at most one each.
+    // The double fit's options share a group, as do the solid trump's and the level limits: at
+    // most one each.
     std::string code;
-    if (selected(14)) code += 'D';
-    if (selected(15)) code += 'E';
-    if (selected(18)) code += 'S';
-    if (selected(17)) code += 'T';
-    if (selected(20)) code += 'C';
-    if (selected(42)) code += '2';
-    if (selected(41)) code += '1';
-    if (selected(43)) code += '-';
+    if (selected(DoubleFitOne)) code += 'D';
+    if (selected(DoubleFitHalf)) code += 'E';
+    if (selected(SolidTrumpHalf)) code += 'S';
+    if (selected(SolidTrumpOne)) code += 'T';
+    if (selected(ChameleonMinusHalf)) code += 'C';
+    if (selected(LevelLimit2)) code += '2';
+    if (selected(LevelLimit1)) code += '1';
+    if (selected(NoLevelLimit)) code += '-';
     // A filter replaces the whole code.
     static constexpr std::pair<int, std::string_view> kFilterCodes[] = {
-        {27, "D2"}, {26, "D1"}, {25, "D0"}, {30, "S2"}, {29, "S1"},
-        {28, "S0"}, {33, "C2"}, {32, "C1"}, {31, "C0"}};
+        {FilterD2, "D2"}, {FilterD1, "D1"}, {FilterD0, "D0"}, {FilterS2, "S2"}, {FilterS1, "S1"},
+        {FilterS0, "S0"}, {FilterC2, "C2"}, {FilterC1, "C1"}, {FilterC0, "C0"}};
     for (const auto& [i, filter] : kFilterCodes) {
         if (selected(i)) {
             code = std::string(filter);
@@ -266,7 +279,7 @@ Naming NameOf(int settingMode, const SelectedFn& selected) {
 // some settings might own is never taken for another's.
 std::unordered_set<std::string> AllResultNames() {
     std::unordered_set<std::string> names;
-    for (int mode : {0, 1}) {
+    for (SettingMode mode : {SettingMode::Ostrevan, SettingMode::Standard}) {
         std::set<int> groups;
         NameOf(mode, [&](int i) {
             groups.insert(Settings::GroupOf(i));
@@ -299,11 +312,13 @@ std::unordered_set<std::string> AllResultNames() {
 
 void Settings::SetUpFileName() {
     Naming n = NameOf(SettingMode, [this](int i) { return Selected(i); });
-    if (SettingMode == 1) CorrCode = std::move(n.CorrCode);
-    if (SettingMode == 0 || SettingMode == 1) ResultName = std::move(n.ResultName);
+    if (SettingMode == SettingMode::Standard) CorrCode = std::move(n.CorrCode);
+    if (SettingMode != SettingMode::None) ResultName = std::move(n.ResultName);
     SpecialFlags[1] = false;
-    for (int i = 25; i <= 33; ++i) SpecialFlags[1] = SpecialFlags[1] || Selected(i);
-    SpecialFlags[0] = Selected(22) || Selected(23) || Selected(24);
+    for (int i = Opt::FirstFilter; i <= Opt::LastFilter; ++i)
+        SpecialFlags[1] = SpecialFlags[1] || Selected(i);
+    SpecialFlags[0] =
+        Selected(Opt::NTDoubleton) || Selected(Opt::NTSingleton) || Selected(Opt::NTVoid);
 }
 
 bool Settings::IsCurrentResultName(const std::string& name) {
@@ -317,11 +332,11 @@ std::filesystem::path Settings::ResultFile() const {
 
 void Settings::UpdateResultButtons() {
     if (tables_) tables_->ClearDevAndEvents();
-    if (!Selected(0) && !Selected(1)) return;
+    if (!Selected(Opt::Ostrevan) && !Selected(Opt::Standard)) return;
     SetUpFileName();
     std::error_code ec;
     const bool exists = std::filesystem::is_regular_file(ResultFile(), ec);
-    const std::size_t p = SettingMode == 1 ? 1 : 0;
+    const auto p = static_cast<std::size_t>(PairOf(SettingMode));
     table_[p] = graph_[p] = Button{exists, exists};
     table_[1 - p] = graph_[1 - p] = Button{false, false};
 }
@@ -336,34 +351,35 @@ void Settings::EnableAllButtons() {
 }
 
 ScanOptions Settings::Snapshot() const {
+    using namespace Opt;
     ScanOptions s;
     s.SettingMode = SettingMode;
-    s.ByLengthSelected = Selected(2);
-    s.ByScoreSelected = Selected(3);
-    s.ForbidSelected = Selected(5);
-    s.Hcp = Selected(8)   ? HcpRange::All
-            : Selected(7) ? HcpRange::From15To25
-            : Selected(6) ? HcpRange::From17To23
-                          : HcpRange::None;
-    s.NT = Selected(11)   ? NTChoice::Co
-           : Selected(12) ? NTChoice::V1
-           : Selected(13) ? NTChoice::V2
-           : Selected(22) ? NTChoice::Db
-           : Selected(23) ? NTChoice::Sg
-           : Selected(24) ? NTChoice::Vd
-                          : NTChoice::None;
+    s.ByLengthSelected = Selected(ByLength);
+    s.ByScoreSelected = Selected(ByScore);
+    s.ForbidSelected = Selected(ForbidArtificial);
+    s.Hcp = Selected(Hcp0To40)    ? HcpRange::All
+            : Selected(Hcp15To25) ? HcpRange::From15To25
+            : Selected(Hcp17To23) ? HcpRange::From17To23
+                                  : HcpRange::None;
+    s.NT = Selected(NTQuenby)        ? NTChoice::Co
+           : Selected(NTDorvald)     ? NTChoice::V1
+           : Selected(NTDorvaldPlus) ? NTChoice::V2
+           : Selected(NTDoubleton)   ? NTChoice::Db
+           : Selected(NTSingleton)   ? NTChoice::Sg
+           : Selected(NTVoid)        ? NTChoice::Vd
+                                     : NTChoice::None;
     s.NTFormula = NTFormula;
-    s.DoubleFit = Selected(14)   ? Correction::One
-                  : Selected(15) ? Correction::Half
-                                 : Correction::Off;
-    s.SolidTrump = Selected(17)   ? Correction::One
-                   : Selected(18) ? Correction::Half
-                                  : Correction::Off;
-    s.Chameleon = Selected(20);
+    s.DoubleFit = Selected(DoubleFitOne)    ? Correction::One
+                  : Selected(DoubleFitHalf) ? Correction::Half
+                                            : Correction::Off;
+    s.SolidTrump = Selected(SolidTrumpOne)    ? Correction::One
+                   : Selected(SolidTrumpHalf) ? Correction::Half
+                                              : Correction::Off;
+    s.Chameleon = Selected(ChameleonMinusHalf);
     s.Filter = DealFilter::None;
-    for (int i = 25; i <= 33; ++i)
+    for (int i = FirstFilter; i <= LastFilter; ++i)
         if (Selected(i))
-            s.Filter = static_cast<DealFilter>(static_cast<int>(DealFilter::D0) + i - 25);
+            s.Filter = static_cast<DealFilter>(static_cast<int>(DealFilter::D0) + i - FirstFilter);
     s.TrumpBy = TrumpBy;
     return s;
 }

@@ -8,18 +8,22 @@
 #include <string>
 
 #include "CountingTables.h"
+#include "OptionIndex.h"
 #include "ScanOptions.h"
 
 namespace lott {
 
 class Settings {
   public:
-    static constexpr int kOptionCount = 44;  // indices 0..33 and 41..43; 34..40 do not exist
+    static constexpr int kOptionCount = Opt::Count;  // indices 0..33 and 41..43 (see Opt)
 
     Settings();
 
     // --- the option array -------------------------------------------------------------------
-    static bool Exists(int i) { return (i >= 0 && i <= 33) || (i >= 41 && i <= 43); }
+    static bool Exists(int i) {
+        return (i >= 0 && i <= Opt::LastFilter) ||
+               (i >= Opt::LevelLimit1 && i <= Opt::NoLevelLimit);
+    }
     // Options that share a group are mutually exclusive; the group number of an index, -1 when
     // the option does not exist.
     static int GroupOf(int i);
@@ -58,6 +62,8 @@ class Settings {
     bool LanguageEnabled() const { return language_; }
     Button cmdTable(int p) const { return table_[Pair(p)]; }
     Button cmdGrph(int p) const { return graph_[Pair(p)]; }
+    // The pair of result buttons of a preset: 0 Ostrevan's, 1 Standard's.
+    static int PairOf(lott::SettingMode m) { return m == lott::SettingMode::Standard ? 1 : 0; }
     // The Table button of preset p enabled and tinted again during a run (the table window was
     // closed while the run goes).
     void EnableTableButton(int p);
@@ -65,19 +71,23 @@ class Settings {
     void EnableAllButtons();
 
     // --- state read by the engine, the windows and the files -------------------------------
-    int SettingMode = -1;  // -1 no preset yet, 0 Ostrevan, 1 Standard
-    int TrumpBy = 0;       // 0 by Length, 1 by Score
-    int NTFormula = 0;     // 0 (7,7,7), 1 (8,7,6), 2 (9,8,7)
+    lott::SettingMode SettingMode = lott::SettingMode::None;
+    lott::TrumpBy TrumpBy = lott::TrumpBy::Length;
+    int NTFormula = 0;  // 0 (7,7,7), 1 (8,7,6), 2 (9,8,7)
     bool Busy = false;
     bool Touched = false;
     bool FilterOn = false;
     std::string CorrCode;
     std::string ResultName;
-    std::array<bool, 2> SpecialFlags{};   // [0] a shortness choice o(22..24), [1] a deal filter
-    std::array<bool, 8> SavedCorr{};      // indices 14..21: corrections saved by a filter
-    std::array<bool, 34> SavedEnabled{};  // indices 0..33: enabled state saved by Disable
+    std::array<bool, 2>
+        SpecialFlags{};  // [0] a shortness choice (NTDoubleton..NTVoid), [1] a filter
+    // Indices FirstCorrection..LastCorrection: corrections saved by a filter.
+    std::array<bool, Opt::LastCorrection - Opt::FirstCorrection + 1> SavedCorr{};
+    std::array<bool, Opt::LastLocked + 1> SavedEnabled{};  // indices 0..33: saved by Disable
 
-    bool SavedCorrOf(int i) const { return SavedCorr[static_cast<std::size_t>(i - 14)]; }
+    bool SavedCorrOf(int i) const {
+        return SavedCorr[static_cast<std::size_t>(i - Opt::FirstCorrection)];
+    }
 
     // The settings of one run, read from the selections.
     ScanOptions Snapshot() const;

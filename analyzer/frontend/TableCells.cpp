@@ -60,15 +60,15 @@ void TableCells::PutCount(Updates out, int kind, int L, int c, float value) {
 // (suit-notrump); and only with corrections (suit-suit) or a choice other than (7,7,7).
 bool TableCells::RowEvents(const Settings& s, int kind) {
     if (s.SpecialFlags[static_cast<std::size_t>(kind + 1)]) return false;
-    return kind == -1 ? !s.Selected(11) : !s.CorrCode.empty();
+    return kind == -1 ? !s.Selected(Opt::NTQuenby) : !s.CorrCode.empty();
 }
 
 void TableCells::SuitEventRates(Updates out, const CountingTables& t, const Settings& s) {
     if (s.SpecialFlags[1]) return;
     const int row = TotalRow(0);
-    if (!s.Selected(16)) Put(out, 0, row, 8, Fixed2(t.EventRate(0, 1)));
-    if (!s.Selected(19)) Put(out, 0, row, 9, Fixed2(t.EventRate(0, 2)));
-    if (!s.Selected(21)) Put(out, 0, row, 10, Fixed2(t.EventRate(0, 3)));
+    if (!s.Selected(Opt::DoubleFitOff)) Put(out, 0, row, 8, Fixed2(t.EventRate(0, 1)));
+    if (!s.Selected(Opt::SolidTrumpOff)) Put(out, 0, row, 9, Fixed2(t.EventRate(0, 2)));
+    if (!s.Selected(Opt::ChameleonOff)) Put(out, 0, row, 10, Fixed2(t.EventRate(0, 3)));
 }
 
 void TableCells::NTEventRates(Updates out, const CountingTables& t, const Settings& s) {
@@ -81,7 +81,7 @@ std::vector<CellUpdate> TableCells::WriteWholeTable(const CountingTables& t, con
     std::vector<CellUpdate> list;
     list.reserve(400);
     const Updates out = &list;
-    const bool standard = s.SettingMode == 1;
+    const bool standard = s.SettingMode == SettingMode::Standard;
     for (int k : {-1, 0}) {
         if (k == -1 && !standard) continue;
         for (int L = TableMinLen(k); L <= TableMaxLen(k); ++L) {

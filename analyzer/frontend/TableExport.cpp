@@ -66,7 +66,7 @@ Row MakeRow(const CountingTables& t, int kind, int L) {
 std::vector<Row> Rows(const CountingTables& t, const Settings& s) {
     std::vector<Row> rows;
     for (int kind : {KindSuit, KindNT}) {
-        if (kind == KindNT && s.SettingMode != 1) break;
+        if (kind == KindNT && s.SettingMode != SettingMode::Standard) break;
         for (int L = 0; L < CountingTables::kMaxLen; ++L) {
             const bool inSpan = L >= TableMinLen(kind) - 1 && L <= TableMaxLen(kind) + 1;
             if (inSpan || HasCounts(t, kind, L)) rows.push_back(MakeRow(t, kind, L));
@@ -140,14 +140,14 @@ std::string TableExport::JsonString(std::string_view text) {
     return j + "\"";
 }
 
-std::string TableExport::GridCsv(const TableCells& cells, int settingMode) {
+std::string TableExport::GridCsv(const TableCells& cells, SettingMode settingMode) {
     std::string csv = "Block,Length,Samples";
     for (const char* h : {"-5", "-4", "-3", "-2", "-1", "0", "+1", "+2", "+3", "+4", "+5",
                           "Average", "Error", "DbleFit", "AKQ", "Cham"})
         Append(csv, ",", h);
     csv += kEol;
     for (int kind : {KindSuit, KindNT}) {
-        if (kind == KindNT && settingMode != 1) break;
+        if (kind == KindNT && settingMode != SettingMode::Standard) break;
         for (int L = TableMinLen(kind); L <= TableMaxLen(kind) + 1; ++L) {
             Append(csv, KindName(kind), ",",
                    L > TableMaxLen(kind) ? std::string("Total") : std::to_string(L));

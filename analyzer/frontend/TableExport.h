@@ -26,7 +26,7 @@ class TableExport {
     // The grid as the counting-table window shows it: a heading row ("Block", "Length", then
     // the window's column headings), then per block ("Suit", and "NT" under the Standard
     // preset) one row per length and the Total row, each cell with the window's text.
-    static std::string GridCsv(const TableCells& cells, int settingMode);
+    static std::string GridCsv(const TableCells& cells, SettingMode settingMode);
 
     // The column names of ResultCsv, also the keys of a row in ResultJson.
     static std::vector<std::string> Columns();

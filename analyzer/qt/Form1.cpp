@@ -84,7 +84,7 @@ Form1::Form1(const StartOptions& options, QWidget* parent)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 40);
         return !a_.driver.StopRequested;
     };
-    a_.driver.WriteTable = [this](int kind, int L, int d, const EventCounts& ev) {
+    a_.WriteTable = [this](int kind, int L, int d, const EventCounts& ev) {
         // Only the grid changes here; the changed cells are repainted at the next yield.
         if (frmTab* t = tab_.data())
             t->cells().WriteTable(a_.tables, a_.settings, kind, L, d, {ev[1], ev[2], ev[3]},
@@ -195,7 +195,7 @@ void Form1::SyncOptions() {
 void Form1::SyncButtons() {
     const Settings& s = a_.settings;
     c_.cmdStart->setEnabled(s.cmdStartEnabled());
-    c_.cmdStart->setText(Q(a_.StartCaption));
+    c_.cmdStart->setText(Q(a_.StartCaption()));
     for (int p = 0; p < 2; ++p) {
         const auto k = static_cast<std::size_t>(p);
         c_.cmdTable[k]->setEnabled(s.cmdTable(p).enabled);
@@ -226,7 +226,7 @@ void Form1::o_Click(int index) {
 }
 
 void Form1::cmdStart_Click() {
-    const bool idle = !a_.Running() && a_.StartCaption == a_.IdleCaption();
+    const bool idle = !a_.Running() && a_.State() == RunState::Idle;
     if (idle) {
         // "Deals to be Scanned" is read here, once; the box is locked while the run goes.
         a_.tBox = c_.tBox->text().toStdString();
@@ -247,7 +247,7 @@ void Form1::ShowRunEnd() {
     // in (shown whenever no run is going, as a full redraw does).
     if (frmTab* t = tab_.data()) {
         repainted_ += t->RepaintChanged();
-        if (a_.StartCaption == "Finished" && a_.settings.SettingMode == 1 &&
+        if (a_.State() == RunState::Finished && a_.settings.SettingMode == SettingMode::Standard &&
             QFileInfo::exists(
                 QString::fromStdString((a_.DataDir / (a_.RunResultName() + ".dat")).string())))
             t->ShowResultName(a_.RunResultName() + ".dat");
@@ -266,7 +266,7 @@ void Form1::Progress(std::int32_t dealNo) {
     // most of its time.
     if (!frameClock_.isValid() || frameClock_.elapsed() >= kFrameMs) {
         c_.lblNo->setText(QString::number(dealNo));
-        if (frmTab* t = tab_.data(); t && a_.driver.TableState == 1)
+        if (frmTab* t = tab_.data(); t && a_.TableState == TableState::Live)
             repainted_ += t->RepaintChanged();
         frameClock_.start();
     }
@@ -285,7 +285,7 @@ frmTab* Form1::NewTable(bool prepareHeaders) {
     QPointer<frmTab> old = tab_;
     tab_ = t;
     if (old) old->close();
-    a_.driver.TableState = 1;
+    a_.TableState = TableState::Live;
     t->InitLabels(a_.settings.SettingMode);
     t->SetHeaders(a_.Headers);
     const QRect screenRect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
@@ -298,7 +298,7 @@ frmTab* Form1::NewTable(bool prepareHeaders) {
 
 void Form1::TableClosing(frmTab* window) {
     if (window != tab_) return;
-    a_.driver.TableState = 0;
+    a_.TableState = TableState::NotShown;
     if (comment_) comment_->close();
 }
 
@@ -306,13 +306,13 @@ void Form1::cmdTable_Click(int index) {
     (void)index;  // the current preset's result is shown; the buttons differ only in place
     const QString title =
         QStringLiteral("[Table]") + Q(a_.settings.ResultName) + QLatin1String(MainTexts::kVersion);
-    int& state = a_.driver.TableState;
-    if (state == 1) {
+    TableState& state = a_.TableState;
+    if (state == TableState::Live) {
         if (QWidget* w = FindWindowByTitle(title)) {
             Restore(w);
             return;
         }
-        state = 0;
+        state = TableState::NotShown;
     }
     auto sayFin = [this](frmTab* t, const FinResult& r) {
         const std::string file = "DataFiles/" + a_.settings.ResultName + ".dat";
@@ -321,7 +321,7 @@ void Form1::cmdTable_Click(int index) {
         else if (!r.complete)
             t->Say(Q(MainTexts::ResultIncomplete(a_.Language, file)));
     };
-    if (state == 0) {
+    if (state == TableState::NotShown) {
         if (QWidget* w = FindWindowByTitle(title)) {
             Restore(w);
             return;
@@ -332,16 +332,16 @@ void Form1::cmdTable_Click(int index) {
         t->WriteWholeTable(a_.tables, a_.settings, a_.driver.DealNo, a_.Running());
         t->SetHeaders(a_.Headers);
         sayFin(t, r);
-    } else if (state == 4) {
+    } else if (state == TableState::ButtonReEnabled) {
         // During a run: the counts so far, and live again from here on.
         frmTab* t = NewTable(false);
         t->WriteWholeTable(a_.tables, a_.settings, a_.driver.DealNo, a_.Running());
-    } else if (state == 5) {
+    } else if (state == TableState::Finished) {
         const FinResult r = a_.LoadStoredResult();
         frmTab* t = NewTable(false);
         t->WriteWholeTable(a_.tables, a_.settings, a_.driver.DealNo, a_.Running());
         sayFin(t, r);
-        state = 1;
+        state = TableState::Live;
     }
 }
 
@@ -418,16 +418,34 @@ void Form1::SetLangMsg() {
         else if (auto* b = qobject_cast<QAbstractButton*>(w))
             b->setText(text);
     };
-    const std::pair<int, QWidget*> targets[] = {
-        {0, c_.Frame[0]},    {1, c_.Frame[1]},   {2, c_.o[2]},       {3, c_.o[3]},
-        {4, c_.Frame[2]},    {5, c_.o[4]},       {6, c_.o[5]},       {7, c_.cmdTable[0]},
-        {7, c_.cmdTable[1]}, {8, c_.cmdGrph[0]}, {8, c_.cmdGrph[1]}, {9, c_.Frame[4]},
-        {10, c_.o[9]},       {11, c_.o[10]},     {12, c_.cmdStart},  {13, c_.cmdEnd},
-        {14, c_.Frame[6]},   {15, c_.Frame[7]},  {16, c_.Frame[8]},  {17, c_.Frame[9]},
-        {18, c_.Frame[3]},   {19, c_.Frame[5]},  {20, c_.Frame[10]}, {21, c_.o[22]},
-        {22, c_.o[23]},      {23, c_.o[24]}};
+    const std::pair<int, QWidget*> targets[] = {{0, c_.Frame[0]},
+                                                {1, c_.Frame[1]},
+                                                {2, c_.o[Opt::ByLength]},
+                                                {3, c_.o[Opt::ByScore]},
+                                                {4, c_.Frame[2]},
+                                                {5, c_.o[Opt::AllowArtificial]},
+                                                {6, c_.o[Opt::ForbidArtificial]},
+                                                {7, c_.cmdTable[0]},
+                                                {7, c_.cmdTable[1]},
+                                                {8, c_.cmdGrph[0]},
+                                                {8, c_.cmdGrph[1]},
+                                                {9, c_.Frame[4]},
+                                                {10, c_.o[Opt::NoNTCalls]},
+                                                {11, c_.o[Opt::NTSeparately]},
+                                                {12, c_.cmdStart},
+                                                {13, c_.cmdEnd},
+                                                {14, c_.Frame[6]},
+                                                {15, c_.Frame[7]},
+                                                {16, c_.Frame[8]},
+                                                {17, c_.Frame[9]},
+                                                {18, c_.Frame[3]},
+                                                {19, c_.Frame[5]},
+                                                {20, c_.Frame[10]},
+                                                {21, c_.o[Opt::NTDoubleton]},
+                                                {22, c_.o[Opt::NTSingleton]},
+                                                {23, c_.o[Opt::NTVoid]}};
     for (const auto& [index, w] : targets) caption(index, w);
-    for (int i = 25; i <= 33; ++i) {
+    for (int i = Opt::FirstFilter; i <= Opt::LastFilter; ++i) {
         // The filter rows stand 78 pixels apart: their Japanese captions need a point less.
         QWidget* w = c_.o[static_cast<std::size_t>(i)];
         caption(i, w);
@@ -435,8 +453,8 @@ void Form1::SetLangMsg() {
         f.setPointSizeF(L == 1 ? 8 : 9);
         w->setFont(f);
     }
-    // The Start button's caption is its state: the idle caption of the language.
-    a_.StartCaption = MainTexts::CaptionTitle(12, L);
+    // The Start button shows its idle caption in the new language.
+    a_.ShowIdle();
 }
 
 void Form1::menu_Click(int index) {
@@ -478,7 +496,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         // The scan runs inside this window's handlers: stop it first; the window closes when
         // the run has returned.
         closeRequested_ = true;
-        if (a_.StartCaption == "Working")
+        if (a_.State() == RunState::Working)
             a_.cmdStart_Click();
         else
             a_.driver.StopRequested = true;

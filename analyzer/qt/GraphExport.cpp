@@ -44,7 +44,7 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
                 << "\n";
             return 1;
     }
-    a.settings.Click(1);  // the Standard preset with its defaults
+    a.settings.Click(Opt::Standard);  // the Standard preset with its defaults
     const FinResult r = a.LoadStoredResult();
     if (!r.found) {
         err << "trickscan: no stored result DataFiles/" << a.settings.ResultName

@@ -90,13 +90,14 @@ void GraphPainter::DrawPic(int kind, int first, int last, int errLast) {
     } else if (kind == 0) {
         DrawLawLine(first, last + 1, 0, Qt::SolidLine, kBlue);
         // Filters that keep deals with more tricks than trumps get a guide one trick higher.
-        if (s_.Selected(26) || s_.Selected(27) || s_.Selected(29) || s_.Selected(30) ||
-            s_.Selected(31))
+        if (s_.Selected(Opt::FilterD1) || s_.Selected(Opt::FilterD2) ||
+            s_.Selected(Opt::FilterS1) || s_.Selected(Opt::FilterS2) || s_.Selected(Opt::FilterC0))
             DrawLawLine(first, last - 1, 1, Qt::DotLine, kBlue);
     } else {
         DrawLawLine(first, last + 1, 0, Qt::SolidLine, kBlue);
-        if (s_.Selected(23) || s_.Selected(24)) DrawLawLine(first, last + 1, 1, Qt::DotLine, kBlue);
-        if (s_.Selected(24)) DrawLawLine(first, last + 1, 2, Qt::DashDotDotLine, kBlue);
+        if (s_.Selected(Opt::NTSingleton) || s_.Selected(Opt::NTVoid))
+            DrawLawLine(first, last + 1, 1, Qt::DotLine, kBlue);
+        if (s_.Selected(Opt::NTVoid)) DrawLawLine(first, last + 1, 2, Qt::DashDotDotLine, kBlue);
     }
 
     picShowCrossBars(kind, first, last, errLast);
@@ -118,9 +119,9 @@ void GraphPainter::DrawPic(int kind, int first, int last, int errLast) {
 
 void GraphPainter::picShowHCPrange(int kind) {
     if (standard_ && kind == -1) return;
-    if (s_.Selected(7))
+    if (s_.Selected(Opt::Hcp15To25))
         PrintAt(19.5, -0.15, QStringLiteral("15 to 25 HCP"));
-    else if (s_.Selected(6))
+    else if (s_.Selected(Opt::Hcp17To23))
         PrintAt(19.5, -0.15, QStringLiteral("17 to 23 HCP"));
     else
         PrintAt(20, -0.15, QStringLiteral("Any HCP."));
@@ -138,9 +139,9 @@ void GraphPainter::picShowFreqBars(int kind, int first, int last, const QColor& 
 
 void GraphPainter::picShowXcaption(int kind) {
     const double y = 0.06;
-    const bool byLength = s_.Selected(2);
+    const bool byLength = s_.Selected(Opt::ByLength);
     const QString code = QString::fromStdString(s_.CorrCode);
-    if (s_.SettingMode != 1) {
+    if (s_.SettingMode != SettingMode::Standard) {
         PrintAt(14, y, QStringLiteral("Total Length of Longest Suits"));
     } else if (kind == 0) {
         if (byLength) {
@@ -177,7 +178,7 @@ void GraphPainter::picShowXcaption(int kind) {
 
 void GraphPainter::picShowScaleYleft(int kind, double x) {
     int top = 40;
-    if (kind == -1 && s_.Selected(11)) {
+    if (kind == -1 && s_.Selected(Opt::NTQuenby)) {
         // Quenby's notrump deals pile up near half of all: the scale goes to 50 %.
         top = 50;
         pic_.Line(x, 0, x, -0.5, pic_.ForeColor());
@@ -269,7 +270,7 @@ void GraphPainter::AxisTitles(int kind, int first, int last) {
     pic_.SetFontSize(11);
     const double h = pic_.TextHeight(QStringLiteral("A"));
     const double inside = left_ + 0.6;  // clear of the frame round the picture
-    if (kind == -1 && s_.Selected(11)) {
+    if (kind == -1 && s_.Selected(Opt::NTQuenby)) {
         // The 50 % axis reaches the frame: the title goes beside its top.
         PrintAt(first - 0.5, -0.5 - 0.5 * h, QStringLiteral("Frequency(%)"));
     } else {
@@ -287,8 +288,8 @@ void GraphPainter::AxisTitles(int kind, int first, int last) {
 }
 
 void GraphPainter::Titles(int kind) {
-    const QString option =
-        s_.Selected(3) ? QStringLiteral("Score Option") : QStringLiteral("Length Option");
+    const QString option = s_.Selected(Opt::ByScore) ? QStringLiteral("Score Option")
+                                                     : QStringLiteral("Length Option");
     pic_.SetFontSize(11);
     pic_.SetFontBold(true);
     const double titleHeight = pic_.TextHeight();
@@ -301,11 +302,11 @@ void GraphPainter::Titles(int kind) {
                     Deals(static_cast<float>(Total(0))) + QStringLiteral(" deals")});
     } else if (kind == -1) {
         QString title = QStringLiteral("NoTrump vs Suit");
-        if (s_.Selected(24))
+        if (s_.Selected(Opt::NTVoid))
             title = QStringLiteral("NoTrump vs Void");
-        else if (s_.Selected(23))
+        else if (s_.Selected(Opt::NTSingleton))
             title = QStringLiteral("NoTrump vs Singleton");
-        else if (s_.Selected(22))
+        else if (s_.Selected(Opt::NTDoubleton))
             title = QStringLiteral("NoTrump vs Doubleton");
         PrintAt(16.1, -0.42, title);
     } else {
@@ -319,15 +320,15 @@ void GraphPainter::Titles(int kind) {
             "Solid Trump in Only One Side", "Solid Trumps in Both Sides",
             "Chameleons in Neither Side",   "Chameleon in Only One Side",
             "Chameleons in Both Sides"};
-        for (int i = 25; i <= 33; ++i)
-            if (s_.Selected(i)) PrintAt(15, -0.52, QLatin1String(kFilters[i - 25]));
+        for (int i = Opt::FirstFilter; i <= Opt::LastFilter; ++i)
+            if (s_.Selected(i)) PrintAt(15, -0.52, QLatin1String(kFilters[i - Opt::FirstFilter]));
     }
     pic_.SetFontBold(false);
     pic_.SetFontSize(kBaseFont);
 }
 
 void GraphPainter::Legend(int first) {
-    const bool byLength = s_.Selected(2);
+    const bool byLength = s_.Selected(Opt::ByLength);
     const double x = first - 1;
     const double h = pic_.TextHeight();
     const double size = 0.8 * layout.GraphStep;

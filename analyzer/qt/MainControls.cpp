@@ -86,8 +86,8 @@ MainControls MainControls::Build(QMainWindow* window) {
 
     c.Frame[0] = MakeFrame(c.central, 0, 12, 34, 330, 84);
     c.Frame[0]->setToolTip(QStringLiteral("Choose Either to Start"));
-    c.o[0] = MakeOption(c.Frame[0], 0, 12, 24, 100);
-    c.o[1] = MakeOption(c.Frame[0], 1, 12, 54, 100);
+    c.o[Opt::Ostrevan] = MakeOption(c.Frame[0], Opt::Ostrevan, 12, 24, 100);
+    c.o[Opt::Standard] = MakeOption(c.Frame[0], Opt::Standard, 12, 54, 100);
     for (std::size_t p = 0; p < 2; ++p) {
         const int y = p == 0 ? 20 : 50;
         c.cmdTable[p] = MakeButton(c.Frame[0], QStringLiteral("Table"), 112, y, 104, 27);
@@ -98,37 +98,38 @@ MainControls MainControls::Build(QMainWindow* window) {
 
     // First column: trumps, declarer, HCP range, level difference.
     c.Frame[1] = MakeFrame(c.central, 1, 12, 130, 215, 68);
-    c.o[2] = MakeOption(c.Frame[1], 2, 12, 22, 190);
-    c.o[3] = MakeOption(c.Frame[1], 3, 12, 44, 190);
+    c.o[Opt::ByLength] = MakeOption(c.Frame[1], Opt::ByLength, 12, 22, 190);
+    c.o[Opt::ByScore] = MakeOption(c.Frame[1], Opt::ByScore, 12, 44, 190);
     c.Frame[2] = MakeFrame(c.central, 2, 12, 206, 215, 68);
-    c.o[4] = MakeOption(c.Frame[2], 4, 12, 22, 190);
-    c.o[5] = MakeOption(c.Frame[2], 5, 12, 44, 190);
+    c.o[Opt::AllowArtificial] = MakeOption(c.Frame[2], Opt::AllowArtificial, 12, 22, 190);
+    c.o[Opt::ForbidArtificial] = MakeOption(c.Frame[2], Opt::ForbidArtificial, 12, 44, 190);
     c.Frame[3] = MakeFrame(c.central, 3, 12, 282, 215, 90);
     c.Frame[3]->setToolTip(QStringLiteral(" Observe how the Law depends on HCPs or not."));
-    c.o[6] = MakeOption(c.Frame[3], 6, 12, 22, 190);
-    c.o[7] = MakeOption(c.Frame[3], 7, 12, 44, 190);
-    c.o[8] = MakeOption(c.Frame[3], 8, 12, 66, 190);
-    c.o[8]->setToolTip(QStringLiteral(" But the Law itself holds independent of HCPs."));
-    c.o[7]->setToolTip(
+    c.o[Opt::Hcp17To23] = MakeOption(c.Frame[3], Opt::Hcp17To23, 12, 22, 190);
+    c.o[Opt::Hcp15To25] = MakeOption(c.Frame[3], Opt::Hcp15To25, 12, 44, 190);
+    c.o[Opt::Hcp0To40] = MakeOption(c.Frame[3], Opt::Hcp0To40, 12, 66, 190);
+    c.o[Opt::Hcp0To40]->setToolTip(
+        QStringLiteral(" But the Law itself holds independent of HCPs."));
+    c.o[Opt::Hcp15To25]->setToolTip(
         QStringLiteral(" In a Pinch, recommended by Dorvald for his Safety Rule to hold."));
-    c.o[6]->setToolTip(
+    c.o[Opt::Hcp17To23]->setToolTip(
         QStringLiteral(" This range is recommended by Dorvald for his Safety Rule to hold"));
     c.Frame[10] = MakeFrame(c.central, 10, 12, 380, 215, 90);
-    c.o[41] = MakeOption(c.Frame[10], 41, 12, 22, 190);
-    c.o[42] = MakeOption(c.Frame[10], 42, 12, 44, 190);
-    c.o[43] = MakeOption(c.Frame[10], 43, 12, 66, 190);
+    c.o[Opt::LevelLimit1] = MakeOption(c.Frame[10], Opt::LevelLimit1, 12, 22, 190);
+    c.o[Opt::LevelLimit2] = MakeOption(c.Frame[10], Opt::LevelLimit2, 12, 44, 190);
+    c.o[Opt::NoLevelLimit] = MakeOption(c.Frame[10], Opt::NoLevelLimit, 12, 66, 190);
 
     // Second column: notrumps.
     c.Frame[4] = MakeFrame(c.central, 4, 237, 130, 215, 68);
-    c.o[9] = MakeOption(c.Frame[4], 9, 12, 22, 195);
-    c.o[10] = MakeOption(c.Frame[4], 10, 12, 44, 195);
+    c.o[Opt::NoNTCalls] = MakeOption(c.Frame[4], Opt::NoNTCalls, 12, 22, 195);
+    c.o[Opt::NTSeparately] = MakeOption(c.Frame[4], Opt::NTSeparately, 12, 44, 195);
     c.Frame[5] = MakeFrame(c.central, 5, 237, 206, 215, 166);
-    c.o[11] = MakeOption(c.Frame[5], 11, 12, 22, 190);
-    c.o[12] = MakeOption(c.Frame[5], 12, 12, 44, 190);
-    c.o[13] = MakeOption(c.Frame[5], 13, 12, 66, 190);
-    c.o[22] = MakeOption(c.Frame[5], 22, 12, 96, 190);
-    c.o[23] = MakeOption(c.Frame[5], 23, 12, 118, 190);
-    c.o[24] = MakeOption(c.Frame[5], 24, 12, 140, 190);
+    c.o[Opt::NTQuenby] = MakeOption(c.Frame[5], Opt::NTQuenby, 12, 22, 190);
+    c.o[Opt::NTDorvald] = MakeOption(c.Frame[5], Opt::NTDorvald, 12, 44, 190);
+    c.o[Opt::NTDorvaldPlus] = MakeOption(c.Frame[5], Opt::NTDorvaldPlus, 12, 66, 190);
+    c.o[Opt::NTDoubleton] = MakeOption(c.Frame[5], Opt::NTDoubleton, 12, 96, 190);
+    c.o[Opt::NTSingleton] = MakeOption(c.Frame[5], Opt::NTSingleton, 12, 118, 190);
+    c.o[Opt::NTVoid] = MakeOption(c.Frame[5], Opt::NTVoid, 12, 140, 190);
 
     // Third column: the corrections, each with its row of deal filters on the window itself.
     const std::array<int, 3> frameTop = {130, 212, 294};
@@ -136,14 +137,16 @@ MainControls MainControls::Build(QMainWindow* window) {
         const int top = frameTop[static_cast<std::size_t>(g)];
         QGroupBox* f = MakeFrame(c.central, 7 + g, 462, top, 246, 50);
         c.Frame[static_cast<std::size_t>(7 + g)] = f;
-        const int first = g == 0 ? 14 : g == 1 ? 17 : 20;
+        const int first = g == 0   ? Opt::DoubleFitOne
+                          : g == 1 ? Opt::SolidTrumpOne
+                                   : Opt::ChameleonMinusHalf;
         const int count = g == 2 ? 2 : 3;
         for (int k = 0; k < count; ++k)
             c.o[static_cast<std::size_t>(first + k)] =
                 MakeOption(f, first + k, 12 + k * 78, 22, 72);
         for (int k = 0; k < 3; ++k)
-            c.o[static_cast<std::size_t>(25 + 3 * g + k)] =
-                MakeOption(c.central, 25 + 3 * g + k, 474 + k * 78, top + 53, 78);
+            c.o[static_cast<std::size_t>(Opt::FirstFilter + 3 * g + k)] =
+                MakeOption(c.central, Opt::FirstFilter + 3 * g + k, 474 + k * 78, top + 53, 78);
     }
 
     // Deals to scan and the debug box beside the presets; Start, End and progress below.

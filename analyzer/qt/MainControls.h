@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "OptionIndex.h"
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -28,7 +30,7 @@ struct MainControls {
     QWidget* central = nullptr;
     PictureBox* canvas = nullptr;  // the window's own surface for printed messages
     std::array<QGroupBox*, 11> Frame{};
-    std::array<QRadioButton*, 44> o{};  // 0..33 and 41..43; 34..40 do not exist
+    std::array<QRadioButton*, Opt::Count> o{};  // indexed by Opt; 34..40 do not exist
     QPushButton* cmdStart = nullptr;
     QPushButton* cmdEnd = nullptr;
     std::array<QPushButton*, 2> cmdTable{};  // index = preset

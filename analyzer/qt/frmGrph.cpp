@@ -80,7 +80,7 @@ frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const Fi
     cmdSaveSvg->setGeometry(126, row2, 100, 28);
     lblStatus->setGeometry(234, row2 - 2, width - 234 - 20, 34);
     // The notrump comments belong to the Standard window; the Doubleton choice has none.
-    cmdComments[1]->setVisible(index_ == 1 && !settings_.Selected(22));
+    cmdComments[1]->setVisible(index_ == 1 && !settings_.Selected(Opt::NTDoubleton));
 
     connect(cmdClose, &QPushButton::clicked, this, [this] { close(); });
     for (int i = 0; i < 2; ++i)
@@ -95,12 +95,12 @@ frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const Fi
 }
 
 int frmGrph::CommentTopicFor(int i) const {
-    if (i == 0) return settings_.SettingMode == 1 ? 4 : 3;
-    if (settings_.Selected(11)) return 5;
-    if (settings_.Selected(12)) return 6;
-    if (settings_.Selected(13)) return 7;
-    if (settings_.Selected(24)) return 8;
-    if (settings_.Selected(23)) return 9;
+    if (i == 0) return settings_.SettingMode == SettingMode::Standard ? 4 : 3;
+    if (settings_.Selected(Opt::NTQuenby)) return 5;
+    if (settings_.Selected(Opt::NTDorvald)) return 6;
+    if (settings_.Selected(Opt::NTDorvaldPlus)) return 7;
+    if (settings_.Selected(Opt::NTVoid)) return 8;
+    if (settings_.Selected(Opt::NTSingleton)) return 9;
     return 0;
 }
 

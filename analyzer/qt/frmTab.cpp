@@ -84,7 +84,7 @@ frmTab::frmTab(int language, const QString& japaneseFont, QWidget* parent)
     lblStatus = new QLabel(this);
     lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
     lblStatus->setWordWrap(true);
-    InitLabels(1);
+    InitLabels(SettingMode::Standard);
 }
 
 void frmTab::PlaceButtons() {
@@ -103,17 +103,18 @@ void frmTab::PlaceButtons() {
     lblStatus->setGeometry(x + 4, y - 4, kWidth - x - 12, 36);
 }
 
-void frmTab::InitLabels(int settingMode) {
-    settingMode_ = settingMode == 1 ? 1 : 0;
-    const auto m = static_cast<std::size_t>(settingMode_);
+void frmTab::InitLabels(SettingMode settingMode) {
+    const bool standard = settingMode == SettingMode::Standard;
+    settingMode_ = standard ? SettingMode::Standard : SettingMode::Ostrevan;
+    const auto m = static_cast<std::size_t>(Settings::PairOf(settingMode_));
     for (std::size_t i = 0; i < 2; ++i) {
         txtName[i]->setVisible(i == m);
         cmdComment[i]->setVisible(i == m);
         cmdHideTable[i]->setVisible(i == m);
     }
-    cmdReadOstrevan->setVisible(settingMode_ == 0);
-    grid_->SetNotrumpBlock(settingMode_ == 1);
-    setFixedSize(kWidth, settingMode_ == 0 ? kHeightOstrevan : kHeightStandard);
+    cmdReadOstrevan->setVisible(!standard);
+    grid_->SetNotrumpBlock(standard);
+    setFixedSize(kWidth, standard ? kHeightStandard : kHeightOstrevan);
     grid_->cells().InitLabels();
     grid_->cells().TakeChanged();
     grid_->update();

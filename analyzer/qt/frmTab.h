@@ -27,7 +27,7 @@ class frmTab : public QWidget {
 
     // Shows the controls of preset settingMode (0 Ostrevan, 1 Standard) and empties the grid
     // and the name labels.
-    void InitLabels(int settingMode);
+    void InitLabels(SettingMode settingMode);
     void SetHeaders(const std::array<std::string, 3>& headers);
     // The full redraw from the tables (the name label follows the cells' rule).
     void WriteWholeTable(const CountingTables& t, const Settings& s, std::int32_t dealNo,
@@ -69,7 +69,7 @@ class frmTab : public QWidget {
     void PlaceButtons();
 
     int language_;
-    int settingMode_ = 0;
+    SettingMode settingMode_ = SettingMode::Ostrevan;
     TableGrid* grid_;
 };
 

@@ -76,9 +76,9 @@ class FileSink : public Over20Sink {
 
 ScanOptions Options() {
     ScanOptions o;
-    o.SettingMode = 1;
+    o.SettingMode = SettingMode::Standard;
     o.ByScoreSelected = true;
-    o.TrumpBy = 1;
+    o.TrumpBy = TrumpBy::Score;
     o.NT = NTChoice::V1;
     o.NTFormula = 1;
     o.DoubleFit = Correction::One;

@@ -75,7 +75,7 @@ std::unique_ptr<trickscan::Form1> Window() {
 
 // One run from the Start button; the caption of a finished run is reset first.
 void RunFromStart(trickscan::Form1& f) {
-    if (f.analyzer().StartCaption != f.analyzer().IdleCaption()) f.cmdStart_Click();
+    if (f.analyzer().StartCaption() != f.analyzer().IdleCaption()) f.cmdStart_Click();
     f.cmdStart_Click();
 }
 
@@ -98,7 +98,7 @@ void BM_FullScanWithoutWindow(benchmark::State& state) {
     a.settings.Click(1);
     for (auto _ : state) {
         std::filesystem::remove(CacheFile());
-        if (a.StartCaption != a.IdleCaption()) a.cmdStart_Click();
+        if (a.StartCaption() != a.IdleCaption()) a.cmdStart_Click();
         a.cmdStart_Click();
         if (a.lblNo != std::to_string(kDeals)) state.SkipWithError("the run did not finish");
     }
@@ -139,13 +139,13 @@ BENCHMARK(BM_ReplayWithLiveTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_StopAfterClick(benchmark::State& state) {
     auto f = Window();
     auto& driver = f->analyzer().driver;
-    const auto write = driver.WriteTable;
+    const auto write = f->analyzer().WriteTable;
     std::int32_t clickAt = 0, postedAt = 0;
     QElapsedTimer clock;
     int maxDeals = 0;
     double sumDeals = 0, maxMicros = 0;
     std::int64_t runs = 0;
-    driver.WriteTable = [&](int k, int L, int d, const EventCounts& ev) {
+    f->analyzer().WriteTable = [&](int k, int L, int d, const EventCounts& ev) {
         write(k, L, d, ev);
         if (driver.DealNo == clickAt && postedAt == 0) {
             postedAt = clickAt;
@@ -173,7 +173,7 @@ void BM_StopAfterClick(benchmark::State& state) {
         maxMicros = std::max(maxMicros, micros);
         ++runs;
     }
-    driver.WriteTable = write;
+    f->analyzer().WriteTable = write;
     state.counters["max_deals_after_click"] = maxDeals;
     state.counters["mean_deals_after_click"] = sumDeals / double(runs);
     state.counters["max_us_click_to_stop"] = maxMicros;

@@ -96,7 +96,7 @@ void BM_ReadFileOnce(benchmark::State& state, const BigLibrary* library) {
     }
     state.SetBytesProcessed(state.iterations() * bytes);
     state.counters["deals_per_s"] =
-        benchmark::Counter(static_cast<double>(bytes / RecLenOfMode(mode)),
+        benchmark::Counter(static_cast<double>(bytes / RecLenOfMode(static_cast<LibMode>(mode))),
                            benchmark::Counter::kIsIterationInvariantRate);
 }
 
@@ -106,7 +106,7 @@ void BM_DecodeEveryDeal(benchmark::State& state, const BigLibrary* library) {
     std::int32_t count = 0;
     for (auto _ : state) {
         LibraryFile f;
-        if (!f.Open(library->File(mode), mode)) {
+        if (!f.Open(library->File(mode), static_cast<LibMode>(mode))) {
             state.SkipWithError("cannot open the library");
             return;
         }

@@ -55,7 +55,7 @@ const fs::path& Folder() {
 // Seconds to read deals 1..n once.
 double FloorSeconds(std::int32_t n) {
     lott::LibraryFile lib;
-    lib.Open(Folder() / lott::kBinLibName, 1);
+    lib.Open(Folder() / lott::kBinLibName, lott::LibMode::Binary);
     lott::Deal d;
     const auto t0 = std::chrono::steady_clock::now();
     for (std::int32_t i = 1; i <= n; ++i) benchmark::DoNotOptimize(lib.ReadDeal(i, d));

@@ -49,7 +49,7 @@ fs::path MakeFolder() {
     lott::LibraryFile sample;
     lott::Deal d;
     if (sample.Open(fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Library.bin",
-                    1)) {
+                    lott::LibMode::Binary)) {
         for (std::int32_t n = 1; n <= std::min(sample.DealCount(), 10000); ++n)
             if (sample.ReadDeal(n, d) == lott::ReadStatus::Ok) {
                 auto rec = lott::DealRecord::FromDeal(d);
@@ -93,7 +93,8 @@ std::unique_ptr<lott::boardlook::Form1> StartViewer() {
 // Microseconds per deal of reading alone, the floor of showing one.
 double FloorMicros(int libMode, const std::vector<std::int32_t>& order) {
     lott::LibraryFile lib;
-    lib.Open(Folder() / (libMode == 1 ? "Library.bin" : "Library.asc"), libMode);
+    lib.Open(Folder() / (libMode == 1 ? "Library.bin" : "Library.asc"),
+             static_cast<lott::LibMode>(libMode));
     lott::Deal d;
     const auto t0 = std::chrono::steady_clock::now();
     for (std::int32_t n : order) benchmark::DoNotOptimize(lib.ReadDeal(n, d));

@@ -36,7 +36,7 @@ std::string Describe(const PassResult& r, bool notrumpStep) {
     out << r.TotalTricks << '/' << r.TotalTrumps;
     if (!notrumpStep) return out.str();
     if (r.NTCount != 0) {
-        out << " nt " << r.NTShape;
+        out << " nt " << static_cast<int>(r.NTShape);
     } else {
         out << " ev " << r.EventCount[1] << ' ' << r.EventCount[2] << ' ' << r.EventCount[3];
     }

@@ -9,6 +9,13 @@
 namespace lott {
 namespace {
 
+// Calls f at every progress point of a run.
+struct AtProgress : ScanListener {
+    explicit AtProgress(std::function<void(std::int32_t)> at) : f(std::move(at)) {}
+    void Progress(std::int32_t dealNo) override { f(dealNo); }
+    std::function<void(std::int32_t)> f;
+};
+
 class ListSink : public Over20Sink {
   public:
     bool Open(std::string&) override { return true; }
@@ -31,9 +38,9 @@ class ListSink : public Over20Sink {
 
 ScanOptions StandardByScore() {
     ScanOptions o;
-    o.SettingMode = 1;
+    o.SettingMode = SettingMode::Standard;
     o.ByScoreSelected = true;
-    o.TrumpBy = 1;
+    o.TrumpBy = TrumpBy::Score;
     o.Hcp = HcpRange::All;
     o.NT = NTChoice::Co;
     return o;
@@ -68,7 +75,7 @@ struct Harness {
     explicit Harness(const std::filesystem::path& library, ScanOptions o) {
         freq.LoadPtValues();
         driver.libraryPath = library;
-        driver.libMode = library.extension() == ".asc" ? 0 : 1;
+        driver.libMode = library.extension() == ".asc" ? LibMode::Ascii : LibMode::Binary;
         driver.options = o;
         driver.counter().options = o;
         driver.counter().SetUseFlags();
@@ -80,13 +87,13 @@ TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
     auto deals = InRangeDeals(600, 3);
     test::WriteBin(dir / "Library.bin", deals);
     ScanOptions ostrevan;  // the first pass alone
-    ostrevan.SettingMode = 0;
+    ostrevan.SettingMode = SettingMode::Ostrevan;
     ostrevan.ByLengthSelected = true;
     ostrevan.Hcp = HcpRange::From15To25;
     ScanOptions byLength = StandardByScore();  // by Length, with corrections and a notrump formula
     byLength.ByScoreSelected = false;
     byLength.ByLengthSelected = true;
-    byLength.TrumpBy = 0;
+    byLength.TrumpBy = TrumpBy::Length;
     byLength.NT = NTChoice::V2;
     byLength.NTFormula = 2;
     byLength.DoubleFit = Correction::Half;
@@ -118,10 +125,11 @@ TEST(ScanDriver, AStopSeenAtDeal400LeavesNoCacheAndTheListSoFar) {
     ListSink list;
     Harness scan(dir / "Library.bin", StandardByScore());
     std::vector<std::int32_t> seen;
-    scan.driver.progress = [&](std::int32_t n) {
+    AtProgress at([&](std::int32_t n) {
         seen.push_back(n);
         if (n == 400) scan.driver.StopRequested = true;  // the click made during deal 390
-    };
+    });
+    scan.driver.listener = &at;
     RunResult r = scan.driver.RunWhileScanning(1, 1000, &cache, &list);
     EXPECT_EQ(r.outcome, RunOutcome::Stopped);
     EXPECT_EQ(scan.driver.DealNo - 1, 399);

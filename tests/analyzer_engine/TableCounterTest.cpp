@@ -23,8 +23,8 @@ struct Counter {
 
 ScanOptions Standard(int trumpBy = 1) {
     ScanOptions o;
-    o.SettingMode = 1;
-    o.TrumpBy = trumpBy;
+    o.SettingMode = SettingMode::Standard;
+    o.TrumpBy = trumpBy == 0 ? TrumpBy::Length : TrumpBy::Score;
     o.ByLengthSelected = trumpBy == 0;
     o.ByScoreSelected = trumpBy == 1;
     return o;

@@ -30,7 +30,7 @@ TEST(Analyzer, AStopSeenAtDeal400ShowsDeal399WritesNoResultAndLeavesNoCacheToRep
         if (n == 400) p.a.cmdStart_Click();  // the click made while deal 390 was scanned
     };
     p.a.cmdStart_Click();
-    EXPECT_EQ(p.a.StartCaption + p.a.lblNo, "Finished399");
+    EXPECT_EQ(p.a.StartCaption() + p.a.lblNo, "Finished399");
     EXPECT_FALSE(fs::exists(p.dir / "DataFiles/40OstLen.dat"));
     EXPECT_FALSE(p.a.settings.cmdTable(0).enabled);
     EXPECT_TRUE(fs::exists(p.dir / "Over20.txt"));  // the list of the deals scanned so far

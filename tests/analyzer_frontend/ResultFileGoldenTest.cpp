@@ -71,7 +71,7 @@ TEST_P(ResultFileGolden, WrittenReadBackShownAndExported) {
     std::array<std::string, 3> head;
     const FinResult r = Fin(dir.path(), s.ResultName, back, s, head);
     EXPECT_TRUE(r.found && r.complete);
-    EXPECT_EQ(r.lines, s.SettingMode == 1 ? 33 : 20);
+    EXPECT_EQ(r.lines, s.SettingMode == SettingMode::Standard ? 33 : 20);
     EXPECT_EQ(head, headers);
     EXPECT_EQ(back.DevTable(0, 17, 29), 0.0f);
     EXPECT_EQ(ResultFileText(back, s, head), text);

@@ -71,7 +71,7 @@ std::string SettingsDump(const std::vector<std::string>& steps) {
         if (w == "tables") s.SetTables(&t);
         if (w == "tables") t.DevTable(0, 17, 1) = t.EventTable(-1, 15, 2) = t.DevMean(0, 17) = 5;
     }
-    if (s.SettingMode >= 0) {
+    if (s.SettingMode != SettingMode::None) {
         EXPECT_TRUE(Settings::IsCurrentResultName(s.ResultName));
     }
     o << "  enabled";
@@ -84,19 +84,21 @@ std::string SettingsDump(const std::vector<std::string>& steps) {
     auto button = [](Settings::Button x) {
         return std::string{char('0' + x.enabled), char('0' + x.tinted)};
     };
-    o << "\n  mode " << s.SettingMode << " trumpBy " << s.TrumpBy << " nt " << s.NTFormula
-      << " touched " << s.Touched << " filter " << s.FilterOn << " special " << s.SpecialFlags[0]
-      << s.SpecialFlags[1] << " locked " << s.RunLocked() << "\n  name \"" << s.ResultName
-      << "\" code \"" << s.CorrCode << "\" saved";
+    o << "\n  mode " << static_cast<int>(s.SettingMode) << " trumpBy "
+      << static_cast<int>(s.TrumpBy) << " nt " << s.NTFormula << " touched " << s.Touched
+      << " filter " << s.FilterOn << " special " << s.SpecialFlags[0] << s.SpecialFlags[1]
+      << " locked " << s.RunLocked() << "\n  name \"" << s.ResultName << "\" code \"" << s.CorrCode
+      << "\" saved";
     for (int i = 14; i <= 21; ++i) o << (s.SavedCorrOf(i) ? " " + std::to_string(i) : "");
     o << "\n  start " << s.cmdStartEnabled() << " menu7 " << s.menu7Enabled() << " language "
       << s.LanguageEnabled() << " table " << button(s.cmdTable(0)) << ' ' << button(s.cmdTable(1))
       << " graph " << button(s.cmdGrph(0)) << ' ' << button(s.cmdGrph(1)) << "\n  snapshot mode "
-      << n.SettingMode << " length " << n.ByLengthSelected << " score " << n.ByScoreSelected
-      << " forbid " << n.ForbidSelected << " hcp " << int(n.Hcp) << " nt " << int(n.NT) << '/'
-      << n.NTFormula << " fit " << int(n.DoubleFit) << " solid " << int(n.SolidTrump) << " cham "
-      << n.Chameleon << " filter " << int(n.Filter) << " trumpBy " << n.TrumpBy << "\n  tables "
-      << t.DevTable(0, 17, 1) << ' ' << t.EventTable(-1, 15, 2) << ' ' << t.DevMean(0, 17);
+      << static_cast<int>(n.SettingMode) << " length " << n.ByLengthSelected << " score "
+      << n.ByScoreSelected << " forbid " << n.ForbidSelected << " hcp " << int(n.Hcp) << " nt "
+      << int(n.NT) << '/' << n.NTFormula << " fit " << int(n.DoubleFit) << " solid "
+      << int(n.SolidTrump) << " cham " << n.Chameleon << " filter " << int(n.Filter) << " trumpBy "
+      << static_cast<int>(n.TrumpBy) << "\n  tables " << t.DevTable(0, 17, 1) << ' '
+      << t.EventTable(-1, 15, 2) << ' ' << t.DevMean(0, 17);
     for (const std::string& h : PrepareHeaders(s, "2024-05-06 07:08:09"))
         o << "\n  head \"" << h << '"';
     return o.str() + '\n';

@@ -111,13 +111,14 @@ class WindowWiringTest : public QObject {
                 QVERIFY(!c.o[j] || c.o[j]->isEnabled() == s.Enabled(int(j)));
             QVERIFY(!c.tBox->isEnabled() && !c.Language->isEnabled() &&
                     !c.cmdTable[1]->isEnabled());
-            QCOMPARE(c.cmdStart->text().toStdString(), f->analyzer().StartCaption);
+            QCOMPARE(c.cmdStart->text().toStdString(), f->analyzer().StartCaption());
         };
         Click(c.cmdStart);
         QVERIFY(seen && std::filesystem::exists(prog.Result(s.ResultName)));
         QCOMPARE(c.cmdStart->text().toStdString() + c.lblNo->text().toStdString(),
-                 f->analyzer().StartCaption + f->analyzer().lblNo);
-        QVERIFY(c.cmdTable[s.SettingMode == 1]->isEnabled() && c.tBox->isEnabled());
+                 f->analyzer().StartCaption() + f->analyzer().lblNo);
+        QVERIFY(c.cmdTable[s.SettingMode == lott::SettingMode::Standard]->isEnabled() &&
+                c.tBox->isEnabled());
         QVERIFY(f->RepaintedCells() > 0);
         if (const QString d = FirstDifference(*f); !d.isEmpty()) qInfo("live: %s", qPrintable(d));
         // Known: with corrections on, the cells at a deal's raw length are not redrawn live.
@@ -144,7 +145,7 @@ class WindowWiringTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), t->grid()->TabSeparated());
         Click(t->cmdCopyCsv);
         QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
-                 lott::TableExport::GridCsv(t->cells(), 1));
+                 lott::TableExport::GridCsv(t->cells(), lott::SettingMode::Standard));
         const std::string text = lott::test::ReadFile(prog.Result("(none)40LenCo"));
         lott::test::WriteFile(prog.Result("(none)40LenCo"), text.substr(0, text.size() / 2));
         Click(c.cmdTable[1]);  // after the run: a window of the stored file, damaged here
@@ -153,7 +154,7 @@ class WindowWiringTest : public QObject {
         QCOMPARE(t->head[0]->text().toStdString(), f->analyzer().Headers[0]);
         QVERIFY(t->lblStatus->text().contains(QStringLiteral("damaged or short")));
         Click(t->cmdHideTable[1]);
-        QCOMPARE(f->analyzer().driver.TableState, 0);
+        QVERIFY(f->analyzer().TableState == lott::TableState::NotShown);
     }
 };
 

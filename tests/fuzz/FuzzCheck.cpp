@@ -95,11 +95,12 @@ void CheckPasses(const Deal& d, const DealPasses& p) {
     for (const PassResult* r : {&p.byLength, &p.byScore}) {
         if (r->NTCount != 0) {
             FUZZ_CHECK(r->NTCount == 1);
-            FUZZ_CHECK(r->NTShape >= 22 && r->NTShape <= 24);
-            FUZZ_CHECK(r->code == 0x80 + (r->NTShape - 21));
+            FUZZ_CHECK(r->NTShape >= Shortness::Doubleton && r->NTShape <= Shortness::Void);
+            FUZZ_CHECK(r->code == 0x80 + ShortnessFlag(r->NTShape));
             int flags = 0;
             for (int e = 1; e <= 3; ++e) flags += r->EventCount[static_cast<std::size_t>(e)];
-            FUZZ_CHECK(flags == 1 && r->EventCount[static_cast<std::size_t>(r->NTShape - 21)] == 1);
+            FUZZ_CHECK(flags == 1 &&
+                       r->EventCount[static_cast<std::size_t>(ShortnessFlag(r->NTShape))] == 1);
         } else {
             for (int e = 1; e <= 3; ++e)
                 FUZZ_CHECK(r->EventCount[static_cast<std::size_t>(e)] >= 0 &&

@@ -68,13 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LibraryChoice c = DiscoverLibrary(dir);
     FUZZ_CHECK(c.found == (binUsable || ascUsable));
     if (!c.found) return 0;
-    FUZZ_CHECK(c.LibMode == (binUsable ? 1 : 0));
-    if (c.LibMode != mode) return 0;
-    const int recLen = RecLenOfMode(mode);
+    FUZZ_CHECK(static_cast<int>(c.LibMode) == (binUsable ? 1 : 0));
+    if (static_cast<int>(c.LibMode) != mode) return 0;
+    const int recLen = RecLenOfMode(static_cast<LibMode>(mode));
     FUZZ_CHECK(c.DealCount == static_cast<std::int32_t>(bytes.size() / recLen));
 
     LibraryFile lib;
-    FUZZ_CHECK(lib.Open(file, mode));
+    FUZZ_CHECK(lib.Open(file, static_cast<LibMode>(mode)));
     FUZZ_CHECK(lib.DealCount() == c.DealCount);
     Deal d;
     for (std::int32_t n : {0, -1, c.DealCount + 1, INT32_MAX}) {
@@ -98,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             inRange && InCacheRange(p.first) && InCacheRange(p.byLength) && InCacheRange(p.byScore);
         // What the viewer makes of the deal, its switches taken in turn from deal to deal;
         // the export pages of the first deals.
-        const ViewerDecision v = ViewerContracts::Decide(d, n % 2, (n / 2) % 2);
+        const ViewerDecision v =
+            ViewerContracts::Decide(d, static_cast<TrumpBy>(n % 2), static_cast<NoNT>((n / 2) % 2));
         FUZZ_CHECK(v.NTCount >= 0 && v.NTCount <= 1);
         if (n <= 2) {
             DealExport::Page page;
@@ -117,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     freq.LoadPtValues();
     ScanDriver scan(scanned, freq);
     scan.libraryPath = file;
-    scan.libMode = mode;
+    scan.libMode = static_cast<LibMode>(mode);
     scan.options = settings.Snapshot();
     scan.counter().options = scan.options;
     scan.counter().SetUseFlags();

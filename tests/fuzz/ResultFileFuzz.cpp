@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ByteReader in(data, size);
     Settings s;
     fuzz::ChooseSettings(in, s);
-    if (s.SettingMode < 0) return 0;
+    if (s.SettingMode == SettingMode::None) return 0;
     const std::string_view text = in.Rest();
 
     CountingTables t;
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FinResult r = FinText(text, t, s, head);
     FUZZ_CHECK(r.found);
     FUZZ_CHECK(r.lines >= 0 && r.lines <= 3 + 17 + 13);
-    FUZZ_CHECK(!r.complete || r.lines == (s.SettingMode == 1 ? 33 : 20));
+    FUZZ_CHECK(!r.complete || r.lines == (s.SettingMode == SettingMode::Standard ? 33 : 20));
     for (const auto& h : head) FUZZ_CHECK(h.find('\n') == std::string::npos);
     ClampForShowing(t);
     CheckShown(t, s);

@@ -42,12 +42,22 @@ void Replay(const Settings& s, const std::vector<std::uint8_t>& records, std::in
     driver.counter().SetUseFlags();
     TableCells cells;
     cells.InitLabels();
-    driver.TableState = 1;
-    std::int64_t counted = 0;
-    driver.WriteTable = [&](int kind, int L, int d, const EventCounts& ev) {
-        ++counted;
-        cells.WriteTable(t, s, kind, L, d, {ev[1], ev[2], ev[3]}, nullptr);
-    };
+    // A live table: every counted deal is written to the cells.
+    struct LiveCells : ScanListener {
+        LiveCells(CountingTables& tables, const Settings& settings, TableCells& c)
+            : t(tables), s(settings), cells(c) {}
+        bool LiveTable() const override { return true; }
+        void CountedDeal(int kind, int L, int d, const EventCounts& ev) override {
+            ++counted;
+            cells.WriteTable(t, s, kind, L, d, {ev[1], ev[2], ev[3]}, nullptr);
+        }
+        CountingTables& t;
+        const Settings& s;
+        TableCells& cells;
+        std::int64_t counted = 0;
+    } live(t, s, cells);
+    driver.listener = &live;
+    const std::int64_t& counted = live.counted;
     const RunResult r = driver.RunWithoutScanning(1, nend, records);
     FUZZ_CHECK(r.outcome == RunOutcome::Completed);
     const std::int64_t n = static_cast<std::int64_t>(records.size() / 6);

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     // Records in both forms: the first 24 deals and a few of the edges.
     std::string asc;
     LibraryFile lib;
-    lib.Open(work / "Library.bin", 1);
+    lib.Open(work / "Library.bin", LibMode::Binary);
     for (std::int32_t n = 1; n <= 64; ++n) {
         Deal d;
         lib.ReadDeal(n, d);
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         a.settings.Click(r.preset);
         for (int c : r.clicks) a.settings.Click(c);
         a.cmdStart_Click();
-        if (a.StartCaption != "Finished") {
+        if (a.StartCaption() != "Finished") {
             std::fprintf(stderr, "run %s: %s\n", r.name, a.message.c_str());
             return 1;
         }

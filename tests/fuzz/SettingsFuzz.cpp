@@ -35,8 +35,8 @@ void CheckInvariants(const Settings& s, bool screenShot) {
     FUZZ_CHECK(perGroup[3] == 1);  // an HCP range is always chosen
 
     // The values kept beside the options follow them.
-    if (s.Selected(2)) FUZZ_CHECK(s.TrumpBy == 0);
-    if (s.Selected(3)) FUZZ_CHECK(s.TrumpBy == 1);
+    if (s.Selected(2)) FUZZ_CHECK(s.TrumpBy == TrumpBy::Length);
+    if (s.Selected(3)) FUZZ_CHECK(s.TrumpBy == TrumpBy::Score);
     for (int i = 11; i <= 13; ++i)
         if (s.Selected(i)) FUZZ_CHECK(s.NTFormula == i - 11);
     for (int i = 22; i <= 24; ++i)
@@ -46,10 +46,13 @@ void CheckInvariants(const Settings& s, bool screenShot) {
     for (int i = 14; i <= 21; ++i) correction = correction || s.Selected(i);
     FUZZ_CHECK(!(filter && correction));
     if (!s.RunLocked()) FUZZ_CHECK(s.FilterOn == filter);
-    FUZZ_CHECK(s.SettingMode == (s.Selected(1) ? 1 : s.Selected(0) ? 0 : -1) || s.RunLocked());
+    FUZZ_CHECK(static_cast<int>(s.SettingMode) == (s.Selected(1)   ? 1
+                                                   : s.Selected(0) ? 0
+                                                                   : -1) ||
+               s.RunLocked());
 
     if (screenShot) return;
-    switch (s.SettingMode) {
+    switch (static_cast<int>(s.SettingMode)) {
         case -1:
             for (int i = 2; i <= 33; ++i) FUZZ_CHECK(!s.Enabled(i) || (i >= 6 && i <= 8));
             FUZZ_CHECK(!s.cmdStartEnabled());
@@ -72,8 +75,9 @@ void CheckName(const Settings& s) {
     static const std::regex standard(
         "\\((none|(D|E)?(S|T)?C?(1|2|-)?|D0|D1|D2|S0|S1|S2|C0|C1|C2)\\)(40|15|17)(Len|Sco)"
         "(Co|V1|V2|Vd|Sg|Db)?");
-    if (s.SettingMode == 0) FUZZ_CHECK(std::regex_match(s.ResultName, ostrevan));
-    if (s.SettingMode == 1) {
+    if (s.SettingMode == SettingMode::Ostrevan)
+        FUZZ_CHECK(std::regex_match(s.ResultName, ostrevan));
+    if (s.SettingMode == SettingMode::Standard) {
         FUZZ_CHECK(std::regex_match(s.ResultName, standard));
         FUZZ_CHECK(s.ResultName.rfind("()", 0) != 0);
     }
@@ -130,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (int i = 6; i <= 8; ++i) FUZZ_CHECK(s.Enabled(i));
         }
         CheckInvariants(s, screenShot);
-        if (!s.RunLocked() && s.SettingMode >= 0) CheckName(s);
+        if (!s.RunLocked() && s.SettingMode != SettingMode::None) CheckName(s);
     }
     return 0;
 }

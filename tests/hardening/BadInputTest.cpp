@@ -43,8 +43,8 @@ TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
         test::WriteFile(p.path / "Library.bin", whole.substr(0, size));
         EXPECT_EQ(p.Restart(), Analyzer::StartState::LibraryMissing) << size;
         ViewerSession v(p.path);
-        EXPECT_FALSE(v.Usable("Library.bin", 1));
-        EXPECT_FALSE(v.OpenLibrary(1, "Library.bin"));
+        EXPECT_FALSE(v.Usable("Library.bin", LibMode::Binary));
+        EXPECT_FALSE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
     }
     // A partial record after 50 whole ones is never read; the run covers the 50.
     test::WriteFile(p.path / "Library.bin", whole.substr(0, 26 * 50 + 13));
@@ -118,7 +118,7 @@ TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTable
     }
     // The viewer shows such deals; the one-sided deal has no ASCII form to be written in.
     ViewerSession v(p.path);
-    ASSERT_TRUE(v.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
     for (std::int32_t n : {1, 2, 4, 12}) {
         EXPECT_EQ(v.Show(n), ReadStatus::Ok);
         EXPECT_FALSE(DealExport::FoutText(v.ExportPage()).empty());
@@ -172,7 +172,7 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
     ASSERT_TRUE(p.StartOn(60));
     p.a->settings.Click(1);
     ViewerSession v(p.path);
-    ASSERT_TRUE(v.OpenLibrary(1, "Library.bin"));
+    ASSERT_TRUE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
     ASSERT_TRUE(v.TypeDealNo("7"));
     const std::vector<std::string> junk = {"",         "   ",   "abc",
                                            "12abc",    "1e3",   "0x1F",
@@ -184,7 +184,7 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
         p.a->tBox = text;
         const int beeps = p.beeps;
         p.a->cmdStart_Click();
-        EXPECT_EQ(p.a->StartCaption, "Start") << text;
+        EXPECT_EQ(p.a->StartCaption(), "Start") << text;
         EXPECT_EQ(p.beeps, beeps + 1) << text;
         EXPECT_NE(p.a->message.find("whole number"), std::string::npos) << text;
         // The debug box: nothing is traced.
@@ -194,7 +194,7 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
         EXPECT_FALSE(v.TypeDealNo(text)) << text;
         EXPECT_EQ(v.DealNo, 7);
         EXPECT_FALSE(ViewerSession::ModeOfName(text).has_value()) << text;
-        EXPECT_FALSE(v.OpenLibrary(1, text + ".bin")) << text;
+        EXPECT_FALSE(v.OpenLibrary(LibMode::Binary, text + ".bin")) << text;
         EXPECT_TRUE(v.HasLibrary());
     }
     EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
@@ -203,7 +203,7 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
         p.a->tBox = text;
         p.a->cmdStart_Click();
         EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo"))) << text;
-        p.a->StartCaption = p.a->IdleCaption();
+        p.a->ShowIdle();
     }
     EXPECT_FALSE(v.TypeDealNo("0"));
     EXPECT_FALSE(v.TypeDealNo("61"));

@@ -198,8 +198,8 @@ TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothProgra
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.a->library.LibFileName, "Library.asc");
     ViewerSession viewer(p.path);
-    EXPECT_FALSE(viewer.Usable(kBinLibName, 1));
-    EXPECT_TRUE(viewer.Usable(kAscLibName, 0));
+    EXPECT_FALSE(viewer.Usable(kBinLibName, LibMode::Binary));
+    EXPECT_TRUE(viewer.Usable(kAscLibName, LibMode::Ascii));
     EXPECT_EQ(p.Run({1}), "Finished");
 }
 
@@ -213,10 +213,10 @@ TEST(LibraryOpening, TooManyRecordsOrAPipeAtItsNameAreRefused) {
     EXPECT_EQ(p.a->problem, TooManyDealsText("Library.bin"));
     EXPECT_NE(p.a->problem.find("2,147,483,646"), std::string::npos);
     LibraryFile lib;
-    EXPECT_FALSE(lib.Open(p.path / "Library.bin", 1));
+    EXPECT_FALSE(lib.Open(p.path / "Library.bin", LibMode::Binary));
     EXPECT_EQ(lib.Error(), TooManyDealsText("Library.bin"));
     fs::resize_file(p.path / "Library.bin", static_cast<std::uintmax_t>(kMaxDeals) * 26);
-    EXPECT_TRUE(lib.Open(p.path / "Library.bin", 1));
+    EXPECT_TRUE(lib.Open(p.path / "Library.bin", LibMode::Binary));
     EXPECT_EQ(lib.DealCount(), kMaxDeals);
 
     // A pipe put at the name after the start is refused at once, not waited on.

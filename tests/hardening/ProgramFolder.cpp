@@ -55,7 +55,7 @@ Analyzer::StartState ProgramFolder::Restart(int language) {
 std::string ProgramFolder::Run(const std::vector<int>& clicks) {
     for (int c : clicks) a->settings.Click(c);
     a->cmdStart_Click();
-    const std::string ended = a->StartCaption;
+    const std::string ended = a->StartCaption();
     if (ended == "Finished" || ended == "Stopped") a->cmdStart_Click();
     return ended;
 }

@@ -61,7 +61,7 @@ TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
     for (std::int32_t stopAt = 20; stopAt <= 200; stopAt += 20) {
         p.a->Submenu_Click(1);  // no cache: the run scans
         const CountingTables atStop = RunAndStopAt(p, stopAt);
-        EXPECT_EQ(p.a->StartCaption, "Finished");  // a stopped run ends as any other
+        EXPECT_EQ(p.a->StartCaption(), "Finished");  // a stopped run ends as any other
         EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
         EXPECT_TRUE(atStop == Reference(p, stopAt - 1, false)) << stopAt;
         EXPECT_EQ(test::ReadFile(stored), result) << stopAt;
@@ -86,7 +86,7 @@ TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
     const auto before = FilesIn(p.path);
     for (std::int32_t stopAt = 40; stopAt <= 400; stopAt += 40) {
         const CountingTables atStop = RunAndStopAt(p, stopAt);
-        EXPECT_EQ(p.a->StartCaption, "Finished");  // a stopped run ends as any other
+        EXPECT_EQ(p.a->StartCaption(), "Finished");  // a stopped run ends as any other
         EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
         EXPECT_TRUE(atStop == Reference(p, stopAt - 1, true)) << stopAt;
         p.a->cmdStart_Click();

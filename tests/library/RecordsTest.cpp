@@ -63,8 +63,9 @@ std::string Decoded(const std::string& key, const std::string& value, Files& f) 
         if (key == "folder") std::filesystem::remove(file), std::filesystem::create_directory(file);
         if (key == "resize") std::filesystem::resize_file(file, static_cast<std::uintmax_t>(n));
         if (key != "open") return "";
-        out << (f.file.Open(file, name.ends_with(".bin") ? 1 : 0) ? "opened, deals "
-                                                                  : "not opened, deals ")
+        out << (f.file.Open(file, name.ends_with(".bin") ? LibMode::Binary : LibMode::Ascii)
+                    ? "opened, deals "
+                    : "not opened, deals ")
             << f.file.DealCount();
     } else if (key == "discover") {
         const LibraryChoice c = DiscoverLibrary(f.dir.path());
@@ -163,7 +164,8 @@ TEST(LibraryFile, ReadsEveryDealOfBothFormsAlikeAcrossBuffers) {
     test::WriteBin(dir / "Library.bin", deals);
     test::WriteAsc(dir / "Library.asc", deals);
     LibraryFile bin, asc;
-    ASSERT_TRUE(bin.Open(dir / "Library.bin", 1) && asc.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary) &&
+                asc.Open(dir / "Library.asc", LibMode::Ascii));
     ASSERT_EQ(bin.DealCount(), 9000);
     ASSERT_EQ(asc.DealCount(), 9000);
     Deal a, b;

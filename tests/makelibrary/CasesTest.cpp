@@ -73,6 +73,11 @@ class MakelibraryCase : public ::testing::TestWithParam<test::DataCase> {
   protected:
     std::string Run(const std::string& key, const std::string& value);
     std::string Write(const std::string& key, std::istringstream& in);
+    std::string Dir(std::string text) const {  // the case's folder written as DIR
+        if (const auto at = text.find(dir_.path().string()); at != std::string::npos)
+            text.replace(at, dir_.path().string().size(), "DIR");
+        return text;
+    }
     test::TempFolder dir_;
     std::string bin_, asc_;
     std::unique_ptr<LibraryWriter> writer_;
@@ -103,10 +108,11 @@ std::string MakelibraryCase::Write(const std::string& key, std::istringstream& i
         in >> a >> b >> name;
         ok = writer_->Create(dir_ / name, static_cast<std::uint64_t>(a), b, error);
     } else if (key == "resume") {
-        if ((ok = writer_->Resume(dir_.path(), error)))
-            return "resumed seed " + std::to_string(writer_->Marker().seed) + " deals " +
-                   std::to_string(writer_->Marker().target) + " done " +
-                   std::to_string(writer_->Marker().done);
+        if ((ok = writer_->Resume(dir_.path(), error))) {
+            const auto& m = writer_->Marker();
+            return "resumed seed " + std::to_string(m.seed) + " deals " + std::to_string(m.target) +
+                   " done " + std::to_string(m.done);
+        }
     } else if (key == "append") {
         in >> a >> b;
         ok = writer_->Append(part(), error);
@@ -123,16 +129,12 @@ std::string MakelibraryCase::Write(const std::string& key, std::istringstream& i
                                                                          : " differs");
         return text;
     } else if (key == "files" || key == "kept") {
-        std::map<std::string, std::string> now;
-        for (const auto& e : fs::directory_iterator(dir_.path()))
-            now[e.path().filename().string()] = test::ReadFile(e.path());
-        if (key == "kept") return now == kept_ ? "unchanged" : "changed";
-        for (const auto& [n, bytes] : now) text += " " + n + " " + std::to_string(bytes.size());
+        if (key == "kept") return test::FilesIn(dir_.path()) == kept_ ? "unchanged" : "changed";
+        for (const auto& [n, bytes] : test::FilesIn(dir_.path()))
+            text += " " + n + " " + std::to_string(bytes.size());
         return "files" + text;
     } else if (key == "keep") {
-        kept_.clear();
-        for (const auto& e : fs::directory_iterator(dir_.path()))
-            kept_[e.path().filename().string()] = test::ReadFile(e.path());
+        kept_ = test::FilesIn(dir_.path());
     } else {
         in >> name;
         if (key == "flip" || key == "cut" || key == "other-asc") in >> a;
@@ -147,10 +149,7 @@ std::string MakelibraryCase::Write(const std::string& key, std::istringstream& i
         if (key == "other-asc") test::WriteAsc(file, {deals.begin() + a, deals.begin() + a + 4});
         if (key != "remove" && key != "other-asc") test::WriteFile(file, bytes);
     }
-    if (ok) return "";
-    if (const auto at = error.find(dir_.path().string()); at != std::string::npos)
-        error.replace(at, dir_.path().string().size(), "DIR");
-    return "refused: " + error;
+    return ok ? "" : "refused: " + Dir(error);
 }
 
 std::string MakelibraryCase::Run(const std::string& key, const std::string& value) {
@@ -235,9 +234,7 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         std::string text;
         for (std::string line; std::getline(report, line);) {
             if (line.starts_with("  ")) continue;  // the rows of the Total Length table
-            if (const auto at = line.find(dir_.path().string()); at != std::string::npos)
-                line.replace(at, dir_.path().string().size(), "DIR");
-            text += (text.empty() ? "" : "\n") + line;
+            text += (text.empty() ? "" : "\n") + Dir(line);
         }
         return text;
     } else {

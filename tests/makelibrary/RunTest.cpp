@@ -22,7 +22,8 @@ namespace fs = std::filesystem;
 TEST(SampleLibrary, HoldsTheSeedsDealsInBothForms) {
     const fs::path dir = TRICKSCAN_SAMPLE_DIR;
     LibraryFile bin, asc;
-    ASSERT_TRUE(bin.Open(dir / "Library.bin", 1) && asc.Open(dir / "Library.asc", 0));
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary) &&
+                asc.Open(dir / "Library.asc", LibMode::Ascii));
     EXPECT_GE(bin.DealCount(), 10000);
     EXPECT_EQ(bin.DealCount(), asc.DealCount());
     EXPECT_EQ(bin.LibFileLen() % kBinRecLen, 0);

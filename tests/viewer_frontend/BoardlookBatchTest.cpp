@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Golden, BatchRun, testing::ValuesIn(Cases()),
                          [](const auto& p) { return p.param; });
 
 // Every game of the file is its deal of the library: board, library name, hands, the 20 tricks.
-void ExpectRoundTrip(const fs::path& library, int mode) {
+void ExpectRoundTrip(const fs::path& library, LibMode mode) {
     LibraryFile lib;
     ASSERT_TRUE(lib.Open(library, mode));
     const std::string pbn = test::ReadFile(library.parent_path() / "out.pbn");
@@ -147,7 +147,8 @@ TEST(PbnRoundTrip, TheSampleInBothFormsAndUnderANameTheTagEscapes) {
     const std::string odd = "my \"odd\\\" deals.bin";
     fs::copy_file(kSample / kBinLibName, dir / odd);
     fs::copy_file(kSample / kAscLibName, dir / kAscLibName);
-    for (const auto& [name, mode] : {std::pair<std::string, int>{odd, 1}, {kAscLibName, 0}}) {
+    for (const auto& [name, mode] :
+         {std::pair<std::string, LibMode>{odd, LibMode::Binary}, {kAscLibName, LibMode::Ascii}}) {
         Batch({dir.path().string(), "--deals", "1-10000", "--library", name, "--pbn-file",
                (dir / "out.pbn").string()},
               "");

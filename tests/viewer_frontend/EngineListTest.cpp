@@ -20,16 +20,16 @@ const fs::path kSample = TEST_SAMPLE_DIR;
 
 TEST(EngineList, TheViewerDecidesSuitContractsAsTheEngineDoes) {
     ViewerSession s(kSample);
-    ASSERT_TRUE(s.OpenLibrary(1, kBinLibName));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, kBinLibName));
     LibraryFile lib;
-    ASSERT_TRUE(lib.Open(kSample / kBinLibName, 1));
+    ASSERT_TRUE(lib.Open(kSample / kBinLibName, LibMode::Binary));
     Deal d;
     DealAnalysis a(d);
     std::array<std::int32_t, 2> hcp{};
     for (std::int32_t n = 1; n <= s.DealCount(); ++n)
         for (int trumpBy : {0, 1}) {
-            s.TrumpBy = trumpBy;
-            s.NoNT = 1;
+            s.TrumpBy = trumpBy == 1 ? TrumpBy::Score : TrumpBy::Length;
+            s.NoNT = NoNT::Forbidden;
             ASSERT_EQ(s.Show(n), ReadStatus::Ok);
             a.DealNo = n;
             a.ForbidArtificial = -1;
@@ -52,7 +52,7 @@ TEST(EngineList, EveryListedDealIsFoundUnderItsTotalTrumpsInBothLanguages) {
         ASSERT_EQ(a.Load(false, language), Analyzer::StartState::Running);
         ASSERT_TRUE(a.settings.Click(1));
         a.cmdStart_Click();
-        ASSERT_EQ(a.StartCaption, "Finished") << a.message;
+        ASSERT_EQ(a.StartCaption(), "Finished") << a.message;
         const fs::path list = dir / Over20Reader::kFileName;
         std::size_t listed = 0;
         for (std::int32_t tt = 21; tt <= 26; ++tt)

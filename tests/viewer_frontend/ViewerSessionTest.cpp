@@ -17,7 +17,7 @@ TEST(ViewerSession, StepsWrapRoundTheEndsAndAFailedOpenKeepsTheLibrary) {
     for (DealRecord& d : deals) d = test::RandomRecord(rng);
     test::WriteBin(dir / kBinLibName, deals);
     ViewerSession s(dir.path());
-    ASSERT_TRUE(s.OpenLibrary(1, kBinLibName));
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, kBinLibName));
     // From, by (negative: back), to, wrapped.
     const int cases[][4] = {{1, 1, 2, 0},  {22, 10, 1, 1},   {1, -1, 25, 1},
                             {25, 1, 1, 1}, {25, -10, 15, 0}, {10, -10, 25, 1}};
@@ -28,8 +28,8 @@ TEST(ViewerSession, StepsWrapRoundTheEndsAndAFailedOpenKeepsTheLibrary) {
         EXPECT_EQ(s.DealNo, c[2]) << c[0] << " by " << c[1];
     }
     test::WriteFile(dir / "Short.bin", std::string(25, '\0'));  // not even one record
-    EXPECT_FALSE(s.OpenLibrary(1, "Short.bin"));
-    EXPECT_FALSE(s.OpenLibrary(0, "Missing.asc"));
+    EXPECT_FALSE(s.OpenLibrary(LibMode::Binary, "Short.bin"));
+    EXPECT_FALSE(s.OpenLibrary(LibMode::Ascii, "Missing.asc"));
     EXPECT_EQ(s.BinLibName, kBinLibName);
     EXPECT_EQ(s.Show(25), ReadStatus::Ok);
 }

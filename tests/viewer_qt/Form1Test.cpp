@@ -66,10 +66,10 @@ class Form1Test : public QObject {
         c.hsbar->setValue(0);
         QCOMPARE(c.txtCount->text(), QStringLiteral("1"));
         QTest::mouseClick(c.OptAsc, Qt::LeftButton);
-        QCOMPARE(f->session().LibMode, 0);
+        QVERIFY(f->session().LibMode == lott::LibMode::Ascii);
         QCOMPARE(c.Lib->text(), QStringLiteral("Library.asc"));
         Type(c.Lib, QStringLiteral("Library.bin"));
-        QCOMPARE(f->session().LibMode, 1);
+        QVERIFY(f->session().LibMode == lott::LibMode::Binary);
     }
 
     void switchesAndLanguageReachTheSessionAndTheLabels() {
@@ -77,10 +77,10 @@ class Form1Test : public QObject {
         const auto& c = f->ui();
         const QString allowed = c.lblNegNT->text();
         QTest::mouseClick(c.lblNegNT, Qt::LeftButton);
-        QCOMPARE(f->session().NoNT, 1);
+        QVERIFY(f->session().NoNT == lott::NoNT::Forbidden);
         QVERIFY(c.lblNegNT->text() != allowed);
         QTest::mouseClick(c.lblLength, Qt::LeftButton);
-        QCOMPARE(f->session().TrumpBy, 0);
+        QVERIFY(f->session().TrumpBy == lott::TrumpBy::Length);
         const QString english = c.cmdGo->text();
         QTest::mouseClick(c.Language, Qt::LeftButton);
         QCOMPARE(f->session().Language, 1);

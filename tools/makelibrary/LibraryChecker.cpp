@@ -158,7 +158,8 @@ bool LibraryChecker::Check(const fs::path& dir, int sample, std::uint64_t sample
                            CheckSummary& s, std::string& error) {
     s = CheckSummary{};
     LibraryFile bin, asc;
-    for (auto [file, name, mode] : {std::tuple{&bin, kBinLibName, 1}, {&asc, kAscLibName, 0}}) {
+    for (auto [file, name, mode] :
+         {std::tuple{&bin, kBinLibName, LibMode::Binary}, {&asc, kAscLibName, LibMode::Ascii}}) {
         std::error_code ec;
         fs::path p = dir / name;
         if (!fs::is_regular_file(p, ec)) {

@@ -95,8 +95,8 @@ bool OpenLibrary(ViewerSession& s, const std::string& named, std::string& error)
         error = Cat("cannot open the library \"", named, "\" in ", s.Folder().string());
         return false;
     }
-    for (int mode : {1, 0}) {
-        const std::string name = mode == 1 ? s.BinLibName : s.AscLibName;
+    for (LibMode mode : {LibMode::Binary, LibMode::Ascii}) {
+        const std::string name = mode == LibMode::Binary ? s.BinLibName : s.AscLibName;
         if (!s.Usable(name, mode)) continue;
         if (s.OpenLibrary(mode, name)) return true;
         error = Cat("cannot open ", (s.Folder() / name).string());
@@ -194,13 +194,13 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
         })};
     auto fault = A(std::move(options)).Positional(1, FolderArgument(cmd.folder)).Read(args);
     // The viewer's switch rule: trumps by Length always forbid notrump.
-    const int trumps = trumpBy.value_or(1);
+    const TrumpBy trumps = trumpBy.value_or(1) == 0 ? TrumpBy::Length : TrumpBy::Score;
     if (!fault && !cmd.help) {
         if (selections != 1)
             fault = "choose the deals once: --deal, --deals or --over20";
         else if (!kind)
             fault = "choose the export: --html, --text or --pbn";
-        else if (trumps == 0 && noNT == 0)
+        else if (trumps == TrumpBy::Length && noNT == 0)
             fault = "--nt allowed cannot go with --trumps length (trumps by Length forbid notrump)";
     }
     if (fault) {
@@ -210,7 +210,7 @@ std::optional<BoardlookBatch::Command> BoardlookBatch::Parse(const std::vector<s
     if (cmd.help) return cmd;
     cmd.kind = *kind;
     cmd.TrumpBy = trumps;
-    cmd.NoNT = trumps == 0 ? 1 : noNT.value_or(0);
+    cmd.NoNT = trumps == TrumpBy::Length || noNT.value_or(0) == 1 ? NoNT::Forbidden : NoNT::Allowed;
     return cmd;
 }
 
@@ -235,7 +235,7 @@ int BoardlookBatch::Run(const Command& cmd, const fs::path& exeFolder, std::ostr
     std::string error;
     if (!OpenLibrary(s, cmd.library, error)) return Fail(err, error);
     s.TrumpBy = cmd.TrumpBy;
-    s.NoNT = cmd.TrumpBy == 0 ? 1 : cmd.NoNT;
+    s.NoNT = cmd.TrumpBy == TrumpBy::Length ? NoNT::Forbidden : cmd.NoNT;
     const std::string lib = s.LibraryFileName();
     const std::int64_t count = s.DealCount();
 

@@ -23,8 +23,9 @@ class BoardlookBatch {
         DealExport::Kind kind = DealExport::Kind::Html;
         std::string pbnFile;  // --pbn-file: every game in this one file
         std::string library;  // --library: a library name of the folder, as typed in the viewer
-        int TrumpBy = 1;      // the viewer's start: trumps by Score, notrump allowed
-        int NoNT = 0;
+        // The viewer's start: trumps by Score, notrump allowed.
+        lott::TrumpBy TrumpBy = lott::TrumpBy::Score;
+        lott::NoNT NoNT = lott::NoNT::Allowed;
         bool help = false;
     };
 

@@ -11,6 +11,7 @@
 
 #include "Contracts.h"
 #include "Deal.h"
+#include "Modes.h"
 #include "PbnExport.h"
 
 namespace lott {
@@ -28,8 +29,8 @@ class DealExport {
         // the switches the contracts were decided under.
         std::string libraryName;
         std::array<StrainIndexed<std::int32_t>, 4> Tricks{};  // [declarer][strain]
-        int TrumpBy = 1;
-        int NoNT = 0;
+        lott::TrumpBy TrumpBy = lott::TrumpBy::Score;
+        lott::NoNT NoNT = lott::NoNT::Allowed;
     };
 
     static std::vector<std::string> FoutHtml(const Page& page);

@@ -80,8 +80,8 @@ std::string PbnExport::DealValue(const std::array<std::array<Holding, 4>, 4>& ha
 }
 
 std::string PbnExport::ContractComment(const Game& g) {
-    const char* trumps = g.TrumpBy == 0 ? "trumps by Length" : "trumps by Score";
-    const char* nt = g.NoNT == 0 ? "notrump allowed" : "notrump forbidden";
+    const char* trumps = g.TrumpBy == TrumpBy::Length ? "trumps by Length" : "trumps by Score";
+    const char* nt = g.NoNT == NoNT::Allowed ? "notrump allowed" : "notrump forbidden";
     return Cat("{Boardlook, ", trumps, ", ", nt, ": ", PairText("N-S", g.Contract[1]), "; ",
                PairText("W-E", g.Contract[0]), "; Total Tricks ", std::to_string(g.totalTricks),
                " (predicted ", std::to_string(g.prediction), ")}");

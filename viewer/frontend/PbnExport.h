@@ -10,6 +10,7 @@
 
 #include "Contracts.h"
 #include "Deal.h"
+#include "Modes.h"
 
 namespace lott {
 
@@ -24,8 +25,9 @@ class PbnExport {
         std::array<ContractRec, 2> Contract{};                // [pair] as the viewer decided
         std::int32_t totalTricks = 0;
         std::int32_t prediction = 0;
-        int TrumpBy = 1;  // the switches the contracts were decided under
-        int NoNT = 0;
+        // The switches the contracts were decided under.
+        lott::TrumpBy TrumpBy = lott::TrumpBy::Score;
+        lott::NoNT NoNT = lott::NoNT::Allowed;
     };
 
     // Longest line a reader has to take, without its line end.

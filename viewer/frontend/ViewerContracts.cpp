@@ -2,10 +2,10 @@
 
 namespace lott {
 
-ViewerDecision ViewerContracts::Decide(Deal& d, int trumpBy, int noNT) {
+ViewerDecision ViewerContracts::Decide(Deal& d, TrumpBy trumpBy, NoNT noNT) {
     ViewerDecision v;
-    const bool byScore = trumpBy == 1;
-    const bool ntAllowed = noNT == 0;
+    const bool byScore = trumpBy == TrumpBy::Score;
+    const bool ntAllowed = noNT == NoNT::Allowed;
 
     // Rows that this pass does not write are cleared, so nothing of an earlier deal is read.
     for (int p = 0; p < 2; ++p)

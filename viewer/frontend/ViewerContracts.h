@@ -8,6 +8,7 @@
 
 #include "Contracts.h"
 #include "Deal.h"
+#include "Modes.h"
 
 namespace lott {
 
@@ -32,8 +33,7 @@ class ViewerContracts {
   public:
     // d must have been read, counted (CountLengths) and decoded (DecodeTricks). Fills the
     // declarers, tricks and (by Score) scores of d.SideStrain and returns the decision.
-    // trumpBy: 0 by Length, 1 by Score; noNT: 0 notrump allowed, 1 forbidden.
-    static ViewerDecision Decide(Deal& d, int trumpBy, int noNT);
+    static ViewerDecision Decide(Deal& d, TrumpBy trumpBy, NoNT noNT);
 };
 
 }  // namespace lott

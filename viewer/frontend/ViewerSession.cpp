@@ -12,7 +12,7 @@ namespace lott {
 ViewerSession::ViewerSession(std::filesystem::path programFolder)
     : folder_(std::move(programFolder)), lib_(std::make_unique<LibraryFile>()) {}
 
-bool ViewerSession::Usable(const std::string& name, int mode) const {
+bool ViewerSession::Usable(const std::string& name, lott::LibMode mode) const {
     std::error_code ec;
     const auto path = folder_ / name;
     if (name.empty() || !std::filesystem::is_regular_file(path, ec)) return false;
@@ -20,14 +20,14 @@ bool ViewerSession::Usable(const std::string& name, int mode) const {
     return !ec && size >= static_cast<std::uintmax_t>(RecLenOfMode(mode));
 }
 
-bool ViewerSession::OpenLibrary(int mode, const std::string& name) {
+bool ViewerSession::OpenLibrary(lott::LibMode mode, const std::string& name) {
     if (name.empty()) return false;
     // Open into a fresh file first, so that the library in use stays when this one fails.
     auto fresh = std::make_unique<LibraryFile>();
     if (!fresh->Open(folder_ / name, mode) || fresh->DealCount() <= 0) return false;
     lib_ = std::move(fresh);  // closes the library used so far
-    LibMode = mode == 0 ? 0 : 1;
-    (LibMode == 1 ? BinLibName : AscLibName) = name;
+    LibMode = mode;
+    (LibMode == lott::LibMode::Binary ? BinLibName : AscLibName) = name;
     if (DealNo > lib_->DealCount()) DealNo = lib_->DealCount();
     return true;
 }
@@ -78,20 +78,20 @@ std::string Lower(std::string_view s) {
 }
 }  // namespace
 
-std::optional<int> ViewerSession::ModeOfName(std::string_view name) {
+std::optional<LibMode> ViewerSession::ModeOfName(std::string_view name) {
     std::string t = Lower(name);
     auto endsWith = [&](std::string_view ext) {
         return t.size() > ext.size() && t.compare(t.size() - ext.size(), ext.size(), ext) == 0;
     };
-    if (endsWith(".bin")) return 1;
-    if (endsWith(".asc")) return 0;
+    if (endsWith(".bin")) return LibMode::Binary;
+    if (endsWith(".asc")) return LibMode::Ascii;
     return std::nullopt;
 }
 
-std::string ViewerSession::WithExtension(std::string_view text, int mode) {
+std::string ViewerSession::WithExtension(std::string_view text, lott::LibMode mode) {
     std::string_view stem = text;
     if (stem.size() >= 4 && stem[stem.size() - 4] == '.') stem.remove_suffix(4);
-    return std::string(stem) + (mode == 0 ? ".asc" : ".bin");
+    return std::string(stem) + (mode == LibMode::Ascii ? ".asc" : ".bin");
 }
 
 ReadStatus ViewerSession::Show(std::int32_t dealNo) {
@@ -110,7 +110,9 @@ ReadStatus ViewerSession::Show(std::int32_t dealNo) {
 
 std::string ViewerSession::LibraryFileName() const {
     if (!HasLibrary()) return {};
-    return std::filesystem::path(LibMode == 0 ? AscLibName : BinLibName).filename().string();
+    return std::filesystem::path(LibMode == lott::LibMode::Ascii ? AscLibName : BinLibName)
+        .filename()
+        .string();
 }
 
 DealExport::Page ViewerSession::ExportPage() const {

@@ -22,20 +22,20 @@ class ViewerSession {
 
     const std::filesystem::path& Folder() const { return folder_; }
 
-    int Language = 0;  // 0 English, 1 Japanese
-    int LibMode = 1;   // form of the library in use: 1 binary, 0 ASCII
+    int Language = 0;                               // 0 English, 1 Japanese
+    lott::LibMode LibMode = lott::LibMode::Binary;  // form of the library in use
     std::string BinLibName = kBinLibName;
     std::string AscLibName = kAscLibName;
     std::int32_t DealNo = 0;  // the deal shown; 0 until one is
-    int TrumpBy = 0;          // 0 by Length, 1 by Score
-    int NoNT = 0;             // 0 notrump allowed, 1 forbidden
+    lott::TrumpBy TrumpBy = lott::TrumpBy::Length;
+    lott::NoNT NoNT = lott::NoNT::Allowed;
 
     // A library that can be used: a file of that name (relative to the program folder) that
     // holds at least one whole record of the form.
-    bool Usable(const std::string& name, int mode) const;
+    bool Usable(const std::string& name, lott::LibMode mode) const;
     // Opens the named library in the given form. On success the library in use is closed and
     // replaced, and the deal shown is kept within the new library. On failure nothing changes.
-    bool OpenLibrary(int mode, const std::string& name);
+    bool OpenLibrary(lott::LibMode mode, const std::string& name);
     bool HasLibrary() const { return lib_->IsOpen() && lib_->DealCount() > 0; }
     const LibraryFile& Library() const { return *lib_; }
     std::int32_t DealCount() const { return HasLibrary() ? lib_->DealCount() : 0; }
@@ -50,12 +50,12 @@ class ViewerSession {
     // 1..DealCount; anything else leaves DealNo as it was.
     bool TypeDealNo(std::string_view text);
 
-    // The form named by a typed library name's extension (case-blind): 1 for ".bin", 0 for
-    // ".asc", nothing otherwise.
-    static std::optional<int> ModeOfName(std::string_view name);
+    // The form named by a typed library name's extension (case-blind): binary for ".bin",
+    // ASCII for ".asc", nothing otherwise.
+    static std::optional<lott::LibMode> ModeOfName(std::string_view name);
     // text with its extension replaced by the form's (".bin" / ".asc"); a text without a
     // three-letter extension gets the extension appended instead of losing characters.
-    static std::string WithExtension(std::string_view text, int mode);
+    static std::string WithExtension(std::string_view text, lott::LibMode mode);
 
     // Reads and decides deal dealNo (MainProc's reading and contract steps).
     ReadStatus Show(std::int32_t dealNo);
@@ -78,8 +78,9 @@ class ViewerSession {
     ViewerDecision decision_;
     std::int32_t shownNo_ = 0;
     bool shownOk_ = false;
-    int shownTrumpBy_ = 1;  // the switches the deal shown last was decided under
-    int shownNoNT_ = 0;
+    // The switches the deal shown last was decided under.
+    lott::TrumpBy shownTrumpBy_ = lott::TrumpBy::Score;
+    lott::NoNT shownNoNT_ = lott::NoNT::Allowed;
 };
 
 }  // namespace lott

@@ -28,7 +28,7 @@ QString SuitSymbol(int suit) {
     return QString(QChar(kSymbols[suit & 3]));
 }
 
-void DealPainter::ShowDeal(const Deal& d, const ViewerDecision& v, int trumpBy) {
+void DealPainter::ShowDeal(const Deal& d, const ViewerDecision& v, TrumpBy trumpBy) {
     ShowHands(d);
     ShowContracts(v.SuitContract, trumpBy, v.TotalTrumps);
     p3_->Cls();
@@ -100,7 +100,7 @@ void DealPainter::showMark(PictureBox& obj, int suit) {
     obj.SetFontName(font);
 }
 
-void DealPainter::ShowContracts(const std::array<ContractRec, 2>& c, int trumpBy,
+void DealPainter::ShowContracts(const std::array<ContractRec, 2>& c, TrumpBy trumpBy,
                                 std::int32_t totalTrumps) {
     p2_->Cls();
     for (int p = 1; p >= 0; --p) {
@@ -111,9 +111,9 @@ void DealPainter::ShowContracts(const std::array<ContractRec, 2>& c, int trumpBy
         p2_->Print(StrainText(k.Strain) + QStringLiteral("  "), false);
         p2_->PrintNumber(k.Trumps, true);
     }
-    p2_->Print(
-        trumpBy == 1 ? QStringLiteral("  Total Trumps =") : QStringLiteral("  Total Length ="),
-        false);
+    p2_->Print(trumpBy == TrumpBy::Score ? QStringLiteral("  Total Trumps =")
+                                         : QStringLiteral("  Total Length ="),
+               false);
     p2_->PrintNumber(totalTrumps, true);
 }
 

@@ -25,14 +25,15 @@ class DealPainter {
         : p_(p), box_(box), p2_(p2), p3_(p3) {}
 
     // Everything MainProc draws for a deal that was read and decided.
-    void ShowDeal(const Deal& d, const ViewerDecision& v, int trumpBy);
+    void ShowDeal(const Deal& d, const ViewerDecision& v, TrumpBy trumpBy);
     // A deal that could not be read: the message in the hands picture, the boxes empty.
     void ShowUnreadable(const QString& message);
 
     void ShowHands(const Deal& d);
     static void ShowCards(PictureBox& obj, const Holding& cards);
     static void showMark(PictureBox& obj, int suit);
-    void ShowContracts(const std::array<ContractRec, 2>& c, int trumpBy, std::int32_t totalTrumps);
+    void ShowContracts(const std::array<ContractRec, 2>& c, TrumpBy trumpBy,
+                       std::int32_t totalTrumps);
     void ShowTotalTricks(const std::array<ContractRec, 2>& c, const QColor& colour, int flgColor);
     void p3colorPrintTrick(int suit, std::int32_t trick, int flgColor);
     void ShowNotrumpTry(const std::array<ContractRec, 2>& c, int pair);

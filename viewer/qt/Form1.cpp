@@ -116,7 +116,7 @@ void Form1::Form_Load(const StartOptions& options) {
     japaneseFont_ = JapaneseFontAtStart(options.japaneseFont);
     if (!japaneseFont_.isEmpty()) Language_Click();
 
-    s_.LibMode = 1;
+    s_.LibMode = LibMode::Binary;
     setWindowTitle(kDesignCaption + QStringLiteral(" Ver 3.3"));
 
     const bool over20 =
@@ -132,10 +132,10 @@ void Form1::Form_Load(const StartOptions& options) {
     s_.DealNo = 0;
     s_.BinLibName = kBinLibName;
     s_.AscLibName = kAscLibName;
-    c_.OptAsc->setEnabled(s_.Usable(s_.AscLibName, 0));
-    if (c_.OptAsc->isEnabled()) SelectOption(0);
-    c_.OptBin->setEnabled(s_.Usable(s_.BinLibName, 1));
-    if (c_.OptBin->isEnabled()) SelectOption(1);
+    c_.OptAsc->setEnabled(s_.Usable(s_.AscLibName, LibMode::Ascii));
+    if (c_.OptAsc->isEnabled()) SelectOption(LibMode::Ascii);
+    c_.OptBin->setEnabled(s_.Usable(s_.BinLibName, LibMode::Binary));
+    if (c_.OptBin->isEnabled()) SelectOption(LibMode::Binary);
     if (!c_.OptAsc->isChecked() && !c_.OptBin->isChecked()) LibraryNotFound(s_.BinLibName);
 
     DealPainter::ShowSuitMarks(*c_.canvas, TwipsRect(c_.p));
@@ -204,12 +204,13 @@ void Form1::PrintLibraryLines() {
 }
 
 bool Form1::ReStart() {
-    return OpenLibrary(s_.LibMode, s_.LibMode == 0 ? s_.AscLibName : s_.BinLibName, false);
+    return OpenLibrary(s_.LibMode, s_.LibMode == LibMode::Ascii ? s_.AscLibName : s_.BinLibName,
+                       false);
 }
 
 // Opens (again) a library and shows the deal DealNo in it. A library that cannot be opened
 // leaves the one in use, and its form, in use.
-bool Form1::OpenLibrary(int mode, const std::string& name, bool resetDealNo) {
+bool Form1::OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo) {
     // The missing-library message of this very name is already on the window (and its page on
     // its way): say nothing twice.
     if (!s_.HasLibrary() && notFoundShown_ == name && !s_.Usable(name, mode)) return false;
@@ -288,9 +289,9 @@ void Form1::hsbar_Change(int value) {
     MainProc(s_.DealNo);
 }
 
-void Form1::SelectOption(int mode) {
+void Form1::SelectOption(LibMode mode) {
     s_.LibMode = mode;
-    QRadioButton* option = mode == 0 ? c_.OptAsc : c_.OptBin;
+    QRadioButton* option = mode == LibMode::Ascii ? c_.OptAsc : c_.OptBin;
     if (option->isChecked()) return;
     {
         const QSignalBlocker block(option);
@@ -300,19 +301,21 @@ void Form1::SelectOption(int mode) {
 }
 
 void Form1::OptAsc_Click() {
-    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 0)));
+    c_.Lib->setText(
+        Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), LibMode::Ascii)));
     if (s_.DealNo == 0) return;
     // A form that cannot be opened gives way to the one in use; without one it is kept.
-    if (!OpenLibrary(0, s_.AscLibName, false))
-        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(0);
+    if (!OpenLibrary(LibMode::Ascii, s_.AscLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(LibMode::Ascii);
 }
 
 void Form1::OptBin_Click() {
-    c_.Lib->setText(Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), 1)));
+    c_.Lib->setText(
+        Text(ViewerSession::WithExtension(c_.Lib->text().toStdString(), LibMode::Binary)));
     if (s_.DealNo == 0) return;
     // A form that cannot be opened gives way to the one in use; without one it is kept.
-    if (!OpenLibrary(1, s_.BinLibName, false))
-        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(1);
+    if (!OpenLibrary(LibMode::Binary, s_.BinLibName, false))
+        s_.HasLibrary() ? SelectOption(s_.LibMode) : SelectOption(LibMode::Binary);
 }
 
 void Form1::Lib_KeyPress() {
@@ -327,7 +330,7 @@ void Form1::Lib_KeyPress() {
 }
 
 void Form1::lblScore_Click() {
-    if (s_.TrumpBy == 0)
+    if (s_.TrumpBy == TrumpBy::Length)
         SetScoreMode();
     else
         SetLengthMode();
@@ -338,35 +341,35 @@ void Form1::lblLength_Click() {
 }
 
 void Form1::SetScoreMode() {
-    s_.TrumpBy = 1;
+    s_.TrumpBy = TrumpBy::Score;
     SetLabelStyle(c_.lblScore, kBlue, true);
     SetLabelStyle(c_.lblLength, Qt::black, false);
-    if (s_.NoNT == 1) ToggleNoNT();
+    if (s_.NoNT == NoNT::Forbidden) ToggleNoNT();
     ReStart();
 }
 
 void Form1::SetLengthMode() {
-    s_.TrumpBy = 0;
+    s_.TrumpBy = TrumpBy::Length;
     SetLabelStyle(c_.lblLength, kBlue, true);
     SetLabelStyle(c_.lblScore, Qt::black, false);
-    if (s_.NoNT == 0) ToggleNoNT();
+    if (s_.NoNT == NoNT::Allowed) ToggleNoNT();
     ReStart();
 }
 
 void Form1::lblNegNT_Click() {
     // Notrump cannot be allowed while trumps go by Length.
-    if (s_.TrumpBy == 0 && s_.NoNT == 1) return;
+    if (s_.TrumpBy == TrumpBy::Length && s_.NoNT == NoNT::Forbidden) return;
     ToggleNoNT();
     ReStart();
 }
 
 void Form1::ToggleNoNT() {
-    s_.NoNT = 1 - s_.NoNT;
+    s_.NoNT = s_.NoNT == NoNT::Allowed ? NoNT::Forbidden : NoNT::Allowed;
     ShowNegNT();
 }
 
 void Form1::ShowNegNT() {
-    const bool allowed = s_.NoNT == 0;
+    const bool allowed = s_.NoNT == NoNT::Allowed;
     SetLabelStyle(c_.lblNegNT, allowed ? QColor(Qt::black) : kBlue, false);
     c_.lblNegNT->setText(Text(ViewerTexts::MenuText(s_.Language, allowed ? 11 : 12)));
     SetFontSize(c_.lblNegNT, allowed ? 11 : 10.5);

@@ -73,7 +73,7 @@ class Form1 : public QMainWindow {
     void Form_Load(const StartOptions& options);
     bool ChkZip(int flag, std::optional<bool> answer);
     bool ReStart();
-    bool OpenLibrary(int mode, const std::string& name, bool resetDealNo);
+    bool OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo);
     void ClrTopLeft();
     void PrintLibraryLines();
     void LibraryNotFound(const std::string& fileName);
@@ -81,7 +81,7 @@ class Form1 : public QMainWindow {
     void SetLengthMode();
     void ToggleNoNT();
     void ShowNegNT();
-    void SelectOption(int mode);
+    void SelectOption(LibMode mode);
     void SetWidth(int twips);
     void Report(const QString& message);
     QString Text(const std::string& s) const { return QString::fromStdString(s); }
