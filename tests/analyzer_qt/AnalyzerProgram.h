@@ -14,6 +14,7 @@ namespace lott::test {
 class AnalyzerProgram {
   public:
     explicit AnalyzerProgram(int deals);
+    const std::filesystem::path& path() const { return dir_.path(); }
     std::filesystem::path Result(const std::string& resultName) const {
         return dir_ / "DataFiles" / (resultName + ".dat");
     }
