@@ -2,8 +2,6 @@
 // or hold records with impossible tricks or hands; result files cut short or edited; text that
 // is no number in every text box. Nothing crashes, nothing wrong is shown as a result, and what
 // is refused is said.
-#include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,42 +20,32 @@
 #include "TableCells.h"
 #include "ViewerSession.h"
 
-namespace lott {
+namespace lott::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FilesIn;
-using test::ProgramFolder;
 
 TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
     ProgramFolder p;
-    fs::create_directories(p.path);
-    std::mt19937 rng(8);
-    std::vector<DealRecord> deals;
-    for (int i = 0; i < 60; ++i) deals.push_back(test::RandomRecord(rng));
-    test::WriteBin(p.path / "Library.bin", deals);
-    const std::string whole = test::ReadFile(p.path / "Library.bin");
+    p.WriteLibrary(60, 8);
+    const std::string whole = ReadFile(p.path / "Library.bin");
 
     // No whole record: no library, in both programs.
     for (std::size_t size : {0, 1, 25}) {
-        test::WriteFile(p.path / "Library.bin", whole.substr(0, size));
+        WriteFile(p.path / "Library.bin", whole.substr(0, size));
         EXPECT_EQ(p.Restart(), Analyzer::StartState::LibraryMissing) << size;
         ViewerSession v(p.path);
         EXPECT_FALSE(v.Usable("Library.bin", LibMode::Binary));
         EXPECT_FALSE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
     }
     // A partial record after 50 whole ones is never read; the run covers the 50.
-    test::WriteFile(p.path / "Library.bin", whole.substr(0, 26 * 50 + 13));
+    WriteFile(p.path / "Library.bin", whole.substr(0, 26 * 50 + 13));
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.a->tBox, "50");
     EXPECT_EQ(p.Run({1}), "Finished");
     EXPECT_EQ(p.a->lblNo, "50");
-    std::vector<std::uint8_t> records;
-    EXPECT_EQ(ScanCache(p.a->DataDir).Load(p.path / "Library.bin", 50, records),
-              ScanCache::State::Valid);
+    EXPECT_TRUE(p.CacheValid(50));
 
     // The library grows by ten deals: the cache is of another library and is not replayed.
-    test::WriteFile(p.path / "Library.bin", whole);
+    WriteFile(p.path / "Library.bin", whole);
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.Points({1}), 3);  // scanned: 20 deals between progress points
 }
@@ -74,16 +62,12 @@ TEST(BadLibraries, ALibraryCutWhileAScanReadsItFailsTheRunWithAMessage) {
     // Records are read 4096 at a time: the first read past the cut fails.
     EXPECT_EQ(p.a->message, "Deal 4097 of Library.bin cannot be read.");
     // The results and lists are as they were; the short cache the scan leaves is not replayed.
-    std::vector<std::uint8_t> records;
-    EXPECT_NE(ScanCache(p.a->DataDir).Load(p.path / "Library.bin", 5000, records),
-              ScanCache::State::Valid);
+    EXPECT_FALSE(p.CacheValid(5000));
     auto after = FilesIn(p.path);
-    auto expected = before;
-    for (auto* files : {&after, &expected})
-        for (const char* name :
-             {"Library.bin", "DataFiles/Trickscan_36.bin", "DataFiles/Trickscan_36.src"})
-            files->erase(name);
-    EXPECT_EQ(after, expected);
+    for (const char* name :
+         {"Library.bin", "DataFiles/Trickscan_36.bin", "DataFiles/Trickscan_36.src"})
+        after[name] = before.at(name);
+    EXPECT_EQ(after, before);
 }
 
 TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTables) {
@@ -93,7 +77,7 @@ TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTable
     std::string bin;
     for (int i = 0; i < 120; ++i) {
         std::array<std::uint8_t, kBinRecLen> rec{};
-        EncodeBinDeal(test::RandomRecord(rng), rec);
+        EncodeBinDeal(RandomRecord(rng), rec);
         // Digits 14 and 15 (more than 13 tricks, fewer than none for West and East).
         if (i % 3 == 0)
             for (int b = 16; b < 26; ++b) rec[static_cast<std::size_t>(b)] = 0xEF;
@@ -102,7 +86,7 @@ TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTable
             for (int b = 0; b < 16; ++b) rec[static_cast<std::size_t>(b)] = i % 20 == 1 ? 0 : 0xFF;
         bin.append(reinterpret_cast<const char*>(rec.data()), rec.size());
     }
-    test::WriteFile(p.path / "Library.bin", bin);
+    WriteFile(p.path / "Library.bin", bin);
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     for (const auto& clicks :
          {std::vector<int>{0}, std::vector<int>{1, 2, 14, 17, 20}, std::vector<int>{1, 3, 13}}) {
@@ -132,7 +116,7 @@ TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) 
     ASSERT_TRUE(p.StartOn(300));
     ASSERT_EQ(p.Run({1, 14}), "Finished");
     const fs::path file = p.Result(p.a->settings.ResultName);
-    const std::string good = test::ReadFile(file);
+    const std::string good = ReadFile(file);
 
     std::string edited = good;
     const std::size_t row = edited.find("\r\n     17") + 2;
@@ -146,7 +130,7 @@ TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) 
         std::string(3, '\n') + std::string(40, 'x')  // no number at all
     };
     for (const std::string& v : variants) {
-        test::WriteFile(file, v);
+        WriteFile(file, v);
         const FinResult r = p.a->LoadStoredResult();
         EXPECT_TRUE(r.found);
         const auto& t = p.a->tables;
@@ -265,4 +249,4 @@ TEST(BadLists, AHugeOver20ListIsReadLineByLineAndItsLongLinesSkipped) {
 }
 
 }  // namespace
-}  // namespace lott
+}  // namespace lott::test

@@ -1,17 +1,10 @@
 // The scan cache under faults: written beside its name until the scan ends, never lost to a
 // library that cannot be read, and a full disk or a folder in its place fails the run with a
 // message while every other file stays as it was.
-#include <gtest/gtest.h>
-
 #include "ProgramFolder.h"
 
-namespace lott {
+namespace lott::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FilesIn;
-using test::PartFiles;
-using test::ProgramFolder;
 
 TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
     ProgramFolder p;
@@ -30,9 +23,8 @@ TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
     EXPECT_TRUE(looked);
     EXPECT_EQ(fs::file_size(cache.CachePath()), 300u * 6);
     EXPECT_TRUE(fs::exists(cache.SourcePath()));
-    EXPECT_TRUE(PartFiles(p.path).empty());
-    std::vector<std::uint8_t> records;
-    EXPECT_EQ(cache.Load(p.path / "Library.bin", 300, records), ScanCache::State::Valid);
+    ExpectNoPartFile(p.path);
+    EXPECT_TRUE(p.CacheValid(300));
 }
 
 TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
@@ -56,7 +48,7 @@ TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
 TEST(CacheFaults, LinksLeftAtPartNamesAreNeverWrittenThrough) {
     ProgramFolder p;
     ASSERT_TRUE(p.StartOn(400));
-    test::WriteFile(p.dir() / "outside", "not the programs' file");
+    WriteFile(p.dir() / "outside", "not the programs' file");
     ScanCache cache(p.a->DataDir);
     for (const fs::path& at : std::vector<fs::path>{fs::path(cache.CachePath().string() + ".part"),
                                                     fs::path(cache.SourcePath().string() + ".part"),
@@ -64,10 +56,9 @@ TEST(CacheFaults, LinksLeftAtPartNamesAreNeverWrittenThrough) {
                                                     p.Result("(none)40ScoCo").string() + ".part"})
         fs::create_symlink(p.dir() / "outside", at);
     EXPECT_EQ(p.Run({1}), "Finished");
-    EXPECT_EQ(test::ReadFile(p.dir() / "outside"), "not the programs' file");
+    EXPECT_EQ(ReadFile(p.dir() / "outside"), "not the programs' file");
     EXPECT_EQ(fs::file_size(cache.CachePath()), 400u * 6);
-    std::vector<std::uint8_t> records;
-    EXPECT_EQ(cache.Load(p.path / "Library.bin", 400, records), ScanCache::State::Valid);
+    EXPECT_TRUE(p.CacheValid(400));
 }
 
 TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
@@ -75,13 +66,13 @@ TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
     ASSERT_TRUE(p.StartOn(100));
     const ScanCache cache(p.a->DataDir);
     fs::create_directory(cache.CachePath());
-    test::WriteFile(cache.CachePath() / "mine.txt", "the user's");
+    WriteFile(cache.CachePath() / "mine.txt", "the user's");
     EXPECT_EQ(p.Run({1}), "Stopped");
     EXPECT_NE(p.a->message.find("Trickscan_36.bin"), std::string::npos);
-    EXPECT_EQ(test::ReadFile(cache.CachePath() / "mine.txt"), "the user's");
+    EXPECT_EQ(ReadFile(cache.CachePath() / "mine.txt"), "the user's");
     EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));  // not reported as a finished run
-    EXPECT_TRUE(PartFiles(p.path).empty());
+    ExpectNoPartFile(p.path);
 }
 
 }  // namespace
-}  // namespace lott
+}  // namespace lott::test

@@ -3,7 +3,6 @@
 // list that is missing or cannot be committed. After each, a later run gives the numbers of a
 // fresh folder.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
@@ -12,14 +11,8 @@
 #include "ProgramFolder.h"
 #include "ViewerSession.h"
 
-namespace lott {
+namespace lott::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::Files;
-using test::ProgramFolder;
-using test::ReadFile;
-using test::WriteFile;
 
 // Progress points of a run: 20 deals apart when it scans, 40 when it replays.
 constexpr int kDeals = 600, kScanned = kDeals / 20, kReplayed = kDeals / 40;
@@ -27,9 +20,9 @@ constexpr int kDeals = 600, kScanned = kDeals / 20, kReplayed = kDeals / 40;
 // Made once: what fresh folders of libraries 11 and 12 leave; the second one's files are also
 // the foreign library, cache and note that the cases bring in.
 struct Fresh {
-    test::TempFolder dir;
-    Files of11 = test::FreshOutcome(dir / "f11", kDeals, 11);
-    Files of12 = test::FreshOutcome(dir / "f12", kDeals, 12);
+    TempFolder dir;
+    Files of11 = FreshOutcome(dir / "f11", kDeals, 11);
+    Files of12 = FreshOutcome(dir / "f12", kDeals, 12);
     fs::path other = dir / "f12";
 };
 const Fresh& Made() {
@@ -62,11 +55,11 @@ TEST(ChangingLibrary, ALibraryReplacedOrEditedWhileScannedStoresNothingAndIsScan
         };
         EXPECT_EQ(p.Run({1}), "Stopped") << (inPlace ? "edited" : "replaced");
         EXPECT_TRUE(p.Said("Library.bin changed while it was scanned")) << p.a->message;
-        EXPECT_FALSE(fs::exists(p.path / "DataFiles" / kCacheFileName));
+        EXPECT_FALSE(fs::exists(p.Cache()));
         EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
-        EXPECT_TRUE(test::PartFiles(p.path).empty());
+        ExpectNoPartFile(p.path);
         EXPECT_EQ(p.Points(), kScanned);
-        test::ExpectSame(p.Outcome(), Made().of12, inPlace ? "edited" : "replaced");
+        ExpectSame(p.Outcome(), Made().of12, inPlace ? "edited" : "replaced");
     }
 }
 
@@ -80,12 +73,6 @@ struct Change {
 };
 void PrintTo(const Change& c, std::ostream* os) {
     *os << c.name;
-}
-fs::path Cache(const ProgramFolder& p) {
-    return p.path / "DataFiles" / kCacheFileName;
-}
-fs::path Note(const ProgramFolder& p) {
-    return p.path / "DataFiles" / kCacheSourceName;
 }
 
 const Change kChanges[] = {
@@ -103,33 +90,33 @@ const Change kChanges[] = {
      }},
     {"a_zeroed_block_in_the_cache", 11, true,
      [](const ProgramFolder& p) {
-         std::fstream f(Cache(p), std::ios::binary | std::ios::in | std::ios::out);
+         std::fstream f(p.Cache(), std::ios::binary | std::ios::in | std::ios::out);
          f.seekp(1200);
          f << std::string(600, '\0');
      }},
     {"a_torn_copy_half_of_another_library_s_cache", 11, true,
      [](const ProgramFolder& p) {
-         std::string mine = ReadFile(Cache(p));
+         std::string mine = ReadFile(p.Cache());
          const std::string theirs = ReadFile(Foreign(kCacheFileName));
          mine.replace(mine.size() / 2, std::string::npos, theirs.substr(theirs.size() / 2));
-         WriteFile(Cache(p), mine);
+         WriteFile(p.Cache(), mine);
      }},
     {"another_library_s_cache_and_note_copied_in", 11, true,
      [](const ProgramFolder& p) {
-         WriteFile(Cache(p), ReadFile(Foreign(kCacheFileName)));
-         WriteFile(Note(p), ReadFile(Foreign(kCacheSourceName)));
+         WriteFile(p.Cache(), ReadFile(Foreign(kCacheFileName)));
+         WriteFile(p.Note(), ReadFile(Foreign(kCacheSourceName)));
      }},
     {"another_library_s_cache_beside_this_one_s_note", 11, true,
-     [](const ProgramFolder& p) { WriteFile(Cache(p), ReadFile(Foreign(kCacheFileName))); }},
+     [](const ProgramFolder& p) { WriteFile(p.Cache(), ReadFile(Foreign(kCacheFileName))); }},
     {"a_note_far_larger_than_any_note", 11, true,
      [](const ProgramFolder& p) {
-         WriteFile(Note(p), ReadFile(Note(p)) + std::string(1 << 20, ' '));
+         WriteFile(p.Note(), ReadFile(p.Note()) + std::string(1 << 20, ' '));
      }},
-    {"a_missing_note", 11, false, [](const ProgramFolder& p) { fs::remove(Note(p)); }},
+    {"a_missing_note", 11, false, [](const ProgramFolder& p) { fs::remove(p.Note()); }},
     {"a_note_with_a_checksum_that_is_no_number", 11, false,
-     [](const ProgramFolder& p) { WriteFile(Note(p), "size 15600\r\nchecksum zz"); }},
+     [](const ProgramFolder& p) { WriteFile(p.Note(), "size 15600\r\nchecksum zz"); }},
     {"a_note_of_bytes_that_are_no_text", 11, false,
-     [](const ProgramFolder& p) { WriteFile(Note(p), std::string("\xff\x00garbage", 9)); }},
+     [](const ProgramFolder& p) { WriteFile(p.Note(), std::string("\xff\x00garbage", 9)); }},
     // The list comes back with the scan.
     {"a_valid_cache_without_its_list", 11, false,
      [](const ProgramFolder& p) { fs::remove(p.path / "Over20.txt"); }},
@@ -142,7 +129,7 @@ TEST_P(BetweenRuns, TheNextRunScansAgainAndGivesTheNumbersOfAFreshFolder) {
     c.make(p);
     EXPECT_EQ(p.Points(), kScanned);
     EXPECT_TRUE(!c.said || p.Said("scanned again")) << p.a->message;
-    test::ExpectSame(p.Outcome(), c.library == 11 ? Made().of11 : Made().of12, c.name);
+    ExpectSame(p.Outcome(), c.library == 11 ? Made().of11 : Made().of12, c.name);
     EXPECT_EQ(p.Points(), kReplayed);
 }
 
@@ -158,15 +145,15 @@ TEST_F(ScanFiles, AListThatCannotTakeItsPlaceCommitsNoCacheAndTheNextRunRebuilds
     EXPECT_EQ(p.Run(), "Stopped");
     // The cache of the old library went as soon as it was seen to be one; the new one, made
     // with the list that could not be placed, is not kept either.
-    EXPECT_FALSE(fs::exists(Cache(p)));
-    EXPECT_FALSE(fs::exists(Note(p)));
+    EXPECT_FALSE(fs::exists(p.Cache()));
+    EXPECT_FALSE(fs::exists(p.Note()));
     fs::remove(p.path / "Over20.txt");
     EXPECT_EQ(p.Points(), kScanned);
-    test::ExpectSame(p.Outcome(), Made().of12, "after the list found its place");
+    ExpectSame(p.Outcome(), Made().of12, "after the list found its place");
 }
 
 TEST_F(ScanFiles, PartFilesOfEndedWritersGoAndOtherFilesStay) {
-    const auto files = test::ReadCases(fs::path(HARDENING_DATA) / "part-files.txt").at(0).lines;
+    const auto files = ReadCases(fs::path(HARDENING_DATA) / "part-files.txt").at(0).lines;
     for (const auto& [stays, file] : files) WriteFile(p.path / file, "x");
     EXPECT_EQ(p.Run(), "Finished");
     for (const auto& [stays, file] : files)
@@ -193,7 +180,7 @@ TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothProgra
     ProgramFolder p;
     p.WriteLibrary(40, 11);
     std::mt19937 rng(3);
-    test::WriteAsc(p.path / "Library.asc", {test::RandomRecord(rng), test::RandomRecord(rng)});
+    WriteAsc(p.path / "Library.asc", {RandomRecord(rng), RandomRecord(rng)});
     WriteFile(p.path / "Library.bin", "");
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.a->library.LibFileName, "Library.asc");
@@ -228,4 +215,4 @@ TEST(LibraryOpening, TooManyRecordsOrAPipeAtItsNameAreRefused) {
 }
 
 }  // namespace
-}  // namespace lott
+}  // namespace lott::test

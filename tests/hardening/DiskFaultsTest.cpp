@@ -3,24 +3,17 @@
 // be: the window's message or the batch tool's one line says what happened, and every file that
 // was there before is still there, unchanged. The mounts need privileges; without them the
 // tests skip and say why.
-#include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "BatchCommand.h"
 #include "BatchRun.h"
 #include "BoardlookBatch.h"
+#include "DataCases.h"
 #include "FaultMount.h"
 #include "ProgramFolder.h"
 
-namespace lott {
+namespace lott::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FaultMount;
-using test::FilesIn;
-using test::PartFiles;
-using test::ProgramFolder;
 
 // Runs trickscan-batch (Standard, then clicks) on folder, expects it to fail with exit 1 and one
 // line on stderr that starts with the tool's name, and returns that line.
@@ -49,17 +42,16 @@ TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
     const auto before = FilesIn(p.path);
     ASSERT_EQ(before.size(), 6u);  // library, two results, two lists, the folder's lock
 
-    ASSERT_GT(test::FillUp(p.path), 0u);
+    ASSERT_GT(FillUp(p.path), 0u);
     for (int clicks : {0, 1}) {
         const int beeps = p.beeps;
         EXPECT_EQ(p.Run(clicks ? std::vector<int>{11} : std::vector<int>{}), "Stopped");
         EXPECT_EQ(p.beeps, beeps + 1);
         EXPECT_FALSE(p.a->message.empty());
-        EXPECT_EQ(FilesIn(p.path), before);
-        EXPECT_TRUE(PartFiles(p.path).empty());
+        ExpectUnchanged(p.path, before);
     }
     BatchFails(p.path);  // one line, exit 1
-    EXPECT_EQ(FilesIn(p.path), before);
+    ExpectUnchanged(p.path, before);
 }
 
 TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
@@ -73,13 +65,12 @@ TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
     const auto before = FilesIn(p.path);
     ASSERT_TRUE(before.count("DataFiles/(none)40ScoCo.dat"));
 
-    ASSERT_GT(test::FillUp(p.path), 0u);
+    ASSERT_GT(FillUp(p.path), 0u);
     // Replays of the cache: the same settings as a stored result, and new ones.
     for (int click : {11, 13}) {
         EXPECT_EQ(p.Run({click}), "Stopped");
-        EXPECT_NE(p.a->message.find(".dat"), std::string::npos) << p.a->message;
-        EXPECT_EQ(FilesIn(p.path), before);
-        EXPECT_TRUE(PartFiles(p.path).empty());
+        EXPECT_TRUE(p.Said(".dat")) << p.a->message;
+        ExpectUnchanged(p.path, before);
     }
 }
 
@@ -113,26 +104,20 @@ TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
         fs::create_directory(out / sub);
         fs::create_directory_symlink(out / sub, p.path / sub);
     }
-    const std::pair<std::string, std::vector<std::string>> exports[] = {
-        {"run.csv",
-         {"trickscan-batch", "--preset", "ostrevan", "--csv", (out / "run.csv").string()}},
-        {"run.json",
-         {"trickscan-batch", "--preset", "ostrevan", "--json", (out / "run.json").string()}},
-        {"all.pbn",
-         {"boardlook-batch", "--deals", "1-3", "--pbn-file", (out / "all.pbn").string()}},
-        {"HtmlFiles/No1.Html", {"boardlook-batch", "--deal", "1", "--html"}},
-        {"TextFiles/No1.Txt", {"boardlook-batch", "--deal", "1", "--text"}},
-        {"PbnFiles/No1.pbn", {"boardlook-batch", "--deal", "1", "--pbn"}},
-    };
-    for (const auto& [file, args] : exports) test::WriteFile(out / file, "earlier " + file);
-    ASSERT_GT(test::FillUp(out), 0u);
+    // Each line: the file an export writes, the tool and its arguments (OUT/: the small disk).
+    const auto exports = ReadCases(fs::path(HARDENING_DATA) / "full-disk-exports.txt").at(0).lines;
+    for (const auto& [file, command] : exports) WriteFile(out / file, "earlier " + file);
+    ASSERT_GT(FillUp(out), 0u);
     const auto before = FilesIn(out);
-    for (const auto& [file, args] : exports) {
+    for (const auto& [file, command] : exports) {
+        std::vector<std::string> args;
+        std::istringstream words(command);
+        for (std::string w; words >> w;)
+            args.push_back(w.rfind("OUT/", 0) ? w : (out / w.substr(4)).string());
         std::string err;
         EXPECT_EQ(RunTool(p.path, args, err), 1) << file;
         EXPECT_NE(err.find("No space left on device"), std::string::npos) << file << ": " << err;
-        EXPECT_EQ(FilesIn(out), before) << file;
-        EXPECT_TRUE(PartFiles(out).empty()) << file;
+        ExpectUnchanged(out, before, file);
     }
 }
 
@@ -148,14 +133,14 @@ TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
     // A new start: the program begins; a replay cannot store its result.
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.Run({1, 12}), "Stopped");
-    EXPECT_NE(p.a->message.find("(none)40ScoV1.dat"), std::string::npos) << p.a->message;
+    EXPECT_TRUE(p.Said("(none)40ScoV1.dat")) << p.a->message;
     // "Initialize the Software" cannot delete the cache: said, and the cache stays.
     p.a->message.clear();
     p.a->Submenu_Click(1);
     EXPECT_EQ(p.a->message, "  The scan cache could not be deleted.");
-    EXPECT_EQ(FilesIn(p.path), before);
+    ExpectUnchanged(p.path, before);
     BatchFails(p.path, {12});
-    EXPECT_EQ(FilesIn(p.path), before);
+    ExpectUnchanged(p.path, before);
 }
 
 TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) {
@@ -173,8 +158,8 @@ TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) 
 
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.Run({1}), "Stopped");
-    EXPECT_NE(p.a->message.find("Over20.txt"), std::string::npos) << p.a->message;
-    EXPECT_EQ(FilesIn(p.path), before);
+    EXPECT_TRUE(p.Said("Over20.txt")) << p.a->message;
+    ExpectUnchanged(p.path, before);
 
     EXPECT_EQ(fresh.Restart(), Analyzer::StartState::FolderProblem);
     EXPECT_NE(fresh.a->problem.find("DataFiles"), std::string::npos);
@@ -185,18 +170,18 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     // "DataFiles" is a file: the program says so at start; the file stays.
     ProgramFolder p;
     p.WriteLibrary(50);
-    test::WriteFile(p.path / "DataFiles", "a file of the user's");
+    WriteFile(p.path / "DataFiles", "a file of the user's");
     EXPECT_EQ(p.Restart(), Analyzer::StartState::FolderProblem);
     EXPECT_NE(p.a->problem.find("\"DataFiles\""), std::string::npos);
     BatchFails(p.path);
-    EXPECT_EQ(test::ReadFile(p.path / "DataFiles"), "a file of the user's");
+    EXPECT_EQ(ReadFile(p.path / "DataFiles"), "a file of the user's");
 
     // "Library.bin" is a folder: no library (the ASCII one is taken when it exists).
     ProgramFolder q(p.dir() / "other");
     fs::create_directories(q.path / "Library.bin");
     EXPECT_EQ(q.Restart(), Analyzer::StartState::LibraryMissing);
     std::mt19937 rng(3);
-    test::WriteAsc(q.path / "Library.asc", {test::RandomRecord(rng), test::RandomRecord(rng)});
+    WriteAsc(q.path / "Library.asc", {RandomRecord(rng), RandomRecord(rng)});
     EXPECT_EQ(q.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(q.a->library.LibFileName, "Library.asc");
     EXPECT_EQ(q.a->library.DealCount, 2);
@@ -204,7 +189,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     // A folder named like a result file: the run says it cannot store its result.
     fs::create_directories(q.Result("(none)40ScoCo") / "inside");
     EXPECT_EQ(q.Run({1}), "Stopped");
-    EXPECT_NE(q.a->message.find("(none)40ScoCo.dat"), std::string::npos);
+    EXPECT_TRUE(q.Said("(none)40ScoCo.dat"));
     EXPECT_TRUE(fs::is_directory(q.Result("(none)40ScoCo") / "inside"));
     // A folder named like the list: the scan cannot place its list.
     fs::remove_all(q.Result("(none)40ScoCo"));
@@ -212,10 +197,10 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     fs::remove(q.path / "Over20.txt");
     fs::create_directories(q.path / "Over20.txt" / "inside");
     EXPECT_EQ(q.Run({1}), "Stopped");
-    EXPECT_NE(q.a->message.find("Over20.txt is a folder"), std::string::npos) << q.a->message;
+    EXPECT_TRUE(q.Said("Over20.txt is a folder")) << q.a->message;
     EXPECT_TRUE(fs::is_directory(q.path / "Over20.txt" / "inside"));
-    EXPECT_TRUE(PartFiles(q.path).empty());
+    ExpectNoPartFile(q.path);
 }
 
 }  // namespace
-}  // namespace lott
+}  // namespace lott::test

@@ -2,7 +2,6 @@
 // runs met by a scan that holds the folder, and a scan killed at each rename of its commit. Each
 // case ends with the files that one run alone makes.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -18,14 +17,8 @@
 
 extern char** environ;
 
-namespace lott {
+namespace lott::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::ExpectSame;
-using test::Files;
-using test::ProgramFolder;
-using test::ReadFile;
 
 const std::string kWaiting = "trickscan-batch: another run is scanning this folder; waiting\n";
 
@@ -88,7 +81,7 @@ constexpr int kBig = 200000;
 // The files of a folder whose library is scanned by one run, then replayed for HCP 15-25.
 const Files& AloneBig() {
     static const Files files = [] {
-        test::TempFolder dir;
+        TempFolder dir;
         ProgramFolder(dir / "prog").WriteInRangeLibrary(kBig, 5);
         EXPECT_EQ(RunToEnd(Batch(dir / "prog"), dir.path()).code, 0);
         EXPECT_EQ(RunToEnd(Batch(dir / "prog", {"--hcp", "15-25"}), dir.path()).code, 0);
@@ -101,7 +94,7 @@ class TwoScans : public ::testing::TestWithParam<int> {};
 
 TEST_P(TwoScans, OneScansTheOtherWaitsAndReplaysAndTheFilesAreThoseOfOneRun) {
     const Files& want = AloneBig();
-    test::TempFolder dir;
+    TempFolder dir;
     const fs::path folder = dir / "prog";
     ProgramFolder(folder).WriteInRangeLibrary(kBig, 5);
     const Process first = Start(Batch(folder), dir.path());
@@ -110,7 +103,7 @@ TEST_P(TwoScans, OneScansTheOtherWaitsAndReplaysAndTheFilesAreThoseOfOneRun) {
     EXPECT_EQ(Wait(first), 0) << ReadFile(first.err);
     EXPECT_EQ(Wait(second), 0) << ReadFile(second.err);
     ExpectSame(Outcome(folder), want, "from two runs");
-    EXPECT_TRUE(test::PartFiles(folder).empty());
+    ExpectNoPartFile(folder);
     // A second scan would have kept the first one's list as the backup.
     EXPECT_FALSE(fs::exists(folder / "Over20.bak"));
 }
@@ -118,7 +111,7 @@ TEST_P(TwoScans, OneScansTheOtherWaitsAndReplaysAndTheFilesAreThoseOfOneRun) {
 INSTANTIATE_TEST_SUITE_P(StartedMillisecondsApart, TwoScans, ::testing::Values(0, 5, 20, 60));
 
 TEST(FolderRuns, WhileTheFolderIsHeldANoWaitRunIsRefusedAndAnotherWaitsForIt) {
-    test::TempFolder dir;
+    TempFolder dir;
     const fs::path folder = dir / "prog";
     ProgramFolder(folder).WriteLibrary(2000);
     fs::create_directories(folder / "DataFiles");
@@ -126,12 +119,12 @@ TEST(FolderRuns, WhileTheFolderIsHeldANoWaitRunIsRefusedAndAnotherWaitsForIt) {
     const int lock = ::open((folder / "DataFiles" / "Trickscan.lock").c_str(),
                             O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    const Files before = test::FilesIn(folder);
+    const Files before = FilesIn(folder);
 
     const Ran refused = RunToEnd(Batch(folder, {"--no-wait"}), dir.path());
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err, "trickscan-batch: another run is scanning this folder\n");
-    EXPECT_TRUE(test::FilesIn(folder) == before);
+    EXPECT_TRUE(FilesIn(folder) == before);
 
     const Process waiting = Start(Batch(folder), dir.path());
     std::string said;
@@ -142,7 +135,7 @@ TEST(FolderRuns, WhileTheFolderIsHeldANoWaitRunIsRefusedAndAnotherWaitsForIt) {
     EXPECT_EQ(said, kWaiting);
     int status = 0;
     EXPECT_EQ(::waitpid(waiting.pid, &status, WNOHANG), 0) << "did not wait for the folder";
-    EXPECT_TRUE(test::FilesIn(folder) == before);
+    EXPECT_TRUE(FilesIn(folder) == before);
     ::close(lock);
     EXPECT_EQ(Wait(waiting), 0);
     EXPECT_EQ(ReadFile(waiting.err), kWaiting);
@@ -150,7 +143,7 @@ TEST(FolderRuns, WhileTheFolderIsHeldANoWaitRunIsRefusedAndAnotherWaitsForIt) {
 }
 
 TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhole) {
-    test::TempFolder dir;
+    TempFolder dir;
     const Ran probe = RunToEnd({"strace", "-f", "-o", "/dev/null", "true"}, dir.path());
     if (probe.code != 0)
         GTEST_SKIP() << "strace cannot trace here (missing, or ptrace not permitted): "
@@ -190,7 +183,7 @@ TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhol
         EXPECT_EQ(RunToEnd(Batch(folder), dir.path()).code, 0) << when;
         ExpectSame(Outcome(folder), want, when);
         // The part files the killed run left are gone with the next run.
-        EXPECT_TRUE(test::PartFiles(folder).empty()) << when;
+        ExpectNoPartFile(folder, when);
         fs::remove_all(folder);
     }
     EXPECT_TRUE(completed);
@@ -199,4 +192,4 @@ TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhol
 }
 
 }  // namespace
-}  // namespace lott
+}  // namespace lott::test

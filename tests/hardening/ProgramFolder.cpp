@@ -8,8 +8,6 @@
 
 namespace lott::test {
 
-namespace fs = std::filesystem;
-
 void ProgramFolder::WriteLibrary(int deals, unsigned seed) {
     std::mt19937 rng(seed);
     std::vector<DealRecord> v;
@@ -68,6 +66,12 @@ int ProgramFolder::Points(const std::vector<int>& clicks) {
     return finished ? n : -1;
 }
 
+bool ProgramFolder::CacheValid(std::int32_t deals) const {
+    std::vector<std::uint8_t> records;
+    return ScanCache(path / "DataFiles").Load(path / "Library.bin", deals, records) ==
+           ScanCache::State::Valid;
+}
+
 Files ProgramFolder::Outcome() const {
     const fs::path data = path / "DataFiles";
     Files files = {{"cache", ReadFile(data / "Trickscan_36.bin")},
@@ -90,6 +94,16 @@ Files FreshOutcome(const fs::path& at, int deals, unsigned seed) {
     ProgramFolder f(at);
     EXPECT_TRUE(f.Scanned(deals, seed));
     return f.Outcome();
+}
+
+void ExpectUnchanged(const fs::path& folder, const Files& before, const std::string& when) {
+    EXPECT_EQ(FilesIn(folder), before) << when;
+    ExpectNoPartFile(folder, when);
+}
+
+void ExpectNoPartFile(const fs::path& folder, const std::string& when) {
+    const auto parts = PartFiles(folder);
+    EXPECT_TRUE(parts.empty()) << parts.front() << " is left " << when;
 }
 
 void ExpectSame(const Files& got, const Files& want, const std::string& when) {

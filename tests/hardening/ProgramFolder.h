@@ -2,6 +2,8 @@
 // what its runs leave, to compare with what a fresh folder or one run alone leaves.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -13,6 +15,7 @@
 
 namespace lott::test {
 
+namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;
 
 struct ProgramFolder {
@@ -51,6 +54,10 @@ struct ProgramFolder {
     std::filesystem::path Result(const std::string& name) const {
         return path / "DataFiles" / (name + ".dat");
     }
+    std::filesystem::path Cache() const { return path / "DataFiles" / kCacheFileName; }
+    std::filesystem::path Note() const { return path / "DataFiles" / kCacheSourceName; }
+    // The scan cache is one of the library's first deals that a run would replay.
+    bool CacheValid(std::int32_t deals) const;
     // What the runs left that holds numbers: the cache, its note, the list, and the result files
     // without their three header lines (the last holds the date of the run).
     Files Outcome() const;
@@ -58,6 +65,11 @@ struct ProgramFolder {
 
 // The Outcome of a fresh folder at at: a library of deals of seed, one run of the Standard preset.
 Files FreshOutcome(const std::filesystem::path& at, int deals, unsigned seed);
+
+// Every file of folder is as it was (before), and no part file is left in it.
+void ExpectUnchanged(const std::filesystem::path& folder, const Files& before,
+                     const std::string& when = "");
+void ExpectNoPartFile(const std::filesystem::path& folder, const std::string& when = "");
 
 // Compares file by file, naming the file instead of printing megabytes.
 void ExpectSame(const Files& got, const Files& want, const std::string& when);

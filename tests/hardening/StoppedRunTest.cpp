@@ -2,16 +2,10 @@
 // the deals before the stop, no result file is written (the stored one stays as it was), a scan
 // keeps the list so far with the previous list as its backup, and its short cache is never
 // replayed.
-#include <gtest/gtest.h>
-
 #include "ProgramFolder.h"
 
-namespace lott {
+namespace lott::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::FilesIn;
-using test::ProgramFolder;
 
 // The tables of a run over deals 1..last with the analyzer's current settings, scanning the
 // library or replaying the cache, without writing any file.
@@ -56,25 +50,23 @@ TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
     ASSERT_TRUE(p.StartOn(200, 21));
     ASSERT_EQ(p.Run({1, 2, 14}), "Finished");
     const fs::path stored = p.Result(p.a->settings.ResultName);
-    const std::string result = test::ReadFile(stored);
-    std::string previousList = test::ReadFile(p.path / "Over20.txt");
+    const std::string result = ReadFile(stored);
+    std::string previousList = ReadFile(p.path / "Over20.txt");
     for (std::int32_t stopAt = 20; stopAt <= 200; stopAt += 20) {
         p.a->Submenu_Click(1);  // no cache: the run scans
         const CountingTables atStop = RunAndStopAt(p, stopAt);
         EXPECT_EQ(p.a->StartCaption(), "Finished");  // a stopped run ends as any other
         EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
         EXPECT_TRUE(atStop == Reference(p, stopAt - 1, false)) << stopAt;
-        EXPECT_EQ(test::ReadFile(stored), result) << stopAt;
-        EXPECT_EQ(test::ReadFile(p.path / "Over20.bak"), previousList) << stopAt;
-        const std::string list = test::ReadFile(p.path / "Over20.txt");
+        EXPECT_EQ(ReadFile(stored), result) << stopAt;
+        EXPECT_EQ(ReadFile(p.path / "Over20.bak"), previousList) << stopAt;
+        const std::string list = ReadFile(p.path / "Over20.txt");
         for (std::size_t at = list.find('#'); at != std::string::npos; at = list.find('#', at + 1))
             EXPECT_LT(std::stoi(list.substr(at + 1)), stopAt) << stopAt;
         previousList = list;
         p.a->cmdStart_Click();  // back to the idle caption
         // The short cache is discarded: the next run scans all 200 deals again.
-        std::vector<std::uint8_t> records;
-        EXPECT_NE(ScanCache(p.a->DataDir).Load(p.path / "Library.bin", 200, records),
-                  ScanCache::State::Valid);
+        EXPECT_FALSE(p.CacheValid(200)) << stopAt;
     }
 }
 
@@ -98,4 +90,4 @@ TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
 }
 
 }  // namespace
-}  // namespace lott
+}  // namespace lott::test
