@@ -10,7 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::FilesIn;
-using test::PartFiles;
 using test::ProgramFolder;
 
 TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
@@ -22,15 +21,15 @@ TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
         if (n != 100) return;
         looked = true;
         EXPECT_FALSE(fs::exists(cache.CachePath()));
-        const auto parts = PartFiles(p.a->DataDir);
+        const auto parts = FilesIn(p.a->DataDir, ".part");
         ASSERT_EQ(parts.size(), 1u);
-        EXPECT_EQ(parts[0].rfind("Trickscan_36.bin.", 0), 0u);
+        EXPECT_EQ(parts.begin()->first.rfind("Trickscan_36.bin.", 0), 0u);
     };
     EXPECT_EQ(p.Run({1}), "Finished");
     EXPECT_TRUE(looked);
     EXPECT_EQ(fs::file_size(cache.CachePath()), 300u * 6);
     EXPECT_TRUE(fs::exists(cache.SourcePath()));
-    EXPECT_TRUE(PartFiles(p.path).empty());
+    EXPECT_TRUE(FilesIn(p.path, ".part").empty());
     std::vector<std::uint8_t> records;
     EXPECT_EQ(cache.Load(p.path / "Library.bin", 300, records), ScanCache::State::Valid);
 }
@@ -80,7 +79,7 @@ TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
     EXPECT_NE(p.a->message.find("Trickscan_36.bin"), std::string::npos);
     EXPECT_EQ(test::ReadFile(cache.CachePath() / "mine.txt"), "the user's");
     EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));  // not reported as a finished run
-    EXPECT_TRUE(PartFiles(p.path).empty());
+    EXPECT_TRUE(FilesIn(p.path, ".part").empty());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(ChangingLibrary, ALibraryReplacedOrEditedWhileScannedStoresNothingAndIsScan
         EXPECT_TRUE(p.Said("Library.bin changed while it was scanned")) << p.a->message;
         EXPECT_FALSE(fs::exists(p.path / "DataFiles" / kCacheFileName));
         EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
-        EXPECT_TRUE(test::PartFiles(p.path).empty());
+        EXPECT_TRUE(test::FilesIn(p.path, ".part").empty());
         EXPECT_EQ(p.Points(), kScanned);
         test::ExpectSame(p.Outcome(), Made().of12, inPlace ? "edited" : "replaced");
     }

@@ -19,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::FaultMount;
 using test::FilesIn;
-using test::PartFiles;
 using test::ProgramFolder;
 
 // Runs trickscan-batch (Standard, then clicks) on folder, expects it to fail with exit 1 and one
@@ -56,7 +55,7 @@ TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
         EXPECT_EQ(p.beeps, beeps + 1);
         EXPECT_FALSE(p.a->message.empty());
         EXPECT_EQ(FilesIn(p.path), before);
-        EXPECT_TRUE(PartFiles(p.path).empty());
+        EXPECT_TRUE(FilesIn(p.path, ".part").empty());
     }
     BatchFails(p.path);  // one line, exit 1
     EXPECT_EQ(FilesIn(p.path), before);
@@ -79,7 +78,7 @@ TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
         EXPECT_EQ(p.Run({click}), "Stopped");
         EXPECT_NE(p.a->message.find(".dat"), std::string::npos) << p.a->message;
         EXPECT_EQ(FilesIn(p.path), before);
-        EXPECT_TRUE(PartFiles(p.path).empty());
+        EXPECT_TRUE(FilesIn(p.path, ".part").empty());
     }
 }
 
@@ -132,7 +131,7 @@ TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
         EXPECT_EQ(RunTool(p.path, args, err), 1) << file;
         EXPECT_NE(err.find("No space left on device"), std::string::npos) << file << ": " << err;
         EXPECT_EQ(FilesIn(out), before) << file;
-        EXPECT_TRUE(PartFiles(out).empty()) << file;
+        EXPECT_TRUE(FilesIn(out, ".part").empty()) << file;
     }
 }
 
@@ -214,7 +213,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     EXPECT_EQ(q.Run({1}), "Stopped");
     EXPECT_NE(q.a->message.find("Over20.txt is a folder"), std::string::npos) << q.a->message;
     EXPECT_TRUE(fs::is_directory(q.path / "Over20.txt" / "inside"));
-    EXPECT_TRUE(PartFiles(q.path).empty());
+    EXPECT_TRUE(FilesIn(q.path, ".part").empty());
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST_P(TwoScans, OneScansTheOtherWaitsAndReplaysAndTheFilesAreThoseOfOneRun) {
     EXPECT_EQ(Wait(first), 0) << ReadFile(first.err);
     EXPECT_EQ(Wait(second), 0) << ReadFile(second.err);
     ExpectSame(Outcome(folder), want, "from two runs");
-    EXPECT_TRUE(test::PartFiles(folder).empty());
+    EXPECT_TRUE(test::FilesIn(folder, ".part").empty());
     // A second scan would have kept the first one's list as the backup.
     EXPECT_FALSE(fs::exists(folder / "Over20.bak"));
 }
@@ -190,7 +190,7 @@ TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhol
         EXPECT_EQ(RunToEnd(Batch(folder), dir.path()).code, 0) << when;
         ExpectSame(Outcome(folder), want, when);
         // The part files the killed run left are gone with the next run.
-        EXPECT_TRUE(test::PartFiles(folder).empty()) << when;
+        EXPECT_TRUE(test::FilesIn(folder, ".part").empty()) << when;
         fs::remove_all(folder);
     }
     EXPECT_TRUE(completed);
