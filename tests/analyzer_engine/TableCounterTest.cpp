@@ -1,104 +1,82 @@
-// Counting deals into the tables where the rules are easiest to get wrong: half-point
-// corrections, the whole suit-suit grand total, notrump weights and values beyond the tables.
-// Every other count is compared byte for byte with the Python reference (tests/reference).
+// Counting deals into the tables, case by case from data/tables.txt: half-point corrections, the
+// suit-suit grand total, clamping into the edge rows and notrump weights.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
+#include "DataCases.h"
 #include "TableCounter.h"
 
 namespace lott {
 namespace {
 
-struct Counter {
+// An expected value in reverse Polish (see data/tables.txt), in float as the counter sums.
+float Evaluate(std::istream& in, const ExpectedFreq& f) {
+    std::vector<float> s;
+    for (std::string w; in >> w;) {
+        int kind = 0, mode = 0, length = 0;
+        if (w == "f" && in >> kind >> mode >> length) {
+            s.push_back(f(kind, mode, length));
+        } else if (w == "round" && !s.empty()) {
+            s.back() = std::nearbyint(s.back());
+        } else if ((w == "/" || w == "+" || w == "min") && s.size() >= 2) {
+            const float b = s.back();
+            s.pop_back();
+            s.back() = w == "/" ? s.back() / b : w == "+" ? s.back() + b : std::min(s.back(), b);
+        } else {
+            s.push_back(std::stof(w));  // throws on a word it does not know
+        }
+    }
+    if (s.size() != 1) throw std::runtime_error("not one value: " + std::to_string(s.size()));
+    return s[0];
+}
+
+class TableCase : public ::testing::TestWithParam<test::DataCase> {};
+
+TEST_P(TableCase, CellsHoldTheExpectedValues) {
+    const test::DataCase& c = GetParam();
     CountingTables t;
     ExpectedFreq f;
-    TableCounter c{t, f};
-    explicit Counter(ScanOptions o) {
-        f.LoadPtValues();
-        c.options = o;
-        c.SetUseFlags();
-    }
-};
-
-ScanOptions Standard(int trumpBy = 1) {
-    ScanOptions o;
+    f.LoadPtValues();
+    TableCounter counter{t, f};
+    ScanOptions& o = counter.options;
     o.SettingMode = SettingMode::Standard;
-    o.TrumpBy = trumpBy == 0 ? TrumpBy::Length : TrumpBy::Score;
-    o.ByLengthSelected = trumpBy == 0;
-    o.ByScoreSelected = trumpBy == 1;
-    return o;
+    o.TrumpBy = TrumpBy::Score;
+    o.ByScoreSelected = true;
+    o.DoubleFit = c.Get("doubleFit") == "+0.5" ? Correction::Half : Correction::Off;
+    o.Chameleon = c.Get("chameleon") == "-0.5";
+    o.NTFormula = std::atoi(c.Get("ntFormula").c_str());
+    counter.SetUseFlags();
+    int checks = 0;
+    for (const auto& [key, value] : c.lines) {
+        std::istringstream in(value);
+        std::array<int, 3> i{};
+        EventCounts ev{};
+        if (key == "doubleFit" || key == "chameleon" || key == "ntFormula") continue;
+        if (key == "suit" || key == "nt") {
+            in >> i[0] >> i[1] >> ev[1] >> ev[2] >> ev[3];
+            key == "suit" ? counter.UpdateTableSuit(i[0], i[1], ev)
+                          : counter.UpdateTableNT(i[0], i[1], ev);
+            continue;
+        }
+        std::string w;
+        for (std::size_t n = 0; in >> w && w != "="; ++n) i.at(n) = std::stoi(w);
+        const float cell = key == "dev"       ? t.DevTable(i[0], i[1], i[2])
+                           : key == "event"   ? t.EventTable(i[0], i[1], i[2])
+                           : key == "rate"    ? t.EventRate(i[0], i[1])
+                           : key == "mean"    ? t.DevMean(i[0], i[1])
+                           : key == "absmean" ? t.DevAbsMean(i[0], i[1])
+                                              : NAN;  // an unknown line fails
+        EXPECT_EQ(cell, Evaluate(in, f)) << key << ' ' << value;
+        ++checks;
+    }
+    EXPECT_GT(checks, 0);
 }
 
-EventCounts Ev(int d, int s, int c) {
-    return {0, d, s, c};
-}
-
-TEST(UpdateTableSuit, HalfPointsMoveADealOnlyWhenTheyAddUpToAWholePoint) {
-    ScanOptions o = Standard();
-    o.DoubleFit = Correction::Half;
-    o.Chameleon = true;
-    Counter x(o);
-    x.c.UpdateTableSuit(17, 17, Ev(1, 0, 0));  // +0.5: stays at 17, weight 1, event counted
-    EXPECT_EQ(x.t.DevTable(0, 17, 0), 1.0f);
-    EXPECT_EQ(x.t.EventTable(0, 17, 1), 1.0f);
-    EXPECT_EQ(x.t.EventRate(0, 1), 1.0f);
-    x.c.UpdateTableSuit(17, 17, Ev(1, 0, 1));  // +0.5 - 0.5 = 0: stays
-    EXPECT_EQ(x.t.DevTable(0, 17, 0), 2.0f);
-    x.c.UpdateTableSuit(17, 17, Ev(2, 0, 0));  // +1: moves to 18
-    const float up = x.f(0, 1, 18) / x.f(0, 1, 17);
-    EXPECT_EQ(x.t.DevTable(0, 18, -1), up);
-    EXPECT_EQ(x.t.EventTable(0, 17, 1), 4.0f);  // events stay at the uncorrected length
-    x.c.UpdateTableSuit(17, 17, Ev(0, 0, 1));   // a lone -0.5 moves one down
-    const float down = x.f(0, 1, 16) / x.f(0, 1, 17);
-    EXPECT_EQ(x.t.DevTable(0, 16, 1), down);
-    EXPECT_EQ(x.t.EventTable(0, 17, 3), 2.0f);
-    // The suit-suit grand total is the float sum rounded to a whole number after every deal.
-    float g = 2.0f;
-    g = std::nearbyint(g + up);
-    g = std::nearbyint(g + down);
-    EXPECT_EQ(x.t.DevTable(0, 30, 30), g);
-    EXPECT_EQ(x.t.EventRate(0, 3), 2.0f / g);
-}
-
-TEST(UpdateTableSuit, DeviationsAndLengthsBeyondTheTableAreClampedIntoItsEdgeRows) {
-    Counter x(Standard());
-    x.c.UpdateTableSuit(7, 18, Ev(0, 0, 0));  // d = -11
-    EXPECT_EQ(x.t.DevTable(0, 18, -10), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 30, -10), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 18, 29), -11.0f);
-    EXPECT_EQ(x.t.DevMean(0, 18), -11.0f);
-    EXPECT_EQ(x.t.DevAbsMean(0, 30), 11.0f);
-    x.c.UpdateTableSuit(30, 0, Ev(0, 0, 0));  // d = +30 would hit the sum cells
-    EXPECT_EQ(x.t.DevTable(0, 0, 27), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 0, 28), 30.0f);
-    EXPECT_EQ(x.t.DevTable(0, 0, 30), 1.0f);
-    x.c.UpdateTableSuit(26, 31, Ev(0, 0, 0));  // a length past the rows goes to row 29
-    EXPECT_EQ(x.t.DevTable(0, 29, -5), 1.0f);
-    EXPECT_EQ(x.t.DevTable(0, 30, 30), 3.0f);
-}
-
-TEST(UpdateTableNT, FormulasPredictByShortnessAndWeighCappedAt149) {
-    ScanOptions o = Standard(1);
-    o.NTFormula = 1;  // +8, +7, +6
-    Counter x(o);
-    // 8 trumps + 7 = 15, no shortness: predicted at 14; by Score 13..17 weighs.
-    x.c.UpdateTableNT(15, 15, Ev(1, 0, 0));
-    const float w = x.f(-1, 1, 14) / x.f(-1, 1, 15);
-    EXPECT_EQ(x.t.DevTable(-1, 14, 1), w);
-    EXPECT_EQ(x.t.EventTable(-1, 14, 1), w);
-    EXPECT_EQ(x.t.DevTable(-1, 30, 30), w);  // not rounded
-    EXPECT_EQ(x.t.EventRate(-1, 1), 1.0f);
-    // A void with 9,8,7 on 8 trumps: predicted at 17.
-    ScanOptions o2 = Standard(1);
-    o2.NTFormula = 2;
-    Counter y(o2);
-    y.c.UpdateTableNT(16, 15, Ev(0, 0, 1));
-    EXPECT_EQ(y.t.DevTable(-1, 17, -1), std::min(y.f(-1, 1, 17) / y.f(-1, 1, 15), 1.49f));
-    // 13 -> 14 by Score is a ratio of about 19: capped.
-    y.c.UpdateTableNT(14, 13, Ev(0, 1, 0));
-    EXPECT_EQ(y.t.DevTable(-1, 14, 0), 1.49f);
-}
+INSTANTIATE_TEST_SUITE_P(Tables, TableCase,
+                         ::testing::ValuesIn(test::ReadCases(TRICKSCAN_ENGINE_DATA "/tables.txt")),
+                         test::CaseName);
 
 }  // namespace
 }  // namespace lott

@@ -123,7 +123,7 @@ class WindowFaultsTest : public QObject {
                 QVERIFY(Has(graph_->lblStatus->text(),
                             full ? "  Could not save GraphFiles/" : "  Saved as GraphFiles/"));
             }
-            QVERIFY(PartFiles(dir).empty() && (!full || FilesIn(dir) == saved));
+            QVERIFY(FilesIn(dir, ".part").empty() && (!full || FilesIn(dir) == saved));
             saved = FilesIn(dir);
             const std::string name = window_->analyzer().settings.ResultName;
             QCOMPARE(Rgb(QImage(Q(dir / (name + ".png")))), Rgb(graph_->p->grab().toImage()));

@@ -15,9 +15,9 @@ TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
         if (n != 100) return;
         looked = true;
         EXPECT_FALSE(fs::exists(cache.CachePath()));
-        const auto parts = PartFiles(p.a->DataDir);
+        const auto parts = FilesIn(p.a->DataDir, ".part");
         ASSERT_EQ(parts.size(), 1u);
-        EXPECT_EQ(parts[0].rfind("Trickscan_36.bin.", 0), 0u);
+        EXPECT_EQ(parts.begin()->first.rfind("Trickscan_36.bin.", 0), 0u);
     };
     EXPECT_EQ(p.Run({1}), "Finished");
     EXPECT_TRUE(looked);

@@ -102,8 +102,8 @@ void ExpectUnchanged(const fs::path& folder, const Files& before, const std::str
 }
 
 void ExpectNoPartFile(const fs::path& folder, const std::string& when) {
-    const auto parts = PartFiles(folder);
-    EXPECT_TRUE(parts.empty()) << parts.front() << " is left " << when;
+    const auto parts = FilesIn(folder, ".part");
+    EXPECT_TRUE(parts.empty()) << parts.begin()->first << " is left " << when;
 }
 
 void ExpectSame(const Files& got, const Files& want, const std::string& when) {

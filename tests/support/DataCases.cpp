@@ -13,13 +13,6 @@ std::string DataCase::Get(std::string_view key) const {
     return {};
 }
 
-std::string DataCase::Expected() const {
-    std::string text;
-    for (const auto& [k, v] : lines)
-        if (k == "expect") text += v + '\n';
-    return text;
-}
-
 std::vector<DataCase> ReadCases(const std::filesystem::path& file) {
     std::ifstream in(file);
     if (!in) throw std::runtime_error("cannot read " + file.string());
@@ -42,21 +35,20 @@ std::vector<DataCase> ReadCases(const std::filesystem::path& file) {
 }
 
 ::testing::AssertionResult MatchesExpected(const DataCase& c, const std::string& actual) {
-    const std::string expected = c.Expected();
+    std::string expected;
+    for (const auto& [k, v] : c.lines)
+        if (k == "expect") expected += v + '\n';
     const auto actualFile = c.file.parent_path() / (c.name + ".actual");
-    if (actual == expected) {
-        std::error_code ec;
-        std::filesystem::remove(actualFile, ec);
-        return ::testing::AssertionSuccess();
-    }
+    std::error_code ec;
+    std::filesystem::remove(actualFile, ec);
+    if (actual == expected) return ::testing::AssertionSuccess();
     std::ofstream(actualFile, std::ios::binary) << actual;
     std::istringstream e(expected), a(actual);
     std::ostringstream diff;
     for (std::string el, al; e.good() || a.good();) {
         if (!std::getline(e, el)) el = "(none)";
         if (!std::getline(a, al)) al = "(none)";
-        if (el == al) continue;
-        diff << "- expect " << el << "\n+ expect " << al << '\n';
+        if (el != al) diff << "- expect " << el << "\n+ expect " << al << '\n';
     }
     return ::testing::AssertionFailure() << c.file.filename().string() << ", case " << c.name
                                          << " (actual in " << actualFile.string() << "):\n"
@@ -64,8 +56,9 @@ std::vector<DataCase> ReadCases(const std::filesystem::path& file) {
 }
 
 std::string CaseName(const ::testing::TestParamInfo<DataCase>& info) {
-    std::string name;
-    for (char ch : info.param.name) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    std::string name = info.param.name;
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return name;
 }
 

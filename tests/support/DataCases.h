@@ -18,14 +18,14 @@ struct DataCase {
     std::vector<std::pair<std::string, std::string>> lines;  // key, the rest of the line
 
     std::string Get(std::string_view key) const;  // the first value of key, or ""
-    std::string Expected() const;                 // the "expect" lines, each ending in a line feed
 };
 
 // A case opens with "case NAME"; blank lines and lines that open with '#' are skipped.
 std::vector<DataCase> ReadCases(const std::filesystem::path& file);
 
-// Equal, or a failure showing the lines that differ; the actual lines are then written to
-// NAME.actual beside the data file, to compare or to take over after checking them.
+// The case's "expect" lines (each ending in a line feed) equal actual, or a failure showing the
+// lines that differ; the actual lines are then written to NAME.actual beside the data file, to
+// compare or to take over after checking them.
 ::testing::AssertionResult MatchesExpected(const DataCase& c, const std::string& actual);
 
 // The case's name as a test name, and in messages.

@@ -35,11 +35,10 @@ DealRecord RandomRecord(std::mt19937& rng) {
     return r;
 }
 
-namespace {
 // The records in the form of Encode (EncodeBinDeal or EncodeAscDeal), one after another.
 template <typename Rec, typename Encode>
-void WriteRecords(const std::filesystem::path& file, const std::vector<DealRecord>& deals,
-                  Encode encode) {
+static void WriteRecords(const std::filesystem::path& file, const std::vector<DealRecord>& deals,
+                         Encode encode) {
     std::string bytes;
     for (const auto& d : deals) {
         Rec rec{};
@@ -48,7 +47,6 @@ void WriteRecords(const std::filesystem::path& file, const std::vector<DealRecor
     }
     WriteFile(file, bytes);
 }
-}  // namespace
 
 void WriteBin(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
     WriteRecords<std::array<std::uint8_t, kBinRecLen>>(file, deals, EncodeBinDeal);
@@ -58,27 +56,23 @@ void WriteAsc(const std::filesystem::path& file, const std::vector<DealRecord>& 
     WriteRecords<std::array<char, kAscRecLen>>(file, deals, EncodeAscDeal);
 }
 
-namespace {
 // The programs refuse folders whose path holds "zip" or "tmp", so test folders go below the
 // first of these places whose path holds neither.
-std::filesystem::path TestFolderBase() {
+static std::filesystem::path TestFolderBase() {
     const char* home = std::getenv("HOME");
-    for (const std::filesystem::path c :
+    for (const auto& c :
          {std::filesystem::current_path() / "testfolders",
           std::filesystem::path(home ? home : "/") / ".trickscan-tests",
           std::filesystem::path("/var/lib/trickscan-tests")}) {
         std::string lower = c.string();
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-        if (lower.find("zip") != std::string::npos || lower.find("tmp") != std::string::npos)
-            continue;
+        for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         std::error_code ec;
-        std::filesystem::create_directories(c, ec);
-        if (!ec) return c;
+        if (lower.find("zip") == std::string::npos && lower.find("tmp") == std::string::npos &&
+            (std::filesystem::create_directories(c, ec), !ec))
+            return c;
     }
     throw std::runtime_error("no folder for tests whose path holds neither zip nor tmp");
 }
-}  // namespace
 
 TempFolder::TempFolder() {
     static const std::filesystem::path base = TestFolderBase();
@@ -109,20 +103,15 @@ void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder) {
+std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder,
+                                           std::string_view ending) {
     std::map<std::string, std::string> files;
     for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
-        if (!e.is_regular_file() || e.path().filename() == "filler") continue;
-        files[std::filesystem::relative(e.path(), folder).string()] = ReadFile(e.path());
+        const std::string name = std::filesystem::relative(e.path(), folder).string();
+        if (e.is_regular_file() && e.path().filename() != "filler" && name.ends_with(ending))
+            files[name] = ReadFile(e.path());
     }
     return files;
-}
-
-std::vector<std::string> PartFiles(const std::filesystem::path& folder) {
-    std::vector<std::string> parts;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-        if (e.path().extension() == ".part") parts.push_back(e.path().filename().string());
-    return parts;
 }
 
 }  // namespace lott::test

@@ -42,10 +42,10 @@ class TempFolder {
 };
 
 std::string ReadFile(const std::filesystem::path& file);
-// Every regular file below folder (relative name -> bytes), but the filler of a full disk.
-std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder);
-// Names of files below folder that end in ".part".
-std::vector<std::string> PartFiles(const std::filesystem::path& folder);
+// Every regular file below folder whose name ends in ending, but the filler of a full disk:
+// relative name -> bytes. FilesIn(folder, ".part") are the part files left behind.
+std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder,
+                                           std::string_view ending = "");
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace lott::test
