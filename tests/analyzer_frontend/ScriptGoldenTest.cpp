@@ -125,7 +125,7 @@ std::string RunCommand(const fs::path& dir, const std::string& line) {
     };
     CountingTables t;
     std::array<std::string, 3> head;
-    const Settings st = test::Clicked({1, 14});
+    const Settings st = test::Clicked({Opt::Standard, Opt::DoubleFitOne});
     auto read = [&](const FinResult& r) {  // shown as the file the tables read write again
         std::string o = "  found " + std::to_string(r.found) + " complete " +
                         std::to_string(r.complete) + " lines " + std::to_string(r.lines) + " heads";

@@ -66,7 +66,7 @@ class WindowFaultsTest : public QObject {
             if (!shown()) return false;
             if (++waits == 1) {  // the caption, the message, how many settings are open
                 seen = c.cmdStart->text() + c.lblStatus->text() +
-                       QString::number(c.o[1]->isEnabled() + c.tBox->isEnabled());
+                       QString::number(c.o[lott::Opt::Standard]->isEnabled() + c.tBox->isEnabled());
                 Click(c.cmdStart);
             }
             return waits < 100;  // a wait that is never given up ends here, and fails below
@@ -146,7 +146,8 @@ class WindowFaultsTest : public QObject {
         auto f = prog.Start();
         const lott::MainControls& c = f->ui();
         // Screenshot mode: every option and button is enabled before a preset is chosen.
-        QCOMPARE(c.cmdStart->isEnabled() + c.cmdGrph[1]->isEnabled() + c.o[9]->isEnabled(),
+        QCOMPARE(c.cmdStart->isEnabled() + c.cmdGrph[1]->isEnabled() +
+                     c.o[lott::Opt::NoNTCalls]->isEnabled(),
                  screenshot ? 3 : 0);
         QCOMPARE(c.dBox->isVisible(), debug);
         QCOMPARE(Run(*f, 0), QStringLiteral("Finished"));  // a scan

@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
         Analyzer a(work);
         a.Load(false, 1);
         a.Submenu_Click(1);
-        a.settings.Click(1);
+        a.settings.Click(Opt::Standard);
         a.cmdStart_Click();
         Seed(corpus / "over20", "japanese",
              std::string("\x01\x00\x05\x00\x00\x07\x14", 7) + Slurp(work / "Over20.txt"));

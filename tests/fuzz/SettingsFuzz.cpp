@@ -35,8 +35,8 @@ void CheckInvariants(const Settings& s, bool screenShot) {
     FUZZ_CHECK(perGroup[3] == 1);  // an HCP range is always chosen
 
     // The values kept beside the options follow them.
-    if (s.Selected(2)) FUZZ_CHECK(s.TrumpBy == TrumpBy::Length);
-    if (s.Selected(3)) FUZZ_CHECK(s.TrumpBy == TrumpBy::Score);
+    if (s.Selected(Opt::ByLength)) FUZZ_CHECK(s.TrumpBy == TrumpBy::Length);
+    if (s.Selected(Opt::ByScore)) FUZZ_CHECK(s.TrumpBy == TrumpBy::Score);
     for (int i = 11; i <= 13; ++i)
         if (s.Selected(i)) FUZZ_CHECK(s.NTFormula == i - 11);
     for (int i = 22; i <= 24; ++i)
@@ -46,9 +46,9 @@ void CheckInvariants(const Settings& s, bool screenShot) {
     for (int i = 14; i <= 21; ++i) correction = correction || s.Selected(i);
     FUZZ_CHECK(!(filter && correction));
     if (!s.RunLocked()) FUZZ_CHECK(s.FilterOn == filter);
-    FUZZ_CHECK(static_cast<int>(s.SettingMode) == (s.Selected(1)   ? 1
-                                                   : s.Selected(0) ? 0
-                                                                   : -1) ||
+    FUZZ_CHECK(static_cast<int>(s.SettingMode) == (s.Selected(Opt::Standard)   ? 1
+                                                   : s.Selected(Opt::Ostrevan) ? 0
+                                                                               : -1) ||
                s.RunLocked());
 
     if (screenShot) return;
@@ -58,14 +58,16 @@ void CheckInvariants(const Settings& s, bool screenShot) {
             FUZZ_CHECK(!s.cmdStartEnabled());
             break;
         case 0:
-            FUZZ_CHECK(s.Selected(2) && !s.Selected(3) && s.Selected(4) && !s.Selected(5));
-            FUZZ_CHECK(s.Selected(9) && !s.Selected(10));
+            FUZZ_CHECK(s.Selected(Opt::ByLength) && !s.Selected(Opt::ByScore) &&
+                       s.Selected(Opt::AllowArtificial) && !s.Selected(Opt::ForbidArtificial));
+            FUZZ_CHECK(s.Selected(Opt::NoNTCalls) && !s.Selected(Opt::NTSeparately));
             if (!s.RunLocked())
                 for (int i = 10; i <= 33; ++i) FUZZ_CHECK(!s.Enabled(i));
             break;
         case 1:
-            FUZZ_CHECK(s.Selected(2) || s.Selected(3));
-            FUZZ_CHECK(s.Selected(5) && !s.Selected(4) && s.Selected(10) && !s.Selected(9));
+            FUZZ_CHECK(s.Selected(Opt::ByLength) || s.Selected(Opt::ByScore));
+            FUZZ_CHECK(s.Selected(Opt::ForbidArtificial) && !s.Selected(Opt::AllowArtificial) &&
+                       s.Selected(Opt::NTSeparately) && !s.Selected(Opt::NoNTCalls));
             break;
     }
 }

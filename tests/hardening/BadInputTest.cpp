@@ -40,7 +40,7 @@ TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
     WriteFile(p.path / "Library.bin", whole.substr(0, 26 * 50 + 13));
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.a->tBox, "50");
-    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
     EXPECT_EQ(p.a->lblNo, "50");
     EXPECT_TRUE(p.CacheValid(50));
 
@@ -114,7 +114,7 @@ TEST(BadLibraries, TrickDigitsOutOfRangeAndOneSidedHandsAreCountedWithinTheTable
 TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) {
     ProgramFolder p;
     ASSERT_TRUE(p.StartOn(300));
-    ASSERT_EQ(p.Run({1, 14}), "Finished");
+    ASSERT_EQ(p.Run({Opt::Standard, Opt::DoubleFitOne}), "Finished");
     const fs::path file = p.Result(p.a->settings.ResultName);
     const std::string good = ReadFile(file);
 
@@ -154,7 +154,7 @@ TEST(BadResultFiles, CutShortOrEditedFilesAreShownAsFarAsTheyGoAndWithinBounds) 
 TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
     ProgramFolder p;
     ASSERT_TRUE(p.StartOn(60));
-    p.a->settings.Click(1);
+    p.a->settings.Click(Opt::Standard);
     ViewerSession v(p.path);
     ASSERT_TRUE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
     ASSERT_TRUE(v.TypeDealNo("7"));

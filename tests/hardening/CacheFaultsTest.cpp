@@ -19,7 +19,7 @@ TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
         ASSERT_EQ(parts.size(), 1u);
         EXPECT_EQ(parts.begin()->first.rfind("Trickscan_36.bin.", 0), 0u);
     };
-    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
     EXPECT_TRUE(looked);
     EXPECT_EQ(fs::file_size(cache.CachePath()), 300u * 6);
     EXPECT_TRUE(fs::exists(cache.SourcePath()));
@@ -35,7 +35,7 @@ TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
     // The library is away for a moment (a folder of its name stands in its place).
     fs::rename(p.path / "Library.bin", p.dir() / "away.bin");
     fs::create_directory(p.path / "Library.bin");
-    EXPECT_EQ(p.Run({12}), "Stopped");
+    EXPECT_EQ(p.Run({Opt::NTDorvald}), "Stopped");
     EXPECT_EQ(p.a->message, "Cannot open the library Library.bin.");
     fs::remove(p.path / "Library.bin");
     fs::rename(p.dir() / "away.bin", p.path / "Library.bin");
@@ -55,7 +55,7 @@ TEST(CacheFaults, LinksLeftAtPartNamesAreNeverWrittenThrough) {
                                                     p.path / "Over20.txt.part",
                                                     p.Result("(none)40ScoCo").string() + ".part"})
         fs::create_symlink(p.dir() / "outside", at);
-    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
     EXPECT_EQ(ReadFile(p.dir() / "outside"), "not the programs' file");
     EXPECT_EQ(fs::file_size(cache.CachePath()), 400u * 6);
     EXPECT_TRUE(p.CacheValid(400));
@@ -67,7 +67,7 @@ TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
     const ScanCache cache(p.a->DataDir);
     fs::create_directory(cache.CachePath());
     WriteFile(cache.CachePath() / "mine.txt", "the user's");
-    EXPECT_EQ(p.Run({1}), "Stopped");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Stopped");
     EXPECT_NE(p.a->message.find("Trickscan_36.bin"), std::string::npos);
     EXPECT_EQ(ReadFile(cache.CachePath() / "mine.txt"), "the user's");
     EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));  // not reported as a finished run

@@ -53,7 +53,7 @@ TEST(ChangingLibrary, ALibraryReplacedOrEditedWhileScannedStoresNothingAndIsScan
             else
                 fs::rename(p.dir() / "other.bin", p.path / "Library.bin");
         };
-        EXPECT_EQ(p.Run({1}), "Stopped") << (inPlace ? "edited" : "replaced");
+        EXPECT_EQ(p.Run({Opt::Standard}), "Stopped") << (inPlace ? "edited" : "replaced");
         EXPECT_TRUE(p.Said("Library.bin changed while it was scanned")) << p.a->message;
         EXPECT_FALSE(fs::exists(p.Cache()));
         EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
@@ -167,12 +167,12 @@ TEST(DebugMode, TheDebugListIsReplacedOnlyByAScan) {
     WriteFile(p.path / "DoubleNT.txt", "an earlier list\r\n");
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(ReadFile(p.path / "DoubleNT.txt"), "an earlier list\r\n");
-    ASSERT_EQ(p.Run({1}), "Finished");
+    ASSERT_EQ(p.Run({Opt::Standard}), "Finished");
     const std::string scanned = ReadFile(p.path / "DoubleNT.txt");
     EXPECT_NE(scanned, "an earlier list\r\n");
     EXPECT_EQ(scanned.rfind("# ", 0), 0u) << "the random deals hold a double notrump";
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.Run({1}), "Finished");  // a replay
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");  // a replay
     EXPECT_EQ(ReadFile(p.path / "DoubleNT.txt"), scanned);
 }
 
@@ -187,7 +187,7 @@ TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothProgra
     ViewerSession viewer(p.path);
     EXPECT_FALSE(viewer.Usable(kBinLibName, LibMode::Binary));
     EXPECT_TRUE(viewer.Usable(kAscLibName, LibMode::Ascii));
-    EXPECT_EQ(p.Run({1}), "Finished");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
 }
 
 TEST(LibraryOpening, TooManyRecordsOrAPipeAtItsNameAreRefused) {
@@ -210,7 +210,7 @@ TEST(LibraryOpening, TooManyRecordsOrAPipeAtItsNameAreRefused) {
     ASSERT_TRUE(p.StartOn(100));
     fs::remove(p.path / "Library.bin");
     ASSERT_EQ(::mkfifo((p.path / "Library.bin").c_str(), 0644), 0);
-    EXPECT_EQ(p.Run({1}), "Stopped");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Stopped");
     EXPECT_EQ(p.a->message, "Cannot open the library Library.bin.");
 }
 

@@ -37,8 +37,8 @@ TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
     if (!disk) GTEST_SKIP() << why;
     ASSERT_TRUE(p.Scanned(3000));
     p.a->Submenu_Click(1);
-    ASSERT_EQ(p.Run({12}), "Finished");  // a second result, the lists in .txt and .bak
-    p.a->Submenu_Click(1);               // the next run must scan
+    ASSERT_EQ(p.Run({Opt::NTDorvald}), "Finished");  // a second result, the lists in .txt and .bak
+    p.a->Submenu_Click(1);                           // the next run must scan
     const auto before = FilesIn(p.path);
     ASSERT_EQ(before.size(), 6u);  // library, two results, two lists, the folder's lock
 
@@ -61,7 +61,7 @@ TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
     auto disk = FaultMount::SmallDisk(p.path, 256 * 1024, why);
     if (!disk) GTEST_SKIP() << why;
     ASSERT_TRUE(p.Scanned(1000));
-    ASSERT_EQ(p.Run({12}), "Finished");
+    ASSERT_EQ(p.Run({Opt::NTDorvald}), "Finished");
     const auto before = FilesIn(p.path);
     ASSERT_TRUE(before.count("DataFiles/(none)40ScoCo.dat"));
 
@@ -124,7 +124,7 @@ TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
 TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
     ProgramFolder p;
     ASSERT_TRUE(p.Scanned(500));
-    ASSERT_EQ(p.Run({13}), "Finished");
+    ASSERT_EQ(p.Run({Opt::NTDorvaldPlus}), "Finished");
     std::string why;
     auto ro = FaultMount::ReadOnly(p.path, why);
     if (!ro) GTEST_SKIP() << why;
@@ -132,7 +132,7 @@ TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
 
     // A new start: the program begins; a replay cannot store its result.
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.Run({1, 12}), "Stopped");
+    EXPECT_EQ(p.Run({Opt::Standard, Opt::NTDorvald}), "Stopped");
     EXPECT_TRUE(p.Said("(none)40ScoV1.dat")) << p.a->message;
     // "Initialize the Software" cannot delete the cache: said, and the cache stays.
     p.a->message.clear();
@@ -157,7 +157,7 @@ TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) 
     const auto before = FilesIn(p.path);
 
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.Run({1}), "Stopped");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Stopped");
     EXPECT_TRUE(p.Said("Over20.txt")) << p.a->message;
     ExpectUnchanged(p.path, before);
 
@@ -188,7 +188,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
 
     // A folder named like a result file: the run says it cannot store its result.
     fs::create_directories(q.Result("(none)40ScoCo") / "inside");
-    EXPECT_EQ(q.Run({1}), "Stopped");
+    EXPECT_EQ(q.Run({Opt::Standard}), "Stopped");
     EXPECT_TRUE(q.Said("(none)40ScoCo.dat"));
     EXPECT_TRUE(fs::is_directory(q.Result("(none)40ScoCo") / "inside"));
     // A folder named like the list: the scan cannot place its list.
@@ -196,7 +196,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     q.a->Submenu_Click(1);
     fs::remove(q.path / "Over20.txt");
     fs::create_directories(q.path / "Over20.txt" / "inside");
-    EXPECT_EQ(q.Run({1}), "Stopped");
+    EXPECT_EQ(q.Run({Opt::Standard}), "Stopped");
     EXPECT_TRUE(q.Said("Over20.txt is a folder")) << q.a->message;
     EXPECT_TRUE(fs::is_directory(q.path / "Over20.txt" / "inside"));
     ExpectNoPartFile(q.path);

@@ -42,7 +42,7 @@ struct ProgramFolder {
     }
     // StartOn, then a run of the Standard preset; true when it finished.
     bool Scanned(int deals, unsigned seed = 11) {
-        return StartOn(deals, seed) && Run({1}) == "Finished";
+        return StartOn(deals, seed) && Run({Opt::Standard}) == "Finished";
     }
     // Clicks the options, then Start; returns the caption the run ended with ("Finished", or
     // "Stopped" when it failed) and clicks once more to be idle again. a->message stays.

@@ -48,7 +48,7 @@ CountingTables RunAndStopAt(ProgramFolder& p, std::int32_t stopAt) {
 TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
     ProgramFolder p;
     ASSERT_TRUE(p.StartOn(200, 21));
-    ASSERT_EQ(p.Run({1, 2, 14}), "Finished");
+    ASSERT_EQ(p.Run({Opt::Standard, Opt::ByLength, Opt::DoubleFitOne}), "Finished");
     const fs::path stored = p.Result(p.a->settings.ResultName);
     const std::string result = ReadFile(stored);
     std::string previousList = ReadFile(p.path / "Over20.txt");
@@ -73,8 +73,8 @@ TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
 TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
     ProgramFolder p;
     ASSERT_TRUE(p.Scanned(400, 22));
-    p.a->settings.Click(13);
-    p.a->settings.Click(20);
+    p.a->settings.Click(Opt::NTDorvaldPlus);
+    p.a->settings.Click(Opt::ChameleonMinusHalf);
     const auto before = FilesIn(p.path);
     for (std::int32_t stopAt = 40; stopAt <= 400; stopAt += 40) {
         const CountingTables atStop = RunAndStopAt(p, stopAt);

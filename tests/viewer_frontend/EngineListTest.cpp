@@ -50,7 +50,7 @@ TEST(EngineList, EveryListedDealIsFoundUnderItsTotalTrumpsInBothLanguages) {
         fs::copy_file(kSample / kBinLibName, dir / kBinLibName);
         Analyzer a(dir.path());
         ASSERT_EQ(a.Load(false, language), Analyzer::StartState::Running);
-        ASSERT_TRUE(a.settings.Click(1));
+        ASSERT_TRUE(a.settings.Click(Opt::Standard));
         a.cmdStart_Click();
         ASSERT_EQ(a.StartCaption(), "Finished") << a.message;
         const fs::path list = dir / Over20Reader::kFileName;
