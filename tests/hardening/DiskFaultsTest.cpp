@@ -2,7 +2,8 @@
 // (a read-only bind mount: permissions do not stop root), and with files where folders should
 // be: the window's message or the batch tool's one line says what happened, and every file that
 // was there before is still there, unchanged. The mounts need privileges; without them the
-// tests skip and say why.
+// tests skip and say why. The scan cache under faults: written beside its name until the scan
+// ends, never lost to a library that cannot be read, never written through a link.
 #include <sstream>
 
 #include "BatchCommand.h"
@@ -14,6 +15,8 @@
 
 namespace lott::test {
 namespace {
+
+namespace O = Opt;
 
 // Runs trickscan-batch (Standard, then clicks) on folder, expects it to fail with exit 1 and one
 // line on stderr that starts with the tool's name, and returns that line.
@@ -29,50 +32,54 @@ std::string BatchFails(const fs::path& folder, const std::vector<int>& clicks = 
     return err.str();
 }
 
-TEST(FullDisk, AScanThatCannotWriteSaysSoAndLosesNoFile) {
+// Finished runs of the clicks after a scan; -1 deletes the cache (the next run scans).
+void Prepare(ProgramFolder& p, const std::vector<int>& clicks) {
+    for (int click : clicks)
+        EXPECT_TRUE(click < 0 ? (p.a->Submenu_Click(1), true) : p.Run({click}) == "Finished");
+}
+
+// A run on a small disk that fills up once the folder holds an earlier result: setup clicks
+// (as Prepare takes them), the click of each failing run (-1: none), what its message names, and
+// whether a batch run fails too.
+struct Full {
+    const char* name;
+    std::uintmax_t kb;  // the disk's size
+    int deals;
+    std::vector<int> setup, runs;
+    const char* said;
+    bool batch;
+};
+const Full kFull[] = {
+    {"a_scan_writing_its_list", 512, 3000, {-1, O::NTDorvald, -1}, {-1, 11}, "space", true},
+    {"a_replay_storing_its_result", 256, 1000, {O::NTDorvald}, {11, 13}, ".dat", false}};
+
+class RunsOnAFullDisk : public ::testing::TestWithParam<Full> {};
+
+TEST_P(RunsOnAFullDisk, SayWhyAndLoseNoFile) {
+    const Full& f = GetParam();
     ProgramFolder p;
     fs::create_directory(p.path);
     std::string why;
-    auto disk = FaultMount::SmallDisk(p.path, 512 * 1024, why);
+    auto disk = FaultMount::SmallDisk(p.path, f.kb * 1024, why);
     if (!disk) GTEST_SKIP() << why;
-    ASSERT_TRUE(p.Scanned(3000));
-    p.a->Submenu_Click(1);
-    ASSERT_EQ(p.Run({Opt::NTDorvald}), "Finished");  // a second result, the lists in .txt and .bak
-    p.a->Submenu_Click(1);                           // the next run must scan
+    ASSERT_TRUE(p.Scanned(f.deals));
+    Prepare(p, f.setup);
     const auto before = FilesIn(p.path);
-    ASSERT_EQ(before.size(), 6u);  // library, two results, two lists, the folder's lock
-
+    ASSERT_TRUE(before.count("DataFiles/(none)40ScoCo.dat"));
     ASSERT_GT(FillUp(p.path), 0u);
-    for (int clicks : {0, 1}) {
+    for (int click : f.runs) {
         const int beeps = p.beeps;
-        EXPECT_EQ(p.Run(clicks ? std::vector<int>{11} : std::vector<int>{}), "Stopped");
+        EXPECT_EQ(p.Run(click < 0 ? std::vector<int>{} : std::vector<int>{click}), "Stopped");
         EXPECT_EQ(p.beeps, beeps + 1);
-        EXPECT_FALSE(p.a->message.empty());
+        EXPECT_TRUE(p.Said(f.said)) << p.a->message;
         ExpectUnchanged(p.path, before);
     }
-    BatchFails(p.path);  // one line, exit 1
+    if (f.batch) BatchFails(p.path);  // one line, exit 1
     ExpectUnchanged(p.path, before);
 }
 
-TEST(FullDisk, AResultThatCannotBeStoredLeavesTheEarlierOne) {
-    ProgramFolder p;
-    fs::create_directory(p.path);
-    std::string why;
-    auto disk = FaultMount::SmallDisk(p.path, 256 * 1024, why);
-    if (!disk) GTEST_SKIP() << why;
-    ASSERT_TRUE(p.Scanned(1000));
-    ASSERT_EQ(p.Run({Opt::NTDorvald}), "Finished");
-    const auto before = FilesIn(p.path);
-    ASSERT_TRUE(before.count("DataFiles/(none)40ScoCo.dat"));
-
-    ASSERT_GT(FillUp(p.path), 0u);
-    // Replays of the cache: the same settings as a stored result, and new ones.
-    for (int click : {11, 13}) {
-        EXPECT_EQ(p.Run({click}), "Stopped");
-        EXPECT_TRUE(p.Said(".dat")) << p.a->message;
-        ExpectUnchanged(p.path, before);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(FullDisk, RunsOnAFullDisk, ::testing::ValuesIn(kFull),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Runs trickscan-batch or boardlook-batch (args[0]) on folder; returns the exit code and the
 // tool's messages in err.
@@ -121,46 +128,51 @@ TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
     }
 }
 
-TEST(ReadOnlyFolder, RunsSayWhyAndChangeNothing) {
+// A run in a read-only program folder after setup runs (as in kFull): the clicks of the run,
+// what its message names, the batch tool's clicks. "Initialize the Software" says it cannot
+// delete the cache.
+struct ReadOnly {
+    const char* name;
+    std::vector<int> setup, run;
+    const char* said;
+    std::vector<int> batch;
+};
+const ReadOnly kReadOnly[] = {
+    {"a_replay_storing_result", {O::NTDorvaldPlus}, {O::Standard, O::NTDorvald}, "V1.dat", {12}},
+    {"a_scan_beginning_its_list", {-1}, {O::Standard}, "Over20.txt", {}}};
+
+class RunsInAReadOnlyFolder : public ::testing::TestWithParam<ReadOnly> {};
+
+TEST_P(RunsInAReadOnlyFolder, SayWhyAndChangeNothing) {
+    const ReadOnly& r = GetParam();
     ProgramFolder p;
-    ASSERT_TRUE(p.Scanned(500));
-    ASSERT_EQ(p.Run({Opt::NTDorvaldPlus}), "Finished");
+    ASSERT_TRUE(p.Scanned(200));
+    Prepare(p, r.setup);
     std::string why;
     auto ro = FaultMount::ReadOnly(p.path, why);
     if (!ro) GTEST_SKIP() << why;
     const auto before = FilesIn(p.path);
-
-    // A new start: the program begins; a replay cannot store its result.
+    // A new start: the program begins; the run cannot write.
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.Run({Opt::Standard, Opt::NTDorvald}), "Stopped");
-    EXPECT_TRUE(p.Said("(none)40ScoV1.dat")) << p.a->message;
-    // "Initialize the Software" cannot delete the cache: said, and the cache stays.
+    EXPECT_EQ(p.Run(r.run), "Stopped");
+    EXPECT_TRUE(p.Said(r.said)) << p.a->message;
     p.a->message.clear();
     p.a->Submenu_Click(1);
     EXPECT_EQ(p.a->message, "  The scan cache could not be deleted.");
     ExpectUnchanged(p.path, before);
-    BatchFails(p.path, {12});
+    BatchFails(p.path, r.batch);
     ExpectUnchanged(p.path, before);
 }
 
-TEST(ReadOnlyFolder, AScanCannotBeginItsListAndAFreshFolderCannotHoldDataFiles) {
-    ProgramFolder p;
-    ASSERT_TRUE(p.Scanned(200));
-    p.a->Submenu_Click(1);  // no cache: the next run scans
-    ProgramFolder fresh(p.dir() / "fresh");
+INSTANTIATE_TEST_SUITE_P(ReadOnlyFolder, RunsInAReadOnlyFolder, ::testing::ValuesIn(kReadOnly),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ReadOnlyFolder, AFreshFolderCannotHoldDataFiles) {
+    ProgramFolder fresh;
     fresh.WriteLibrary(20);
     std::string why;
-    auto ro = FaultMount::ReadOnly(p.path, why);
+    auto ro = FaultMount::ReadOnly(fresh.path, why);
     if (!ro) GTEST_SKIP() << why;
-    auto roFresh = FaultMount::ReadOnly(fresh.path, why);
-    if (!roFresh) GTEST_SKIP() << why;
-    const auto before = FilesIn(p.path);
-
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.Run({Opt::Standard}), "Stopped");
-    EXPECT_TRUE(p.Said("Over20.txt")) << p.a->message;
-    ExpectUnchanged(p.path, before);
-
     EXPECT_EQ(fresh.Restart(), Analyzer::StartState::FolderProblem);
     EXPECT_NE(fresh.a->problem.find("DataFiles"), std::string::npos);
     EXPECT_NE(BatchFails(fresh.path).find("DataFiles"), std::string::npos);
@@ -200,6 +212,74 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     EXPECT_TRUE(q.Said("Over20.txt is a folder")) << q.a->message;
     EXPECT_TRUE(fs::is_directory(q.path / "Over20.txt" / "inside"));
     ExpectNoPartFile(q.path);
+}
+
+TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
+    ProgramFolder p;
+    ASSERT_TRUE(p.StartOn(300));
+    ScanCache cache(p.a->DataDir);
+    bool looked = false;
+    p.a->progress = [&](std::int32_t n) {
+        if (n != 100) return;
+        looked = true;
+        EXPECT_FALSE(fs::exists(cache.CachePath()));
+        const auto parts = FilesIn(p.a->DataDir, ".part");
+        ASSERT_EQ(parts.size(), 1u);
+        EXPECT_EQ(parts.begin()->first.rfind("Trickscan_36.bin.", 0), 0u);
+    };
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
+    EXPECT_TRUE(looked);
+    EXPECT_EQ(fs::file_size(cache.CachePath()), 300u * 6);
+    EXPECT_TRUE(fs::exists(cache.SourcePath()));
+    ExpectNoPartFile(p.path);
+    EXPECT_TRUE(p.CacheValid(300));
+}
+
+TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
+    ProgramFolder p;
+    ASSERT_TRUE(p.Scanned(200));
+    const auto before = FilesIn(p.path);
+
+    // The library is away for a moment (a folder of its name stands in its place).
+    fs::rename(p.path / "Library.bin", p.dir() / "away.bin");
+    fs::create_directory(p.path / "Library.bin");
+    EXPECT_EQ(p.Run({Opt::NTDorvald}), "Stopped");
+    EXPECT_EQ(p.a->message, "Cannot open the library Library.bin.");
+    fs::remove(p.path / "Library.bin");
+    fs::rename(p.dir() / "away.bin", p.path / "Library.bin");
+    EXPECT_EQ(FilesIn(p.path), before);  // the cache and its note among them
+
+    // Back in place: the cache is replayed (40 deals between progress points).
+    EXPECT_EQ(p.Points(), 5);
+}
+
+TEST(CacheFaults, LinksLeftAtPartNamesAreNeverWrittenThrough) {
+    ProgramFolder p;
+    ASSERT_TRUE(p.StartOn(400));
+    WriteFile(p.dir() / "outside", "not the programs' file");
+    ScanCache cache(p.a->DataDir);
+    for (const fs::path& at : std::vector<fs::path>{fs::path(cache.CachePath().string() + ".part"),
+                                                    fs::path(cache.SourcePath().string() + ".part"),
+                                                    p.path / "Over20.txt.part",
+                                                    p.Result("(none)40ScoCo").string() + ".part"})
+        fs::create_symlink(p.dir() / "outside", at);
+    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
+    EXPECT_EQ(ReadFile(p.dir() / "outside"), "not the programs' file");
+    EXPECT_EQ(fs::file_size(cache.CachePath()), 400u * 6);
+    EXPECT_TRUE(p.CacheValid(400));
+}
+
+TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {
+    ProgramFolder p;
+    ASSERT_TRUE(p.StartOn(100));
+    const ScanCache cache(p.a->DataDir);
+    fs::create_directory(cache.CachePath());
+    WriteFile(cache.CachePath() / "mine.txt", "the user's");
+    EXPECT_EQ(p.Run({Opt::Standard}), "Stopped");
+    EXPECT_NE(p.a->message.find("Trickscan_36.bin"), std::string::npos);
+    EXPECT_EQ(ReadFile(cache.CachePath() / "mine.txt"), "the user's");
+    EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));  // not reported as a finished run
+    ExpectNoPartFile(p.path);
 }
 
 }  // namespace
