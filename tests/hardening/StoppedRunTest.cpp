@@ -45,49 +45,56 @@ CountingTables RunAndStopAt(ProgramFolder& p, std::int32_t stopAt) {
     return atStop;
 }
 
-TEST(StoppedRun, AScanStoppedAtAnyPointKeepsTheStoredResultAndTheListSoFar) {
+// A run scanning (the cache deleted before it) or replaying with the clicks after a scan of
+// Standard, stopped at each of ten progress points step deals apart.
+struct Stop {
+    const char* name;
+    bool replay;
+    int step;
+    std::vector<int> clicks;
+};
+const Stop kStops[] = {{"a_scan", false, 20, {Opt::ByLength, Opt::DoubleFitOne}},
+                       {"a_replay", true, 40, {Opt::NTDorvaldPlus, Opt::ChameleonMinusHalf}}};
+
+class StoppedAtAnyPoint : public ::testing::TestWithParam<Stop> {};
+
+TEST_P(StoppedAtAnyPoint, CountsTheDealsSoFarKeepsTheStoredResultAndTheListSoFar) {
+    const Stop& s = GetParam();
     ProgramFolder p;
-    ASSERT_TRUE(p.StartOn(200, 21));
-    ASSERT_EQ(p.Run({Opt::Standard, Opt::ByLength, Opt::DoubleFitOne}), "Finished");
+    ASSERT_TRUE(p.Scanned(10 * s.step, 21));
+    ASSERT_EQ(p.Run(s.clicks), "Finished");
     const fs::path stored = p.Result(p.a->settings.ResultName);
     const std::string result = ReadFile(stored);
     std::string previousList = ReadFile(p.path / "Over20.txt");
-    for (std::int32_t stopAt = 20; stopAt <= 200; stopAt += 20) {
-        p.a->Submenu_Click(1);  // no cache: the run scans
-        const CountingTables atStop = RunAndStopAt(p, stopAt);
-        EXPECT_EQ(p.a->StartCaption(), "Finished");  // a stopped run ends as any other
-        EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
-        EXPECT_TRUE(atStop == Reference(p, stopAt - 1, false)) << stopAt;
-        EXPECT_EQ(ReadFile(stored), result) << stopAt;
-        EXPECT_EQ(ReadFile(p.path / "Over20.bak"), previousList) << stopAt;
-        const std::string list = ReadFile(p.path / "Over20.txt");
-        for (std::size_t at = list.find('#'); at != std::string::npos; at = list.find('#', at + 1))
-            EXPECT_LT(std::stoi(list.substr(at + 1)), stopAt) << stopAt;
-        previousList = list;
-        p.a->cmdStart_Click();  // back to the idle caption
-        // The short cache is discarded: the next run scans all 200 deals again.
-        EXPECT_FALSE(p.CacheValid(200)) << stopAt;
-    }
-}
-
-TEST(StoppedRun, AReplayStoppedAtAnyPointCountsTheDealsSoFarAndWritesNothing) {
-    ProgramFolder p;
-    ASSERT_TRUE(p.Scanned(400, 22));
-    p.a->settings.Click(Opt::NTDorvaldPlus);
-    p.a->settings.Click(Opt::ChameleonMinusHalf);
     const auto before = FilesIn(p.path);
-    for (std::int32_t stopAt = 40; stopAt <= 400; stopAt += 40) {
+    for (std::int32_t stopAt = s.step; stopAt <= 10 * s.step; stopAt += s.step) {
+        if (!s.replay) p.a->Submenu_Click(1);  // no cache: the run scans
         const CountingTables atStop = RunAndStopAt(p, stopAt);
         EXPECT_EQ(p.a->StartCaption(), "Finished");  // a stopped run ends as any other
         EXPECT_EQ(p.a->lblNo, std::to_string(stopAt - 1));
-        EXPECT_TRUE(atStop == Reference(p, stopAt - 1, true)) << stopAt;
-        p.a->cmdStart_Click();
-        EXPECT_EQ(FilesIn(p.path), before) << stopAt;
+        EXPECT_TRUE(atStop == Reference(p, stopAt - 1, s.replay)) << stopAt;
+        EXPECT_EQ(ReadFile(stored), result) << stopAt;
+        p.a->cmdStart_Click();  // back to the idle caption
+        if (s.replay) {
+            EXPECT_EQ(FilesIn(p.path), before) << stopAt;
+            continue;
+        }
+        EXPECT_EQ(ReadFile(p.path / "Over20.bak"), previousList) << stopAt;
+        previousList = ReadFile(p.path / "Over20.txt");
+        for (auto at = previousList.find('#'); at != std::string::npos;
+             at = previousList.find('#', at + 1))
+            EXPECT_LT(std::stoi(previousList.substr(at + 1)), stopAt) << stopAt;
+        // The short cache is discarded: the next run scans all deals again.
+        EXPECT_FALSE(p.CacheValid(10 * s.step)) << stopAt;
     }
     // Not stopped, the same run stores its result.
+    fs::remove(stored);
     EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_TRUE(fs::exists(p.Result("(C)40ScoV2")));
+    EXPECT_TRUE(fs::exists(stored));
 }
+
+INSTANTIATE_TEST_SUITE_P(StoppedRun, StoppedAtAnyPoint, ::testing::ValuesIn(kStops),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace lott::test
