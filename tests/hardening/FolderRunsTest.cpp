@@ -22,47 +22,38 @@ namespace {
 
 const std::string kWaiting = "trickscan-batch: another run is scanning this folder; waiting\n";
 
+// A process started on args (args[0] looked up on PATH), its stdout sent to /dev/null and its
+// stderr to a file below logs; pid -1 when it cannot start. code: after Wait, the exit code, or
+// minus the signal that ended the process.
 struct Process {
+    Process(std::vector<std::string> args, const fs::path& logs) {
+        static int started = 0;
+        err = logs / ("err" + std::to_string(++started));
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawnp(&pid, argv[0], &fa, nullptr, argv.data(), environ) != 0) pid = -1;
+        posix_spawn_file_actions_destroy(&fa);
+    }
+    Process& Wait() {
+        int status = 0;
+        pid_t ended = -1;
+        while (pid >= 0 && (ended = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) continue;
+        code = ended < 0 ? -1 : WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+        return *this;
+    }
+    std::string Said() const { return ReadFile(err); }
     pid_t pid = -1;
-    fs::path out, err;
+    fs::path err;
+    int code = -1;
 };
 
-// Starts args[0] (looked up on PATH) with its output in files below logs; pid -1 when it cannot.
-Process Start(std::vector<std::string> args, const fs::path& logs) {
-    static int started = 0;
-    Process p;
-    p.out = logs / ("out" + std::to_string(++started));
-    p.err = logs / ("err" + std::to_string(started));
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 1, p.out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&fa, 2, p.err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (posix_spawnp(&p.pid, argv[0], &fa, nullptr, argv.data(), environ) != 0) p.pid = -1;
-    posix_spawn_file_actions_destroy(&fa);
-    return p;
-}
-
-// The exit code, or minus the signal that ended the process.
-int Wait(const Process& p) {
-    int status = 0;
-    if (p.pid < 0) return -1;
-    while (::waitpid(p.pid, &status, 0) < 0)
-        if (errno != EINTR) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
-
-struct Ran {
-    int code;
-    std::string err;
-};
-
-Ran RunToEnd(const std::vector<std::string>& args, const fs::path& logs) {
-    const Process p = Start(args, logs);
-    const int code = Wait(p);
-    return {code, ReadFile(p.err)};
+int RunToEnd(const std::vector<std::string>& args, const fs::path& logs) {
+    return Process(args, logs).Wait().code;
 }
 
 std::vector<std::string> Batch(const fs::path& folder, std::vector<std::string> more = {}) {
@@ -83,8 +74,8 @@ const Files& AloneBig() {
     static const Files files = [] {
         TempFolder dir;
         ProgramFolder(dir / "prog").WriteInRangeLibrary(kBig, 5);
-        EXPECT_EQ(RunToEnd(Batch(dir / "prog"), dir.path()).code, 0);
-        EXPECT_EQ(RunToEnd(Batch(dir / "prog", {"--hcp", "15-25"}), dir.path()).code, 0);
+        EXPECT_EQ(RunToEnd(Batch(dir / "prog"), dir.path()), 0);
+        EXPECT_EQ(RunToEnd(Batch(dir / "prog", {"--hcp", "15-25"}), dir.path()), 0);
         return Outcome(dir / "prog");
     }();
     return files;
@@ -97,11 +88,11 @@ TEST_P(TwoScans, OneScansTheOtherWaitsAndReplaysAndTheFilesAreThoseOfOneRun) {
     TempFolder dir;
     const fs::path folder = dir / "prog";
     ProgramFolder(folder).WriteInRangeLibrary(kBig, 5);
-    const Process first = Start(Batch(folder), dir.path());
+    Process first(Batch(folder), dir.path());
     std::this_thread::sleep_for(std::chrono::milliseconds(GetParam()));
-    const Process second = Start(Batch(folder, {"--hcp", "15-25"}), dir.path());
-    EXPECT_EQ(Wait(first), 0) << ReadFile(first.err);
-    EXPECT_EQ(Wait(second), 0) << ReadFile(second.err);
+    Process second(Batch(folder, {"--hcp", "15-25"}), dir.path());
+    EXPECT_EQ(first.Wait().code, 0) << first.Said();
+    EXPECT_EQ(second.Wait().code, 0) << second.Said();
     ExpectSame(Outcome(folder), want, "from two runs");
     ExpectNoPartFile(folder);
     // A second scan would have kept the first one's list as the backup.
@@ -121,41 +112,41 @@ TEST(FolderRuns, WhileTheFolderIsHeldANoWaitRunIsRefusedAndAnotherWaitsForIt) {
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
     const Files before = FilesIn(folder);
 
-    const Ran refused = RunToEnd(Batch(folder, {"--no-wait"}), dir.path());
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_EQ(refused.err, "trickscan-batch: another run is scanning this folder\n");
+    Process refused(Batch(folder, {"--no-wait"}), dir.path());
+    EXPECT_EQ(refused.Wait().code, 1);
+    EXPECT_EQ(refused.Said(), "trickscan-batch: another run is scanning this folder\n");
     EXPECT_TRUE(FilesIn(folder) == before);
 
-    const Process waiting = Start(Batch(folder), dir.path());
+    Process waiting(Batch(folder), dir.path());
     std::string said;
     for (int tries = 0; said.empty() && tries < 3000; ++tries) {  // 30 s at most
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        said = ReadFile(waiting.err);
+        said = waiting.Said();
     }
     EXPECT_EQ(said, kWaiting);
     int status = 0;
     EXPECT_EQ(::waitpid(waiting.pid, &status, WNOHANG), 0) << "did not wait for the folder";
     EXPECT_TRUE(FilesIn(folder) == before);
     ::close(lock);
-    EXPECT_EQ(Wait(waiting), 0);
-    EXPECT_EQ(ReadFile(waiting.err), kWaiting);
+    EXPECT_EQ(waiting.Wait().code, 0);
+    EXPECT_EQ(waiting.Said(), kWaiting);
     EXPECT_TRUE(fs::exists(folder / "DataFiles" / "(none)40ScoCo.dat"));
 }
 
 TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhole) {
     TempFolder dir;
-    const Ran probe = RunToEnd({"strace", "-f", "-o", "/dev/null", "true"}, dir.path());
-    if (probe.code != 0)
+    Process probe({"strace", "-f", "-o", "/dev/null", "true"}, dir.path());
+    if (probe.Wait().code != 0)
         GTEST_SKIP() << "strace cannot trace here (missing, or ptrace not permitted): "
-                     << probe.err;
+                     << probe.Said();
     constexpr int kDeals = 3000;
     // A folder with the cache, note and list of library 1, whose library is now 2.
     const fs::path prepared = dir / "prepared";
     ProgramFolder(prepared).WriteInRangeLibrary(kDeals, 1);
-    ASSERT_EQ(RunToEnd(Batch(prepared), dir.path()).code, 0);
+    ASSERT_EQ(RunToEnd(Batch(prepared), dir.path()), 0);
     ProgramFolder(prepared).WriteInRangeLibrary(kDeals, 2);
     ProgramFolder(dir / "alone").WriteInRangeLibrary(kDeals, 2);
-    ASSERT_EQ(RunToEnd(Batch(dir / "alone"), dir.path()).code, 0);
+    ASSERT_EQ(RunToEnd(Batch(dir / "alone"), dir.path()), 0);
     const Files want = Outcome(dir / "alone");
 
     int killed = 0;
@@ -173,14 +164,14 @@ TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhol
             "-e",     "trace=rename,link",
             "-e",     "inject=rename:signal=SIGKILL:when=" + std::to_string(n)};
         for (const auto& a : Batch(folder)) traced.push_back(a);
-        const int code = RunToEnd(traced, dir.path()).code;
+        const int code = RunToEnd(traced, dir.path());
         completed = code == 0;
         if (!completed) {
             ASSERT_EQ(code, -SIGKILL) << n;
             ++killed;
         }
         EXPECT_TRUE(fs::exists(folder / "Over20.txt")) << when;
-        EXPECT_EQ(RunToEnd(Batch(folder), dir.path()).code, 0) << when;
+        EXPECT_EQ(RunToEnd(Batch(folder), dir.path()), 0) << when;
         ExpectSame(Outcome(folder), want, when);
         // The part files the killed run left are gone with the next run.
         ExpectNoPartFile(folder, when);
