@@ -14,6 +14,7 @@
 
 #include "BatchRun.h"
 #include "BoardlookBatch.h"
+#include "DataCases.h"
 #include "GraphLayout.h"
 #include "Over20Reader.h"
 #include "ProgramFolder.h"
@@ -22,6 +23,22 @@
 
 namespace lott::test {
 namespace {
+
+// The lines of the one case in data file name.
+std::vector<std::pair<std::string, std::string>> Data(const char* name) {
+    return ReadCases(fs::path(HARDENING_DATA) / name).at(0).lines;
+}
+
+// s with its C escapes \n and \xHH replaced by the bytes they stand for.
+std::string Unescaped(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        out += s[i] != '\\'    ? s[i]
+               : s[++i] == 'n' ? '\n'
+               : s[i] != 'x'   ? s[i]
+                             : static_cast<char>(std::stoi(s.substr((i += 2) - 1, 2), nullptr, 16));
+    return out;
+}
 
 TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
     ProgramFolder p;
@@ -158,12 +175,8 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
     ViewerSession v(p.path);
     ASSERT_TRUE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
     ASSERT_TRUE(v.TypeDealNo("7"));
-    const std::vector<std::string> junk = {"",         "   ",   "abc",
-                                           "12abc",    "1e3",   "0x1F",
-                                           "3.5",      "1,000", "\xef\xbc\x91\xef\xbc\x92",
-                                           "\xff\xfe", "12 34", "99999999999999999999",
-                                           "--1",      "4\n5"};
-    for (const std::string& text : junk) {
+    for (const auto& [key, escaped] : Data("text-box-junk.txt")) {
+        const std::string text = Unescaped(escaped);
         // "Deals to be Scanned": a beep and a message; no run, no file.
         p.a->tBox = text;
         const int beeps = p.beeps;
@@ -215,19 +228,10 @@ int PeakGrowthMBInAChild(const std::function<void()>& f) {
 TEST(BadLists, AHugeOver20ListIsReadLineByLineAndItsLongLinesSkipped) {
     ProgramFolder p;
     p.WriteLibrary(30);
-    {
-        // 48 MB: four lines of 12 MB that open like a listed deal 9, listed deals around them.
-        std::ofstream list(p.path / "Over20.txt", std::ios::binary);
-        list
-            << "------------------------------\r\n 21, 22 #2 ( 19, 21)\r\n 23, 21 #5 ( 20, 20)\r\n";
-        const std::string blanks(1 << 20, ' ');
-        for (int line = 0; line < 4; ++line) {
-            list << " 22, 22 #9 (";
-            for (int mb = 0; mb < 12; ++mb) list << blanks;
-            list << ")\r\n";
-        }
-        list << " 26, 26 #7 ( 10, 30)\r\n";
-    }
+    std::ofstream list(p.path / "Over20.txt", std::ios::binary);
+    for (const auto& [key, line] : Data("huge-over20.txt"))
+        list << line << (key == "long" ? std::string(12 << 20, ' ') + ")\r\n" : "\r\n");
+    list.close();
     const auto run = [&] {
         std::ostringstream out, err;
         std::string e;
