@@ -4,13 +4,9 @@
 // is refused is said.
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <fstream>
 #include <functional>
-#include <random>
-#include <sstream>
 
 #include "BatchRun.h"
 #include "BoardlookBatch.h"

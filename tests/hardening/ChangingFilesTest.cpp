@@ -5,8 +5,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <fstream>
-
 #include "DataCases.h"
 #include "ProgramFolder.h"
 #include "ViewerSession.h"
@@ -71,9 +69,6 @@ struct Change {
     bool said;  // the run says the cache was deleted and the library is scanned again
     void (*make)(const ProgramFolder& p);
 };
-void PrintTo(const Change& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const Change kChanges[] = {
     // Written over in place (same file, same size) and its time set back, as a copy made within

@@ -4,9 +4,6 @@
 // was there before is still there, unchanged. The mounts need privileges; without them the
 // tests skip and say why. The scan cache under faults: written beside its name until the scan
 // ends, never lost to a library that cannot be read, never written through a link.
-#include <sstream>
-
-#include "BatchCommand.h"
 #include "BatchRun.h"
 #include "BoardlookBatch.h"
 #include "DataCases.h"

@@ -2,13 +2,10 @@
 // runs met by a scan that holds the folder, and a scan killed at each rename of its commit. Each
 // case ends with the files that one run alone makes.
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -73,7 +70,7 @@ constexpr int kBig = 200000;
 const Files& AloneBig() {
     static const Files files = [] {
         TempFolder dir;
-        ProgramFolder(dir / "prog").WriteInRangeLibrary(kBig, 5);
+        ProgramFolder(dir / "prog").WriteLibrary(kBig, 5, true);
         EXPECT_EQ(RunToEnd(Batch(dir / "prog"), dir.path()), 0);
         EXPECT_EQ(RunToEnd(Batch(dir / "prog", {"--hcp", "15-25"}), dir.path()), 0);
         return Outcome(dir / "prog");
@@ -87,7 +84,7 @@ TEST_P(TwoScans, OneScansTheOtherWaitsAndReplaysAndTheFilesAreThoseOfOneRun) {
     const Files& want = AloneBig();
     TempFolder dir;
     const fs::path folder = dir / "prog";
-    ProgramFolder(folder).WriteInRangeLibrary(kBig, 5);
+    ProgramFolder(folder).WriteLibrary(kBig, 5, true);
     Process first(Batch(folder), dir.path());
     std::this_thread::sleep_for(std::chrono::milliseconds(GetParam()));
     Process second(Batch(folder, {"--hcp", "15-25"}), dir.path());
@@ -142,10 +139,10 @@ TEST(FolderRuns, AScanKilledAtEachRenameOfItsCommitLeavesWhatTheNextRunMakesWhol
     constexpr int kDeals = 3000;
     // A folder with the cache, note and list of library 1, whose library is now 2.
     const fs::path prepared = dir / "prepared";
-    ProgramFolder(prepared).WriteInRangeLibrary(kDeals, 1);
+    ProgramFolder(prepared).WriteLibrary(kDeals, 1, true);
     ASSERT_EQ(RunToEnd(Batch(prepared), dir.path()), 0);
-    ProgramFolder(prepared).WriteInRangeLibrary(kDeals, 2);
-    ProgramFolder(dir / "alone").WriteInRangeLibrary(kDeals, 2);
+    ProgramFolder(prepared).WriteLibrary(kDeals, 2, true);
+    ProgramFolder(dir / "alone").WriteLibrary(kDeals, 2, true);
     ASSERT_EQ(RunToEnd(Batch(dir / "alone"), dir.path()), 0);
     const Files want = Outcome(dir / "alone");
 
