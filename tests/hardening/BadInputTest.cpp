@@ -8,8 +8,6 @@
 #include <cmath>
 #include <functional>
 
-#include "BatchRun.h"
-#include "BoardlookBatch.h"
 #include "DataCases.h"
 #include "GraphLayout.h"
 #include "Over20Reader.h"
@@ -228,23 +226,18 @@ TEST(BadLists, AHugeOver20ListIsReadLineByLineAndItsLongLinesSkipped) {
     for (const auto& [key, line] : Data("huge-over20.txt"))
         list << line << (key == "long" ? std::string(12 << 20, ' ') + ")\r\n" : "\r\n");
     list.close();
-    const auto run = [&] {
-        std::ostringstream out, err;
-        std::string e;
-        const auto cmd = BoardlookBatch::Parse({p.path.string(), "--over20", "all", "--text"}, e);
-        if (!cmd) return std::make_pair(2, e);
-        const int code = BoardlookBatch::Run(*cmd, p.path, out, err);
-        return std::make_pair(code, out.str() + err.str());
+    const auto run = [&](std::string& said) {
+        return RunTool(p.path, {"boardlook-batch", "--over20", "all", "--text"}, said);
     };
-    const auto [code, said] = run();
-    EXPECT_EQ(code, 0) << said;
+    std::string said;
+    EXPECT_EQ(run(said), 0) << said;
     EXPECT_NE(said.find("3 files written, 0 failed"), std::string::npos) << said;
     for (int deal : {2, 5, 7})
         EXPECT_TRUE(fs::exists(p.path / "TextFiles" / ("No" + std::to_string(deal) + ".Txt")))
             << deal;
     EXPECT_FALSE(fs::exists(p.path / "TextFiles/No9.Txt"));
 
-    EXPECT_LT(PeakGrowthMBInAChild([&] { run(); }), 16);
+    EXPECT_LT(PeakGrowthMBInAChild([&] { run(said); }), 16);
     EXPECT_LT(PeakGrowthMBInAChild([&] { Over20Reader::ReadFile(p.path / "Over20.txt", 22); }), 16);
 }
 

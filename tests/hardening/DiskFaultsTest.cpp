@@ -4,8 +4,6 @@
 // was there before is still there, unchanged. The mounts need privileges; without them the
 // tests skip and say why. The scan cache under faults: written beside its name until the scan
 // ends, never lost to a library that cannot be read, never written through a link.
-#include "BatchRun.h"
-#include "BoardlookBatch.h"
 #include "DataCases.h"
 #include "FaultMount.h"
 #include "ProgramFolder.h"
@@ -77,23 +75,6 @@ TEST_P(RunsOnAFullDisk, SayWhyAndLoseNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(FullDisk, RunsOnAFullDisk, ::testing::ValuesIn(kFull),
                          [](const auto& row) { return std::string(row.param.name); });
-
-// Runs trickscan-batch or boardlook-batch (args[0]) on folder; returns the exit code and the
-// tool's messages in err.
-int RunTool(const fs::path& folder, std::vector<std::string> args, std::string& err) {
-    const std::string tool = args[0];
-    args[0] = folder.string();
-    std::string error;
-    std::ostringstream o, e;
-    int code = 2;
-    if (tool == "trickscan-batch") {
-        if (auto cmd = ParseBatchCommand(args, error)) code = RunBatch(*cmd, "/", o, e);
-    } else if (auto cmd = BoardlookBatch::Parse(args, error)) {
-        code = BoardlookBatch::Run(*cmd, "/", o, e);
-    }
-    err = error + e.str();
-    return code;
-}
 
 TEST(FullDisk, EveryExportKeepsTheEarlierFileAndSaysSo) {
     ProgramFolder p;

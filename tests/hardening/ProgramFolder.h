@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "Analyzer.h"
+#include "BatchRun.h"
+#include "BoardlookBatch.h"
 #include "DealAnalysis.h"
 #include "TestLibrary.h"
 
@@ -151,6 +153,23 @@ inline void ExpectSame(const Files& got, const Files& want, const std::string& w
         EXPECT_TRUE(it != got.end() && it->second == bytes) << name << " differs " << when;
     }
     EXPECT_EQ(got.size(), want.size()) << when;
+}
+
+// Runs trickscan-batch or boardlook-batch (args[0]) on folder; returns the exit code and the
+// tool's output and messages in said.
+inline int RunTool(const fs::path& folder, std::vector<std::string> args, std::string& said) {
+    const std::string tool = args[0];
+    args[0] = folder.string();
+    std::string error;
+    std::ostringstream o, e;
+    int code = 2;
+    if (tool == "trickscan-batch") {
+        if (auto cmd = ParseBatchCommand(args, error)) code = RunBatch(*cmd, "/", o, e);
+    } else if (auto cmd = BoardlookBatch::Parse(args, error)) {
+        code = BoardlookBatch::Run(*cmd, "/", o, e);
+    }
+    said = error + o.str() + e.str();
+    return code;
 }
 
 }  // namespace lott::test
