@@ -23,17 +23,6 @@ std::vector<std::pair<std::string, std::string>> Data(const char* name) {
     return ReadCases(fs::path(HARDENING_DATA) / name).at(0).lines;
 }
 
-// s with its C escapes \n and \xHH replaced by the bytes they stand for.
-std::string Unescaped(const std::string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i)
-        out += s[i] != '\\'    ? s[i]
-               : s[++i] == 'n' ? '\n'
-               : s[i] != 'x'   ? s[i]
-                             : static_cast<char>(std::stoi(s.substr((i += 2) - 1, 2), nullptr, 16));
-    return out;
-}
-
 TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
     ProgramFolder p;
     p.WriteLibrary(60, 8);

@@ -30,10 +30,6 @@ const Fresh& Made() {
     static const Fresh fresh;
     return fresh;
 }
-fs::path Foreign(const char* name) {
-    return Made().other / "DataFiles" / name;
-}
-
 // A program folder after a first run on library 11.
 class AfterARun : public ::testing::Test {
   protected:
@@ -64,75 +60,57 @@ TEST(ChangingLibrary, ALibraryReplacedOrEditedWhileScannedStoresNothingAndIsScan
     }
 }
 
-// A change made to a program folder after its first run on library 11; the next run must scan
-// and give the numbers of a fresh folder of library 11 or 12, and the run after it replay.
-struct Change {
-    const char* name;
-    unsigned library;
-    bool said;  // the run says the cache was deleted and the library is scanned again
-    void (*make)(const ProgramFolder& p);
-};
+// A step of a change made between runs (data/between-runs.txt says what each does).
+void Change(const ProgramFolder& p, const std::string& step) {
+    std::istringstream in(step);
+    std::string op, name;
+    in >> op >> name;
+    const fs::path file = name == "library" ? p.path / "Library.bin"
+                          : name == "list"  ? p.path / "Over20.txt"
+                          : name == "cache" ? p.Cache()
+                                            : p.Note();
+    const std::string mine = ReadFile(file),
+                      theirs = ReadFile(Made().other / file.lexically_relative(p.path));
+    std::size_t at = 0, n = 0;
+    std::string text;
+    if (op == "overwrite") {
+        struct stat was {};
+        ASSERT_EQ(::stat(file.c_str(), &was), 0);
+        std::ofstream(file, std::ios::binary | std::ios::in) << theirs;
+        const struct timespec times[2] = {was.st_atim, was.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    } else if (op == "zero" && in >> at >> n) {
+        std::fstream(file, std::ios::binary | std::ios::in | std::ios::out)
+                .seekp(static_cast<std::streamoff>(at))
+            << std::string(n, '\0');
+    } else if (op == "remove") {
+        fs::remove(file);
+    } else {
+        std::getline(in >> std::ws, text);
+        WriteFile(file, op == "copy" ? theirs
+                        : op == "tear"
+                            ? mine.substr(0, mine.size() / 2) + theirs.substr(theirs.size() / 2)
+                        : op == "grow" ? mine + std::string(1 << 20, ' ')
+                                       : Unescaped(text));
+    }
+}
 
-const Change kChanges[] = {
-    // Written over in place (same file, same size) and its time set back, as a copy made within
-    // the same second looks on a file system with whole-second stamps.
-    {"a_same_size_library_with_the_old_stamps", 12, true,
-     [](const ProgramFolder& p) {
-         const fs::path lib = p.path / "Library.bin";
-         struct stat was {};
-         ASSERT_EQ(::stat(lib.c_str(), &was), 0);
-         std::ofstream(lib, std::ios::binary | std::ios::in)
-             << ReadFile(Made().other / "Library.bin");
-         const struct timespec times[2] = {was.st_atim, was.st_mtim};
-         ASSERT_EQ(::utimensat(AT_FDCWD, lib.c_str(), times, 0), 0);
-     }},
-    {"a_zeroed_block_in_the_cache", 11, true,
-     [](const ProgramFolder& p) {
-         std::fstream f(p.Cache(), std::ios::binary | std::ios::in | std::ios::out);
-         f.seekp(1200);
-         f << std::string(600, '\0');
-     }},
-    {"a_torn_copy_half_of_another_library_s_cache", 11, true,
-     [](const ProgramFolder& p) {
-         std::string mine = ReadFile(p.Cache());
-         const std::string theirs = ReadFile(Foreign(kCacheFileName));
-         mine.replace(mine.size() / 2, std::string::npos, theirs.substr(theirs.size() / 2));
-         WriteFile(p.Cache(), mine);
-     }},
-    {"another_library_s_cache_and_note_copied_in", 11, true,
-     [](const ProgramFolder& p) {
-         WriteFile(p.Cache(), ReadFile(Foreign(kCacheFileName)));
-         WriteFile(p.Note(), ReadFile(Foreign(kCacheSourceName)));
-     }},
-    {"another_library_s_cache_beside_this_one_s_note", 11, true,
-     [](const ProgramFolder& p) { WriteFile(p.Cache(), ReadFile(Foreign(kCacheFileName))); }},
-    {"a_note_far_larger_than_any_note", 11, true,
-     [](const ProgramFolder& p) {
-         WriteFile(p.Note(), ReadFile(p.Note()) + std::string(1 << 20, ' '));
-     }},
-    {"a_missing_note", 11, false, [](const ProgramFolder& p) { fs::remove(p.Note()); }},
-    {"a_note_with_a_checksum_that_is_no_number", 11, false,
-     [](const ProgramFolder& p) { WriteFile(p.Note(), "size 15600\r\nchecksum zz"); }},
-    {"a_note_of_bytes_that_are_no_text", 11, false,
-     [](const ProgramFolder& p) { WriteFile(p.Note(), std::string("\xff\x00garbage", 9)); }},
-    // The list comes back with the scan.
-    {"a_valid_cache_without_its_list", 11, false,
-     [](const ProgramFolder& p) { fs::remove(p.path / "Over20.txt"); }},
-};
-
-class BetweenRuns : public AfterARun, public ::testing::WithParamInterface<Change> {};
+class BetweenRuns : public AfterARun, public ::testing::WithParamInterface<DataCase> {};
 
 TEST_P(BetweenRuns, TheNextRunScansAgainAndGivesTheNumbersOfAFreshFolder) {
-    const Change& c = GetParam();
-    c.make(p);
+    const DataCase& c = GetParam();
+    for (const auto& [key, step] : c.lines)
+        if (key == "do") Change(p, step);
     EXPECT_EQ(p.Points(), kScanned);
-    EXPECT_TRUE(!c.said || p.Said("scanned again")) << p.a->message;
-    ExpectSame(p.Outcome(), c.library == 11 ? Made().of11 : Made().of12, c.name);
+    EXPECT_TRUE(c.Get("said") == "no" || p.Said("scanned again")) << p.a->message;
+    ExpectSame(p.Outcome(), c.Get("library") == "11" ? Made().of11 : Made().of12, c.name);
     EXPECT_EQ(p.Points(), kReplayed);
 }
 
-INSTANTIATE_TEST_SUITE_P(FilesChanged, BetweenRuns, ::testing::ValuesIn(kChanges),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(FilesChanged, BetweenRuns,
+                         ::testing::ValuesIn(ReadCases(fs::path(HARDENING_DATA) /
+                                                       "between-runs.txt")),
+                         CaseName);
 
 using ScanFiles = AfterARun;
 

@@ -172,4 +172,16 @@ inline int RunTool(const fs::path& folder, std::vector<std::string> args, std::s
     return code;
 }
 
+// s with its C escapes \n, \r and \xHH replaced by the bytes they stand for.
+inline std::string Unescaped(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        out += s[i] != '\\'    ? s[i]
+               : s[++i] == 'n' ? '\n'
+               : s[i] == 'r'   ? '\r'
+               : s[i] != 'x'   ? s[i]
+                             : static_cast<char>(std::stoi(s.substr((i += 2) - 1, 2), nullptr, 16));
+    return out;
+}
+
 }  // namespace lott::test
