@@ -1,18 +1,18 @@
-// Decoding both record forms, the small tables both programs share, and finding, opening and
-// reading library files (bad and odd-sized ones too), case by case from data/records.txt; and
-// reading every deal of a large library in both forms.
+// Decoding both record forms, the small tables both programs share, finding, opening and
+// reading library files (bad and odd-sized ones too) and the one file writer's failures, case by
+// case from data/records.txt; reading every deal of a large library in both forms; the file
+// writer never following links planted at its part names and keeping the earlier file on a full
+// disk.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iomanip>
-#include <random>
 #include <sstream>
 
 #include "ArchiveCheck.h"
 #include "Contracts.h"
 #include "DataCases.h"
-#include "Deal.h"
-#include "DealCodec.h"
+#include "FaultMount.h"
 #include "FileWriter.h"
 #include "FitOdds.h"
 #include "LibraryFile.h"
@@ -21,6 +21,8 @@
 namespace lott {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::vector<DealRecord> SomeDeals(int n) {
     std::mt19937 rng(11);
     std::vector<DealRecord> v;
@@ -28,31 +30,26 @@ std::vector<DealRecord> SomeDeals(int n) {
     return v;
 }
 
-// A case's folder and the library file it has open.
-struct Files {
-    test::TempFolder dir;
-    LibraryFile file;
-};
-
-std::string Decoded(const std::string& key, const std::string& value, Files& f) {
+// One line of a case in its folder, with the library file it has open.
+std::string Decoded(const std::string& key, const std::string& value, const test::TempFolder& dir,
+                    LibraryFile& lib) {
     std::ostringstream out;
     std::istringstream in(value);
     Deal d;
-    std::string name;
+    std::string name, error;
     int n = 0, m = 0;
     if (key == "deals" || key == "put" || key == "add" || key == "folder" || key == "resize" ||
         key == "open" || key == "write" || key == "drop" || key == "finish" || key == "close") {
         in >> name >> n;
-        const std::filesystem::path file = f.dir / name;
-        const std::string bytes(static_cast<std::size_t>(n), 'U'), folder = f.dir.path().string();
-        std::string error;
+        const fs::path file = dir / name;
+        const std::string bytes(static_cast<std::size_t>(n), 'U'), folder = dir.path().string();
         if (key == "deals")
             (name.ends_with(".asc") ? test::WriteAsc : test::WriteBin)(file, SomeDeals(n));
         if (key == "put" || key == "add")
             test::WriteFile(file, (key == "add" ? test::ReadFile(file) : "") + bytes);
-        if (key == "folder") std::filesystem::remove(file), std::filesystem::create_directory(file);
-        if (key == "close") f.file.Close();
-        if (key == "resize") std::filesystem::resize_file(file, static_cast<std::uintmax_t>(n));
+        if (key == "folder") fs::remove(file), fs::create_directory(file);
+        if (key == "close") lib.Close();
+        if (key == "resize") fs::resize_file(file, static_cast<std::uintmax_t>(n));
         if (key == "write" && !FileWriter::WriteFile(file, bytes, error))  // the folder as DIR
             out << "write " << error.replace(error.find(folder), folder.size(), "DIR");
         if (FileWriter w(file); key == "drop" || key == "finish")  // given up before committing
@@ -60,32 +57,31 @@ std::string Decoded(const std::string& key, const std::string& value, Files& f) 
                 out << key << ' ' << error;
         if (key != "open") return out.str();
         const bool opened =
-            f.file.Open(file, name.ends_with(".bin") ? LibMode::Binary : LibMode::Ascii);
-        out << (opened ? "opened" : "not opened") << ", deals " << f.file.DealCount();
+            lib.Open(file, name.ends_with(".bin") ? LibMode::Binary : LibMode::Ascii);
+        out << (opened ? "opened" : "not opened") << ", deals " << lib.DealCount();
     } else if (key == "files") {
         out << "files";
-        for (const auto& [file, bytes] : test::FilesIn(f.dir.path()))
+        for (const auto& [file, bytes] : test::FilesIn(dir.path()))
             out << ' ' << file << '=' << bytes;
     } else if (key == "discover") {
-        const LibraryChoice c = DiscoverLibrary(f.dir.path());
+        const LibraryChoice c = DiscoverLibrary(dir.path());
         out << "discover " << (c.found ? c.LibFileName : "none");
         if (c.found) out << ' ' << c.LibRecLen << ' ' << c.DealCount;
     } else if (key == "read") {  // a fresh deal for each; one that is not read stays empty
-        static const char* const kStatus[] = {"ok", "out-of-range", "damaged", "read-error"};
         out << "read";
         for (int deal; in >> deal; d = Deal{}) {
-            const ReadStatus status = f.file.ReadDeal(deal, d);
-            out << ' ' << kStatus[static_cast<int>(status)]
-                << (status != ReadStatus::Ok && !d.Hand[0][0].empty() ? "(deal changed)" : "");
+            const auto status = static_cast<std::size_t>(lib.ReadDeal(deal, d));
+            out << ' ' << std::array{"ok", "out-of-range", "damaged", "read-error"}.at(status)
+                << (status != 0 && !d.Hand[0][0].empty() ? "(deal changed)" : "");
         }
     } else if (key == "bin" || key == "asc") {  // the hands, their points, a binary one's tricks
         std::array<std::uint8_t, kBinRecLen> rec{};
         for (std::size_t i = 0; key == "bin" && i < rec.size(); ++i)
             rec[i] = static_cast<std::uint8_t>(std::stoi(value.substr(2 * i, 2), nullptr, 16));
-        std::string text = value.size() < kAscRecLen ? value + '\n' : value;
         if (key == "bin") d.DecodeBinDeal(rec.data());
         if (key == "asc")
-            out << (d.DecodeAscDeal(text.data()) == RecordStatus::Ok ? "ok" : "damaged") << '\n';
+            out << (d.DecodeAscDeal((value + '\n').data()) == RecordStatus::Ok ? "ok\n"
+                                                                               : "damaged\n");
         out << "hands";
         for (const auto& hand : d.Hand)
             for (int s = 0; s < 4; ++s) out << (s ? '.' : ' ') << hand[s].view();
@@ -123,8 +119,7 @@ std::string Decoded(const std::string& key, const std::string& value, Files& f) 
     } else if (key == "encode") {  // four hands, then five strains' digits
         std::array<std::string, 9> w;
         for (std::string& word : w) in >> word;
-        const DealRecord r =
-            test::MakeRecord({w[0], w[1], w[2], w[3]}, {w[4], w[5], w[6], w[7], w[8]});
+        const auto r = test::MakeRecord({w[0], w[1], w[2], w[3]}, {w[4], w[5], w[6], w[7], w[8]});
         std::array<std::uint8_t, kBinRecLen> bin{};
         std::array<char, kAscRecLen> asc{};  // '#' where nothing is written
         asc.fill('#');
@@ -141,11 +136,12 @@ class RecordCase : public ::testing::TestWithParam<test::DataCase> {};
 
 TEST_P(RecordCase, DecodesAsExpected) {
     std::string actual;
-    Files files;
+    test::TempFolder dir;
+    LibraryFile lib;
     for (const auto& [key, value] : GetParam().lines)
-        if (key != "expect")
-            if (const std::string lines = Decoded(key, value, files); !lines.empty())
-                actual += lines + '\n';
+        if (const std::string lines = key == "expect" ? "" : Decoded(key, value, dir, lib);
+            !lines.empty())
+            actual += lines + '\n';
     EXPECT_TRUE(test::MatchesExpected(GetParam(), actual));
 }
 
@@ -155,9 +151,8 @@ TEST(LibraryFile, ReadsEveryDealOfBothFormsAlikeAcrossBuffers) {
     test::WriteBin(dir / "Library.bin", deals);
     test::WriteAsc(dir / "Library.asc", deals);
     LibraryFile bin, asc;
-    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary) &&
-                asc.Open(dir / "Library.asc", LibMode::Ascii));
-    ASSERT_TRUE(bin.DealCount() == 9000 && asc.DealCount() == 9000);
+    ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary) && bin.DealCount() == 9000 &&
+                asc.Open(dir / "Library.asc", LibMode::Ascii) && asc.DealCount() == 9000);
     Deal a, b;
     for (int n = 1; n <= 9000; ++n)
         ASSERT_TRUE(bin.ReadDeal(n, a) == ReadStatus::Ok && asc.ReadDeal(n, b) == ReadStatus::Ok &&
@@ -166,6 +161,60 @@ TEST(LibraryFile, ReadsEveryDealOfBothFormsAlikeAcrossBuffers) {
             << n;
     for (int n : {9000, 4097, 4096, 1, 8193, 2})  // backwards across buffer boundaries
         ASSERT_TRUE(bin.ReadDeal(n, a) == ReadStatus::Ok && a.Hand == deals[n - 1].hands) << n;
+}
+
+TEST(FileWriter, LinksAtItsPartNamesAreNeverFollowed) {
+    test::TempFolder dir;
+    const fs::path target = dir / "out.csv", outside = dir / "outside";
+    test::WriteFile(outside, "the user's file");
+    // The part names the next writers of this process take: "<target>.<pid>.<n>.part".
+    FileWriter probe(target);
+    std::string error;
+    ASSERT_TRUE(probe.Open(error)) << error;
+    const std::string name = probe.PartPath().string();
+    probe.Abandon();
+    const std::size_t dot = name.rfind('.', name.size() - 6);
+    const std::string stem = name.substr(0, dot + 1);
+    const unsigned long next = std::stoul(name.substr(dot + 1)) + 1;
+    // Links to the user's file and dangling links (which creating through would make).
+    for (unsigned long n = next; n < next + 40; ++n)
+        fs::create_symlink(n % 2 ? outside : dir / ("made" + std::to_string(n)),
+                           stem + std::to_string(n) + ".part");
+    fs::create_symlink(outside, target.string() + ".part");
+
+    ASSERT_TRUE(FileWriter::WriteFile(target, "new content", error)) << error;
+    EXPECT_EQ(test::ReadFile(target), "new content");
+    EXPECT_EQ(test::ReadFile(outside), "the user's file");
+    // Only the target, the user's file and the 41 links, still links: nothing was made through
+    // a dangling one.
+    EXPECT_EQ(std::ranges::distance(fs::directory_iterator(dir.path())), 2 + 41);
+    EXPECT_TRUE(fs::is_symlink(target.string() + ".part"));
+}
+
+TEST(FileWriter, AFullDiskKeepsTheEarlierFileAndSaysSo) {
+    test::TempFolder dir;
+    fs::create_directory(dir / "disk");
+    std::string why, error;
+    auto disk = test::FaultMount::SmallDisk(dir / "disk", 64 * 1024, why);
+    if (!disk) GTEST_SKIP() << why;
+    const fs::path target = dir / "disk" / "earlier.txt";
+    test::WriteFile(target, "earlier");
+    ASSERT_GT(test::FillUp(dir / "disk"), 0u);
+    // Small and large writes, in one piece and in many.
+    for (std::size_t size : {std::size_t{10}, std::size_t{300000}}) {
+        FileWriter w(target);
+        ASSERT_TRUE(w.Open(error)) << error;
+        bool ok = true;
+        for (int i = 0; i < 8 && ok; ++i) ok = w.Write(std::string(size, 'x'), error);
+        EXPECT_FALSE(ok && w.Commit(error)) << size;
+        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+        // After a failure every call fails with the same reason.
+        EXPECT_FALSE(w.Write("y", why));
+        EXPECT_EQ(why, error);
+        EXPECT_EQ(test::ReadFile(target), "earlier");
+        EXPECT_EQ(std::ranges::distance(fs::directory_iterator(dir / "disk")),
+                  2);  // the file and the filler
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Library, RecordCase,
