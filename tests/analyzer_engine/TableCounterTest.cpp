@@ -28,8 +28,7 @@ float Evaluate(std::istream& in, const ExpectedFreq& f) {
             s.push_back(std::stof(w));  // throws on a word it does not know
         }
     }
-    if (s.size() != 1) throw std::runtime_error("not one value: " + std::to_string(s.size()));
-    return s[0];
+    return s.size() == 1 ? s[0] : NAN;  // NAN equals no cell
 }
 
 class TableCase : public ::testing::TestWithParam<test::DataCase> {};
@@ -40,13 +39,13 @@ TEST_P(TableCase, CellsHoldTheExpectedValues) {
     ExpectedFreq f;
     f.LoadPtValues();
     TableCounter counter{t, f};
-    ScanOptions& o = counter.options;
-    o.SettingMode = SettingMode::Standard;
-    o.TrumpBy = TrumpBy::Score;
-    o.ByScoreSelected = true;
-    o.DoubleFit = c.Get("doubleFit") == "+0.5" ? Correction::Half : Correction::Off;
-    o.Chameleon = c.Get("chameleon") == "-0.5";
-    o.NTFormula = std::atoi(c.Get("ntFormula").c_str());
+    counter.options = {
+        .SettingMode = SettingMode::Standard,
+        .ByScoreSelected = true,
+        .NTFormula = std::atoi(c.Get("ntFormula").c_str()),
+        .DoubleFit = c.Get("doubleFit") == "+0.5" ? Correction::Half : Correction::Off,
+        .Chameleon = c.Get("chameleon") == "-0.5",
+        .TrumpBy = TrumpBy::Score};
     counter.SetUseFlags();
     int checks = 0;
     for (const auto& [key, value] : c.lines) {
