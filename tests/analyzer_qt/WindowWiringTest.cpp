@@ -2,24 +2,13 @@
 // follow the option array, the captions follow the language and fit their buttons, the widgets
 // follow a run, the live table ends as the stored result shows, the table window reads the
 // stored result back and copies its grid.
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QtTest>
-
 #include "AnalyzerProgram.h"
 #include "ClickLabel.h"
-#include "MainControls.h"
 #include "ResultFile.h"
 #include "TableExport.h"
 
 using lott::MainControls;
-using lott::test::AnalyzerProgram;
-using lott::test::Click;
+using namespace lott::test;
 
 namespace {
 
