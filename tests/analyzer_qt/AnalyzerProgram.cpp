@@ -12,11 +12,8 @@ AnalyzerProgram::AnalyzerProgram(int deals) {
 }
 
 std::unique_ptr<trickscan::Form1> AnalyzerProgram::Start(const QString& japaneseFont) {
-    trickscan::StartOptions o;
-    o.programFolder = QString::fromStdString(dir_.path().string());
-    o.inArchive = false;
-    o.japaneseFont = japaneseFont;
-    return std::make_unique<trickscan::Form1>(o);
+    return std::make_unique<trickscan::Form1>(
+        trickscan::StartOptions{QString::fromStdString(dir_.path().string()), false, japaneseFont});
 }
 
 // Near the left edge: an option button answers only on its mark and its caption.

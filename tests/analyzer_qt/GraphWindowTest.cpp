@@ -48,19 +48,13 @@ QString Drawn(const lott::PictureBox& p) {
     QString out;
     for (const auto& op : p.Ops()) {
         const QPointF a = p.OpPixel(op, op.x1, op.y1), b = p.OpPixel(op, op.x2, op.y2);
-        const double r = op.x2 * p.OpUnitX(op);  // a circle's radius
+        const double x2 = op.kind == lott::PictureBox::OpKind::Circle ? op.x2 * p.OpUnitX(op)
+                                                                      : b.x();  // or the radius
         out += op.kind == lott::PictureBox::OpKind::Text
                    ? QStringLiteral("text %1\n").arg(op.text)
-                   : QStringLiteral("%1 %2 %3 %4 %5 %6 w%7 s%8 f%9\n")
-                         .arg(int(op.kind))
-                         .arg(a.x(), 0, 'f', 1)
-                         .arg(a.y(), 0, 'f', 1)
-                         .arg(op.kind == lott::PictureBox::OpKind::Circle ? r : b.x(), 0, 'f', 1)
-                         .arg(b.y(), 0, 'f', 1)
-                         .arg(op.color.name())
-                         .arg(op.width)
-                         .arg(int(op.style))
-                         .arg(op.filled);
+                   : QString::asprintf("%d %.1f %.1f %.1f %.1f %s w%d s%d f%d\n", int(op.kind),
+                                       a.x(), a.y(), x2, b.y(), qPrintable(op.color.name()),
+                                       op.width, int(op.style), int(op.filled));
     }
     return out;
 }
