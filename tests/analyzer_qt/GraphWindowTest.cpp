@@ -93,7 +93,7 @@ class GraphWindowTest : public QObject {
                 const QString text = QString::fromStdString(grid->cells().Cell(i));
                 const QRectF cell = grid->CellRect(i);
                 if (text.isEmpty() || cell.isEmpty()) continue;
-                const auto painted = std::find_if(rec.texts.begin(), rec.texts.end(), [&](auto& t) {
+                const auto painted = std::ranges::find_if(rec.texts, [&](auto& t) {
                     return t.first == text && t.second.intersects(cell);
                 });
                 QVERIFY2(painted != rec.texts.end(), qPrintable(QStringLiteral("cell %1").arg(i)));
@@ -105,17 +105,13 @@ class GraphWindowTest : public QObject {
                 lott::FindWindowByTitle(lott::frmGrph::Caption(f->analyzer().settings.ResultName)));
             QVERIFY(g);
             // The drawing must equal the golden one; otherwise it is left beside it (.actual).
-            QFile golden(
-                QStringLiteral(TRICKSCAN_QT_GOLDEN_DIR "/%1.ops").arg(QTest::currentDataTag()));
-            const QString drawn = Drawn(*g->p);
-            if (!golden.open(QIODevice::ReadOnly) || golden.readAll() != drawn.toUtf8()) {
-                QFile actual(golden.fileName() + QStringLiteral(".actual"));
+            const QString drawn = Drawn(*g->p),
+                          path = TRICKSCAN_QT_GOLDEN_DIR "/" + QString(QTest::currentDataTag());
+            QFile golden(path + ".ops"), actual(path + ".ops.actual");
+            const QString expected = golden.open(QIODevice::ReadOnly) ? golden.readAll() : "";
+            if (drawn != expected)
                 QVERIFY(actual.open(QIODevice::WriteOnly) && actual.write(drawn.toUtf8()) > 0);
-                actual.close();
-                std::system(
-                    qPrintable("diff -u '" + golden.fileName() + "' '" + actual.fileName() + "'"));
-                QFAIL("the drawing differs from the golden one; the actual one is beside it");
-            }
+            QCOMPARE(drawn.split('\n'), expected.split('\n'));
             Click(g->cmdComments[preset]);  // the comment of the (notrump) graph
             QCOMPARE(f->CommentTopic(), g->CommentTopicFor(preset));
             QRectF frame;  // the blue frame round the chart(s)

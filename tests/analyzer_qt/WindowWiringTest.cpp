@@ -39,7 +39,7 @@ class WindowWiringTest : public QObject {
     void theButtonsFollowTheOptionArray() {
         AnalyzerProgram prog(30);
         std::filesystem::create_directories(prog.Result("").parent_path());
-        lott::test::WriteFile(prog.Result("40OstLen"), "x\r\n");
+        WriteFile(prog.Result("40OstLen"), "x\r\n");
         auto f = prog.Start();
         const MainControls& c = f->ui();
         const lott::Settings& s = f->analyzer().settings;
@@ -134,8 +134,8 @@ class WindowWiringTest : public QObject {
         Click(t->cmdCopyCsv);
         QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
                  lott::TableExport::GridCsv(t->cells(), lott::SettingMode::Standard));
-        const std::string text = lott::test::ReadFile(prog.Result("(none)40LenCo"));
-        lott::test::WriteFile(prog.Result("(none)40LenCo"), text.substr(0, text.size() / 2));
+        const std::string text = ReadFile(prog.Result("(none)40LenCo"));
+        WriteFile(prog.Result("(none)40LenCo"), text.substr(0, text.size() / 2));
         Click(c.cmdTable[1]);  // after the run: a window of the stored file, damaged here
         t = f->TableWindow();
         QCOMPARE(t->txtName[1]->text().toStdString(), t->cells().txtName(1));
