@@ -1,23 +1,22 @@
 #!/usr/bin/env python3
-"""trickscan-batch and boardlook-batch as scripts run them, on a library of make_library.py.
-
-    check_batch.py transcript TRICKSCAN_BATCH GOLDEN WORKDIR
-    check_batch.py exports TRICKSCAN_BATCH BOARDLOOK_BATCH WORKDIR
-
-transcript: runs the command lines of the golden transcript in order and writes what each printed,
-which files of the folder it wrote and its exit code; the whole must equal the golden file.
-exports: reads what --csv, --json and --pbn-file write with parsers that owe nothing to the
-programs (Python's csv and json modules, a PBN reader written here) and holds them against each
-other and against the result file.
-"""
+# trickscan-batch and boardlook-batch as scripts run them, on a library of make_library.py.
+#
+#     check_batch.py transcript TRICKSCAN_BATCH GOLDEN WORKDIR
+#     check_batch.py exports TRICKSCAN_BATCH BOARDLOOK_BATCH WORKDIR
+#
+# transcript: runs the command lines of the golden transcript in order and writes what each printed,
+# which files of the folder it wrote and its exit code; the whole must equal the golden file.
+# exports: reads what --csv, --json and --pbn-file write with parsers that owe nothing to the
+# programs (Python's csv and json modules, a PBN reader written here) and holds them against each
+# other and against the result file.
 
 import csv
 import difflib
 import json
 import os
+import pathlib
 import re
 import shlex
-import shutil
 import subprocess
 import sys
 
@@ -27,6 +26,7 @@ import make_library  # noqa: E402
 
 
 OPTIONAL = {"length", "event_rate_1", "event_rate_2", "event_rate_3"}
+LIBRARY = ["--deals", "1500", "--seed", "23"]
 ROSTER = ["Event", "Site", "Date", "Board", "West", "North", "East", "South", "Dealer",
           "Vulnerable", "Deal", "Scoring", "Declarer", "Contract", "Result", "OptimumResultTable"]
 
@@ -35,38 +35,21 @@ def fail(message):
     sys.exit("check_batch: " + message)
 
 
-def library(workdir, deals):
-    workdir = os.path.abspath(workdir)
-    # The programs refuse folders whose path holds "zip" or "tmp".
-    if re.search("zip|tmp", workdir, re.I):
-        workdir = os.path.join(os.path.expanduser("~"), ".trickscan-tests",
-                               os.path.basename(workdir))
-    shutil.rmtree(workdir, ignore_errors=True)
-    make_library.main([os.path.join(workdir, "lib"), "--deals", str(deals), "--seed", "23"])
-    return workdir
-
-
 def files(folder):
-    """Every file below folder (but the lock) with its bytes and identity."""
-    found = {}
-    for root, _, names in os.walk(folder):
-        for n in names:
-            path = os.path.join(root, n)
-            with open(path, "rb") as f:
-                found[os.path.relpath(path, folder)] = (f.read(), os.stat(path).st_ino)
-    found.pop(os.path.join("DataFiles", "Trickscan.lock"), None)
-    return found
+    # Every file below folder (but the lock) with its bytes and identity.
+    paths = [os.path.join(root, n) for root, _, names in os.walk(folder) for n in names]
+    return {os.path.relpath(p, folder): (pathlib.Path(p).read_bytes(), os.stat(p).st_ino)
+            for p in paths if p != os.path.join(folder, "DataFiles", "Trickscan.lock")}
 
 
 def transcript(batch, golden, workdir):
-    workdir, batch = library(workdir, 1500), os.path.abspath(batch)
+    workdir, batch = make_library.fresh(workdir, LIBRARY), os.path.abspath(batch)
     lib = os.path.join(workdir, "lib")
     for d in ("nolib", "unzipped", "tmpdata/inner"):
         os.makedirs(os.path.join(workdir, d))
     os.symlink("tmpdata", os.path.join(workdir, "bridge"))
     os.symlink("tmpdata/inner", os.path.join(workdir, "deals"))
-    with open(golden) as f:
-        expected = f.read()
+    expected = pathlib.Path(golden).read_text()
     actual, output = [], False
     for line in expected.splitlines():
         # What the golden file says below a command line, down to its exit, is made again.
@@ -93,19 +76,16 @@ def transcript(batch, golden, workdir):
         output = True
     actual = "\n".join(actual) + "\n"
     if actual != expected:
-        with open(golden + ".actual", "w") as f:
-            f.write(actual)
+        pathlib.Path(golden + ".actual").write_text(actual)
         sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True),
                                                    actual.splitlines(True), golden, "actual"))
         fail("the transcript differs; the actual one is " + golden + ".actual")
 
 
 def differs(key, text, value):
-    """Whether a CSV cell says otherwise than the JSON (null: an empty cell, where allowed)."""
-    if key in ("kind", "row"):
-        return text != value
-    if value is None:
-        return text != "" or key not in OPTIONAL
+    # Whether a CSV cell says otherwise than the JSON (null: an empty cell, where allowed).
+    if value is None or key in ("kind", "row"):
+        return text != (value or "") or value is None and key not in OPTIONAL
     return text == "" or float(text) != value
 
 
@@ -116,35 +96,30 @@ def check_run(batch, lib, args, n):
     if p.returncode != 0:
         fail("trickscan-batch %s: %s" % (args, p.stderr))
     name, dat = p.stdout.splitlines()[:2]
-    with open(csv_file, newline="") as f:
-        raw = f.read()
-        rows = list(csv.DictReader(raw.splitlines()))
-    with open(json_file) as f:
-        doc = json.load(f, parse_constant=lambda c: fail("JSON holds " + c))
-    if "\n" in raw.replace("\r\n", "") or doc["result"] != name or len(rows) != len(doc["rows"]):
-        fail("%s: CSV line ends, JSON result %r or the rows' counts" % (args, doc["result"]))
-    given = {k[2:].replace("-", "_"): v for k, v in zip(args[::2], args[1::2])}
-    if any(doc["settings"][k] != v for k, v in given.items()):
-        fail("settings %s for %s" % (doc["settings"], args))
+    raw = pathlib.Path(csv_file).read_bytes().decode()
+    rows = list(csv.DictReader(raw.splitlines()))
+    doc = json.loads(pathlib.Path(json_file).read_bytes(),
+                     parse_constant=lambda c: fail("JSON holds " + c))
+    settings = doc["settings"]
+    if ("\n" in raw.replace("\r\n", "") or doc["result"] != name or len(rows) != len(doc["rows"])
+            or any(settings[k[2:].replace("-", "_")] != v for k, v in zip(args[::2], args[1::2]))):
+        fail("%s: line ends, result %r, settings %s or counts" % (args, doc["result"], settings))
     for r, j in zip(rows, doc["rows"]):
-        if r["result"] != name or any(r[k] != (v or "") for k, v in doc["settings"].items()):
-            fail("%s: CSV row %s, JSON settings %s" % (args, r, doc["settings"]))
-        for k, v in j.items():
-            if differs(k, r[k], v):
-                fail("%s %s: CSV %r, JSON %r" % (args, k, r[k], v))
-        if (r["row"] == "total") != (r["length"] == ""):
-            fail("a totals row has no length, every other row has one")
+        # Each CSV row: the result, the settings, the JSON row's cells; a length but in totals.
+        if (r["result"] != name or any(r[k] != (v or "") for k, v in settings.items())
+                or any(differs(k, r[k], v) for k, v in j.items())
+                or (r["row"] == "total") != (r["length"] == "")):
+            fail("%s: CSV row %s, JSON row %s, settings %s" % (args, r, j, settings))
     # A totals row adds up the deviation counts of its length rows (float sums), and agrees with
     # the result file's rounded totals; its average keeps more than the file's two decimals.
-    with open(dat, newline="") as f:
-        file_totals = [line for line in f.read().split("\r\n") if line.startswith(" " * 7)]
+    file_totals = [line for line in pathlib.Path(dat).read_bytes().decode().split("\r\n")
+                   if line.startswith(" " * 7)]
     totals = [r for r in rows if r["row"] == "total"]
     if len(totals) != len(file_totals) or len(totals) != (1 if args[1] == "ostrevan" else 2):
         fail("%s: %d totals rows, %d in the file" % (args, len(totals), len(file_totals)))
     for t, line in zip(totals, file_totals):
-        body = [r for r in rows if r["kind"] == t["kind"] and r["row"] == "length"]
         for c in [c for c in t if c.startswith("dev_")] + ["deals"] * (t["kind"] == "NT"):
-            added = sum(float(r[c]) for r in body)
+            added = sum(float(r[c]) for r in rows if (r["kind"], r["row"]) == (t["kind"], "length"))
             if abs(added - float(t[c])) > 1e-3 + 1e-5 * added:
                 fail("%s %s: rows add up to %g, totals say %s" % (args, c, added, t[c]))
         if int(line[7:14]) != int(float(t["deals"]) + 0.5) or abs(
@@ -157,15 +132,13 @@ def check_pbn(viewer_batch, lib, deals):
     pbn = os.path.join(lib, "all.pbn")
     p = subprocess.run([viewer_batch, lib, "--deals", "1-%d" % deals, "--pbn-file", pbn],
                        capture_output=True, text=True)
-    with open(pbn, newline="") as f:
-        text = f.read()
+    text = pathlib.Path(pbn).read_bytes().decode()
     lines = text.split("\r\n")
-    if p.returncode != 0 or "\n" in text.replace("\r\n", "") or lines[:2] != [
-            "% PBN 2.1", "% EXPORT"] or lines[-1] != "" or max(map(len, lines)) > 255:
-        fail("boardlook-batch: %s, or the file's head, line ends or line lengths" % p.stderr)
     games = "\r\n".join(lines[2:-1]).split("\r\n\r\n")
-    if len(games) != deals:
-        fail("%d PBN games for %d deals" % (len(games), deals))
+    if p.returncode != 0 or "\n" in text.replace("\r\n", "") or lines[:2] != [
+            "% PBN 2.1", "% EXPORT"] or lines[-1] != "" or max(map(len, lines)) > 255 or len(
+            games) != deals:
+        fail("boardlook-batch: %s, or head, line ends, widths or %d games" % (p.stderr, len(games)))
     for n, game in enumerate(games, 1):
         # Tags and one comment, the last tag's table below them.
         body = game.split("\r\n")
@@ -186,17 +159,13 @@ def check_pbn(viewer_batch, lib, deals):
 
 def main():
     if sys.argv[1] == "transcript":
-        transcript(*sys.argv[2:5])
-        return
-    trickscan_batch, boardlook_batch, workdir = sys.argv[2:5]
-    lib = os.path.join(library(workdir, 1500), "lib")
-    for n, args in enumerate([
-            ["--preset", "ostrevan"],
-            ["--preset", "standard", "--nt", "dorvald", "--double-fit", "0.5", "--chameleon",
-             "-0.5"],
-            ["--preset", "standard", "--trumps", "length", "--nt", "quenby", "--filter", "D1"]]):
-        print("%s: %d rows read back" % (" ".join(args), check_run(trickscan_batch, lib, args, n)))
-    check_pbn(boardlook_batch, lib, 200)
+        return transcript(*sys.argv[2:5])
+    lib = os.path.join(make_library.fresh(sys.argv[4], LIBRARY), "lib")  # the batch tools: 2, 3
+    for n, line in enumerate(["--preset ostrevan",
+                              "--preset standard --nt dorvald --double-fit 0.5 --chameleon -0.5",
+                              "--preset standard --trumps length --nt quenby --filter D1"]):
+        print("%s: %d rows read back" % (line, check_run(sys.argv[2], lib, line.split(), n)))
+    check_pbn(sys.argv[3], lib, 200)
     print("200 PBN games read back")
 
 

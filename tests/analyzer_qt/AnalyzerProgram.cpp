@@ -1,6 +1,5 @@
 #include "AnalyzerProgram.h"
 
-#include <QtTest>
 #include <random>
 
 namespace lott::test {
@@ -13,16 +12,21 @@ AnalyzerProgram::AnalyzerProgram(int deals) {
 }
 
 std::unique_ptr<trickscan::Form1> AnalyzerProgram::Start(const QString& japaneseFont) {
-    trickscan::StartOptions o;
-    o.programFolder = QString::fromStdString(dir_.path().string());
-    o.inArchive = false;
-    o.japaneseFont = japaneseFont;
-    return std::make_unique<trickscan::Form1>(o);
+    return std::make_unique<trickscan::Form1>(
+        trickscan::StartOptions{QString::fromStdString(dir_.path().string()), false, japaneseFont});
 }
 
 // Near the left edge: an option button answers only on its mark and its caption.
 void Click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(std::min(10, w->width() / 2), w->height() / 2));
+}
+
+QString Run(trickscan::Form1& f, int preset) {
+    Click(f.ui().o[static_cast<std::size_t>(preset)]);
+    Click(f.ui().cmdStart);
+    const QString end = f.ui().cmdStart->text();
+    Click(f.ui().cmdStart);
+    return end;
 }
 
 }  // namespace lott::test

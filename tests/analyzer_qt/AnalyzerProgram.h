@@ -1,7 +1,9 @@
 // A program folder for the analyzer's window tests: a library of random deals, with the window
-// started on it.
+// started on it; Qt Test and the widgets, which every window test uses.
 #pragma once
 
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -26,5 +28,9 @@ class AnalyzerProgram {
 
 // Clicks a widget as a user does.
 void Click(QWidget* w);
+
+// Runs a preset (0 Ostrevan, 1 Standard) from the window; returns the Start button's caption at
+// the end of the run, then clicks it once more to be idle again.
+QString Run(trickscan::Form1& f, int preset);
 
 }  // namespace lott::test

@@ -5,8 +5,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <QtTest>
-#include <QtWidgets>
 
 #include "AnalyzerProgram.h"
 #include "FaultMount.h"
@@ -29,15 +27,6 @@ class WindowFaultsTest : public QObject {
     static QImage Rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
     // Whether a text the window shows holds t; the text is printed when not.
     static bool Has(QString s, QString t) { return s.contains(t) || (qInfo() << s, false); }
-    // Runs a preset (0 Ostrevan, 1 Standard) from the window; returns the Start button's
-    // caption at the end of the run, then clicks it once more to be idle again.
-    static QString Run(lott::trickscan::Form1& f, int preset) {
-        Click(f.ui().o[static_cast<std::size_t>(preset)]);
-        Click(f.ui().cmdStart);
-        const QString end = f.ui().cmdStart->text();
-        Click(f.ui().cmdStart);
-        return end;
-    }
 
   private slots:
     void initTestCase() {

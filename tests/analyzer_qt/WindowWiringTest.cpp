@@ -2,24 +2,13 @@
 // follow the option array, the captions follow the language and fit their buttons, the widgets
 // follow a run, the live table ends as the stored result shows, the table window reads the
 // stored result back and copies its grid.
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QtTest>
-
 #include "AnalyzerProgram.h"
 #include "ClickLabel.h"
-#include "MainControls.h"
 #include "ResultFile.h"
 #include "TableExport.h"
 
 using lott::MainControls;
-using lott::test::AnalyzerProgram;
-using lott::test::Click;
+using namespace lott::test;
 
 namespace {
 
@@ -32,11 +21,12 @@ QString FirstDifference(const lott::trickscan::Form1& f) {
     lott::TableCells file;
     file.InitLabels();
     file.WriteWholeTable(t, a.settings, 0, false);
+    const lott::TableCells& live = f.TableWindow()->cells();
     for (std::int32_t i = 0; i < lott::TableCells::kCellCount; ++i)
-        if (f.TableWindow()->cells().Cell(i) != file.Cell(i))
-            return QString::fromStdString("cell " + std::to_string(i) + ": " +
-                                          f.TableWindow()->cells().Cell(i) + " for " +
-                                          file.Cell(i));
+        if (live.Cell(i) != file.Cell(i))
+            return QStringLiteral("cell %1: %2 for %3")
+                .arg(i)
+                .arg(live.Cell(i).c_str(), file.Cell(i).c_str());
     return {};
 }
 
@@ -49,7 +39,7 @@ class WindowWiringTest : public QObject {
     void theButtonsFollowTheOptionArray() {
         AnalyzerProgram prog(30);
         std::filesystem::create_directories(prog.Result("").parent_path());
-        lott::test::WriteFile(prog.Result("40OstLen"), "x\r\n");
+        WriteFile(prog.Result("40OstLen"), "x\r\n");
         auto f = prog.Start();
         const MainControls& c = f->ui();
         const lott::Settings& s = f->analyzer().settings;
@@ -134,11 +124,9 @@ class WindowWiringTest : public QObject {
         auto f = prog.Start();
         const MainControls& c = f->ui();
         for (int preset : {0, 1}) {
-            Click(c.o[static_cast<std::size_t>(preset)]);
-            Click(c.cmdStart);
+            QCOMPARE(Run(*f, preset), QStringLiteral("Finished"));
             QCOMPARE(f->TableWindow()->grid()->NotrumpBlock(), preset == 1);
             QCOMPARE(f->TableWindow()->cmdReadOstrevan->isVisible(), preset == 0);
-            Click(c.cmdStart);
         }
         lott::frmTab* t = f->TableWindow();
         Click(t->cmdCopy);
@@ -146,8 +134,8 @@ class WindowWiringTest : public QObject {
         Click(t->cmdCopyCsv);
         QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
                  lott::TableExport::GridCsv(t->cells(), lott::SettingMode::Standard));
-        const std::string text = lott::test::ReadFile(prog.Result("(none)40LenCo"));
-        lott::test::WriteFile(prog.Result("(none)40LenCo"), text.substr(0, text.size() / 2));
+        const std::string text = ReadFile(prog.Result("(none)40LenCo"));
+        WriteFile(prog.Result("(none)40LenCo"), text.substr(0, text.size() / 2));
         Click(c.cmdTable[1]);  // after the run: a window of the stored file, damaged here
         t = f->TableWindow();
         QCOMPARE(t->txtName[1]->text().toStdString(), t->cells().txtName(1));

@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
-"""The reference against hand-computed cases (data/cases.json): deals through every pass, number
-formats and result names. On a mismatch the actual cases are written to data/cases.actual.json.
-
-    python3 -m unittest tests/reference/test_reference.py
-"""
+# The reference against hand-computed cases (data/cases.json): deals through every pass, number
+# formats and result names. On a mismatch the actual cases are written to data/cases.actual.json.
+#
+#     python3 -m unittest tests/reference/test_reference.py
 
 import difflib
 import json
@@ -16,9 +15,6 @@ sys.path.insert(0, HERE)
 
 import trickscan_ref as ref  # noqa: E402
 
-STRAIN = ("NT", "S", "H", "D", "C")
-
-
 def deal_of(hands, tricks):
     hand = [h.split(".") for h in hands]
     hcp = [float(sum(ref.CARD_POINTS[ref.CARD_NAME.index(c)] for c in "".join(h))) for h in hand]
@@ -29,7 +25,7 @@ def deal_of(hands, tricks):
 
 
 def describe(p):
-    c = ["%s%d" % (STRAIN[x["Strain"] + 1], x["Tricks"]) for x in p.contracts]
+    c = ["%s%d" % (("NT", "S", "H", "D", "C")[x["Strain"] + 1], x["Tricks"]) for x in p.contracts]
     return "%s %s %d/%d" % (c[0], c[1], p.TotalTricks, p.TotalTrumps)
 
 

@@ -13,7 +13,6 @@ Its purpose is to disagree with the C++ engine wherever one of the two misread t
 is written for plainness, not speed: every single-precision operation is rounded explicitly.
 """
 
-import argparse
 import math
 import os
 import struct
@@ -436,13 +435,11 @@ class Settings:
         for i in (8, 11, 16, 19, 21):
             self.value[i] = True
         self.SettingMode = -1
-        self.TrumpBy = 0
         self.NTFormula = 0
-        self.Busy = self.Touched = self.FilterOn = False
+        self.Touched = self.FilterOn = False
         self.SavedCorr = {i: False for i in range(14, 22)}
         self.CorrCode = ""
         self.ResultName = ""
-        self.start_enabled = True
         self.screenshot_mode = screenshot_mode
         self.DefaultSetting()
 
@@ -470,7 +467,6 @@ class Settings:
     def DefaultSetting(self):
         self.select(8)
         if not self.screenshot_mode:
-            self.start_enabled = False
             for i in range(2, 34):
                 self.enabled[i] = i in (6, 7, 8)
 
@@ -484,15 +480,10 @@ class Settings:
         self.o_click(index)
 
     def o_click(self, index):
-        if self.Busy:
-            return
-        self.Busy = True
         v = self.value
         if index == 0:
             self.SettingMode = 0
-            self.start_enabled = True
             self.optEnable(2)
-            self.TrumpBy = 0
             self.optDisable(3)
             self.optEnable(4)
             self.optDisable(5)
@@ -500,23 +491,18 @@ class Settings:
             self._enable_range(10, 33, False)
         elif index == 1:
             self.SettingMode = 1
-            self.start_enabled = True
             self.enabled[2] = self.enabled[3] = True
             # The first Standard selects by Score; so does any later one that finds neither
             # trump option selected, or a scan and a replay of one name would count different
             # passes.
             if not self.Touched or not (v[2] or v[3]):
                 self.select(3)
-                self.TrumpBy = 1
             self.optEnable(5)
             self.optDisable(4)
             self.optEnable(10)
             self.enabled[9] = False
             self._enable_range(11, 33, True)
-        elif index == 2:
-            self.TrumpBy = 0
         elif index == 3:
-            self.TrumpBy = 1
             if self.SettingMode == 1:
                 self._enable_range(10, 13, True)
         elif index == 9:
@@ -548,7 +534,6 @@ class Settings:
         self.FilterOn = any(v[i] for i in range(26, 34))
         self.UpdateResultButtons()
         self.Touched = True
-        self.Busy = False
 
     def UpdateResultButtons(self):
         if not (self.value[0] or self.value[1]):
