@@ -26,11 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fuzz::CheckDecodedDeal(d);
-    for (int seat = 0; seat < 4; ++seat) {
-        int n = 0;
-        for (int suit = 0; suit < 4; ++suit) n += d.Hand[seat][suit].size();
-        FUZZ_CHECK(n == 13);
-    }
+    for (int seat = 0; seat < 4; ++seat) FUZZ_CHECK(fuzz::CardCount(d, seat) == 13);
     for (int strain = -1; strain <= 3; ++strain)
         for (int i = 0; i < 4; ++i)
             FUZZ_CHECK(d.TrickHex[strain][i] ==
@@ -51,13 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int strain = -1; strain <= 3; ++strain)
             FUZZ_CHECK(b.Tricks[seat][strain] == d.Tricks[seat][strain]);
 
-    DealAnalysis analysis(d);
-    DealPasses p;
-    analysis.AnalyseDecodedDeal(p);
-    fuzz::CheckPasses(d, p);
-    DealAnalysis other(b);
-    DealPasses q;
-    other.AnalyseDecodedDeal(q);
+    DealAnalysis analysis(d), other(b);
+    const DealPasses p = fuzz::CheckedPasses(analysis), q = fuzz::CheckedPasses(other);
     FUZZ_CHECK(p.byScore.code == q.byScore.code && p.byLength.code == q.byLength.code);
     FUZZ_CHECK(p.byScore.totals == q.byScore.totals && p.first.totals == q.first.totals);
     return 0;

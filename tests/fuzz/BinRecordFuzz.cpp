@@ -39,11 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The ASCII form of a deal that gives every seat 13 cards reads as the same deal.
     std::array<char, kAscRecLen> asc{};
     bool thirteenEach = true;
-    for (int seat = 0; seat < 4; ++seat) {
-        int n = 0;
-        for (int suit = 0; suit < 4; ++suit) n += d.Hand[seat][suit].size();
-        thirteenEach = thirteenEach && n == 13;
-    }
+    for (int seat = 0; seat < 4; ++seat)
+        thirteenEach = thirteenEach && fuzz::CardCount(d, seat) == 13;
     FUZZ_CHECK(EncodeAscDeal(r, asc) == thirteenEach);
     if (thirteenEach) {
         Deal a;
@@ -55,8 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     DealAnalysis analysis(d);
-    DealPasses p;
-    analysis.AnalyseDecodedDeal(p);
-    fuzz::CheckPasses(d, p);
+    fuzz::CheckedPasses(analysis);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -42,6 +43,31 @@ std::filesystem::path MakeScratch() {
 const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path dir = MakeScratch();
     return dir;
+}
+
+std::filesystem::path FreshFolder(const char* name) {
+    const auto dir = ScratchFolder() / name;
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+    std::filesystem::create_directories(dir, ec);
+    return dir;
+}
+
+void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void UseSettings(ScanDriver& driver, const Settings& s) {
+    driver.options = s.Snapshot();
+    driver.counter().options = driver.options;
+    driver.counter().SetUseFlags();
+}
+
+int CardCount(const Deal& d, int seat) {
+    int n = 0;
+    for (const Holding& h : d.Hand[seat]) n += h.size();
+    return n;
 }
 
 void CheckDecodedDeal(const Deal& d) {
@@ -108,6 +134,13 @@ void CheckPasses(const Deal& d, const DealPasses& p) {
             FUZZ_CHECK(r->code == r->EventCount[1] * 16 + r->EventCount[2] * 4 + r->EventCount[3]);
         }
     }
+}
+
+DealPasses CheckedPasses(DealAnalysis& analysis) {
+    DealPasses p;
+    analysis.AnalyseDecodedDeal(p);
+    CheckPasses(analysis.deal(), p);
+    return p;
 }
 
 }  // namespace lott::fuzz

@@ -1,6 +1,7 @@
 // What the fuzz targets share: a check that stops the run on a broken expectation (so that
 // libFuzzer keeps the input and the replay test fails), a reader of the input's bytes, settings
-// chosen by those bytes, a scratch folder, and the checks of a decoded deal and its passes.
+// chosen by those bytes, a scratch folder and files in it, a scan set up by settings, and the
+// checks of a decoded deal and its passes.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 
 #include "Deal.h"
 #include "DealAnalysis.h"
+#include "ScanDriver.h"
 #include "Settings.h"
 
 namespace lott::fuzz {
@@ -44,11 +46,23 @@ void ChooseSettings(ByteReader& in, Settings& s);
 
 // A folder of this process for files the targets write, emptied at exit.
 const std::filesystem::path& ScratchFolder();
+// The folder `name` in the scratch folder, emptied (or made).
+std::filesystem::path FreshFolder(const char* name);
+// Writes the bytes as the whole file.
+void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
+
+// A scan or replay that counts under the settings' options.
+void UseSettings(ScanDriver& driver, const Settings& s);
+
+// The cards a seat holds, all suits.
+int CardCount(const Deal& d, int seat);
 
 // Every card once, hands highest first, 40 points; lengths, fits and tricks as decoded.
 void CheckDecodedDeal(const Deal& d);
 // Both passes of a deal: contracts, totals and the cache record they make, which a cache load
 // must accept.
 void CheckPasses(const Deal& d, const DealPasses& p);
+// Both passes of the analysis's deal as the scan makes them, checked by CheckPasses.
+DealPasses CheckedPasses(DealAnalysis& analysis);
 
 }  // namespace lott::fuzz

@@ -1,9 +1,6 @@
 // A whole small library file: discovery, ReadDeal of every deal and beyond, both contract passes,
 // the viewer's decisions and export pages, and a scan that writes the cache and the list, which
 // must then load and replay to the same tables when every total lies within the cache's range.
-#include <fstream>
-#include <system_error>
-
 #include "DealExport.h"
 #include "FuzzCheck.h"
 #include "LibraryFile.h"
@@ -32,11 +29,6 @@ class CountingSink : public Over20Sink {
     bool kept = false;
 };
 
-void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 bool InCacheRange(const PassResult& r) {
     return r.TotalTricks >= 10 && r.TotalTricks <= 25 && r.TotalTrumps >= 10 && r.TotalTrumps <= 25;
 }
@@ -51,16 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int mode = how & 1;
     const std::string_view bytes = in.Rest();
 
-    const fs::path dir = fuzz::ScratchFolder() / "library";
+    const fs::path dir = fuzz::FreshFolder("library");
     std::error_code ec;
-    fs::remove_all(dir, ec);
     fs::create_directories(dir / "DataFiles", ec);
     const fs::path file = dir / (mode == 1 ? kBinLibName : kAscLibName);
-    WriteBytes(file, bytes);
+    fuzz::WriteBytes(file, bytes);
     // Sometimes the other form lies beside it: the binary one is chosen when it holds a whole
     // record, else the ASCII one when it does.
     const std::string_view other = bytes.substr(0, 200);
-    if (how & 2) WriteBytes(dir / (mode == 1 ? kAscLibName : kBinLibName), other);
+    if (how & 2) fuzz::WriteBytes(dir / (mode == 1 ? kAscLibName : kBinLibName), other);
     const std::size_t binLen = mode == 1 ? bytes.size() : (how & 2) ? other.size() : 0;
     const std::size_t ascLen = mode == 0 ? bytes.size() : (how & 2) ? other.size() : 0;
     const bool binUsable = binLen >= kBinRecLen, ascUsable = ascLen >= kAscRecLen;
@@ -91,9 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         fuzz::CheckDecodedDeal(d);
-        DealPasses p;
-        analysis.AnalyseDecodedDeal(p);
-        fuzz::CheckPasses(d, p);
+        const DealPasses p = fuzz::CheckedPasses(analysis);
         inRange =
             inRange && InCacheRange(p.first) && InCacheRange(p.byLength) && InCacheRange(p.byScore);
         // What the viewer makes of the deal, its switches taken in turn from deal to deal;
@@ -119,9 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScanDriver scan(scanned, freq);
     scan.libraryPath = file;
     scan.libMode = static_cast<LibMode>(mode);
-    scan.options = settings.Snapshot();
-    scan.counter().options = scan.options;
-    scan.counter().SetUseFlags();
+    fuzz::UseSettings(scan, settings);
     ScanCache cache(dir / "DataFiles");
     CountingSink list;
     const RunResult r = scan.RunWhileScanning(1, c.DealCount, &cache, &list);
@@ -145,9 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(state == ScanCache::State::Valid);
     FUZZ_CHECK(records.size() == static_cast<std::size_t>(c.DealCount) * 6);
     ScanDriver replay(replayed, freq);
-    replay.options = scan.options;
-    replay.counter().options = scan.options;
-    replay.counter().SetUseFlags();
+    fuzz::UseSettings(replay, settings);
     FUZZ_CHECK(replay.RunWithoutScanning(1, c.DealCount, records).outcome == RunOutcome::Completed);
     if (inRange) FUZZ_CHECK(scanned == replayed);
     return 0;

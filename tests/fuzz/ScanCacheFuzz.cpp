@@ -2,7 +2,6 @@
 // caches of this library whose every record a scan could write, deletes any other, and a replay
 // of what it accepts (or of any records at all) counts within the tables, feeding the live table.
 #include <cmath>
-#include <fstream>
 #include <system_error>
 
 #include "FuzzCheck.h"
@@ -14,11 +13,6 @@ using namespace lott;
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 void CheckFinite(const CountingTables& t) {
     for (int k = -1; k <= 0; ++k) {
@@ -37,9 +31,7 @@ void Replay(const Settings& s, const std::vector<std::uint8_t>& records, std::in
     ExpectedFreq freq;
     freq.LoadPtValues();
     ScanDriver driver(t, freq);
-    driver.options = s.Snapshot();
-    driver.counter().options = driver.options;
-    driver.counter().SetUseFlags();
+    fuzz::UseSettings(driver, s);
     TableCells cells;
     cells.InitLabels();
     // A live table: every counted deal is written to the cells.
@@ -87,13 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The cache on disk beside a library of some number of deals, with a note written by a
     // scan's own writer, or a note from the input.
-    const fs::path dir = fuzz::ScratchFolder() / "cache";
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-    fs::create_directories(dir, ec);
+    const fs::path dir = fuzz::FreshFolder("cache");
     const fs::path library = dir / "Library.bin";
     const std::int32_t deals = static_cast<std::int32_t>(raw.size() / 6) + (how >> 6) % 3 - 1;
-    WriteBytes(library, std::string(static_cast<std::size_t>(deals < 0 ? 0 : deals) * 26, 'x'));
+    const std::size_t libBytes = static_cast<std::size_t>(deals < 0 ? 0 : deals) * 26;
+    fuzz::WriteBytes(library, std::string(libBytes, 'x'));
     ScanCache cache(dir);
     std::string_view note;
     if (how & 1) {
@@ -114,10 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LibraryIdentity id;
     FUZZ_CHECK(LibraryFile::Identify(library, id));
     FUZZ_CHECK(cache.Finish(error) && cache.CommitCache(error) && cache.WriteNote(id, error));
-    if (how & 1) WriteBytes(cache.SourcePath(), note);
+    if (how & 1) fuzz::WriteBytes(cache.SourcePath(), note);
+    std::error_code ec;
     if (how & 2) fs::remove(cache.SourcePath(), ec);  // a cache without its note
-    if (how & 4)
-        WriteBytes(library, std::string(static_cast<std::size_t>(deals < 0 ? 0 : deals) * 26, 'y'));
+    if (how & 4) fuzz::WriteBytes(library, std::string(libBytes, 'y'));
 
     std::vector<std::uint8_t> records;
     const std::int32_t whole = static_cast<std::int32_t>(rest.size() / 6);
