@@ -57,10 +57,9 @@ void WriteLibrary(const std::filesystem::path& file, const std::vector<DealRecor
 // first of these places whose path holds neither.
 static std::filesystem::path TestFolderBase() {
     const char* home = std::getenv("HOME");
-    for (const std::filesystem::path c :
-         {std::filesystem::current_path() / "testfolders",
-          std::filesystem::path(home ? home : "/") / ".trickscan-tests",
-          std::filesystem::path("/var/lib/trickscan-tests")}) {
+    for (const auto& c : {std::filesystem::current_path() / "testfolders",
+                          std::filesystem::path(home ? home : "/") / ".trickscan-tests",
+                          std::filesystem::path("/var/lib/trickscan-tests")}) {
         std::error_code ec;
         if (!std::regex_search(c.string(), std::regex("zip|tmp", std::regex::icase)) &&
             (std::filesystem::create_directories(c, ec), !ec))
