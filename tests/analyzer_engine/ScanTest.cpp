@@ -6,7 +6,6 @@
 #include <random>
 #include <sstream>
 
-#include "DataCases.h"
 #include "DealCodec.h"
 #include "ScanDriver.h"
 #include "TestLibrary.h"
@@ -140,7 +139,7 @@ struct Harness {
 
 TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
     test::TempFolder dir;
-    test::WriteBin(dir / "Library.bin", RandomDeals(600, 3));
+    test::WriteLibrary(dir / "Library.bin", RandomDeals(600, 3));
     const ScanOptions variants[] = {kByScore,
                                     // by Length, with corrections and a notrump formula
                                     {.SettingMode = SettingMode::Standard,
@@ -172,7 +171,7 @@ TEST(ScanDriver, AStopSeenAtDeal400LeavesNoCacheAndTheListSoFar) {
     test::TempFolder dir;
     auto deals = RandomDeals(1000, 5, false);
     deals[99] = deals[599] = kLongFits;  // listed before the stop and after it
-    test::WriteBin(dir / "Library.bin", deals);
+    test::WriteLibrary(dir / "Library.bin", deals);
     Harness scan(dir / "Library.bin");
     scan.list.stopAt = 400;  // the click made during deal 390
     scan.driver.listener = &scan.list;
@@ -194,7 +193,7 @@ TEST(ScanDriver, CacheOfAnotherSizeLibraryOrImpossibleRecordIsDiscarded) {
     // of the same size with other deals.
     for (int damage : {0x80, 0x83 | 0x04, 0x30, 0x03, 0, 1, 2}) {
         SCOPED_TRACE(damage);
-        test::WriteBin(lib, deals);
+        test::WriteLibrary(lib, deals);
         Harness scan(lib);
         ASSERT_EQ(scan.driver.RunWhileScanning(1, 50, &scan.cache, nullptr).outcome,
                   RunOutcome::Completed);
@@ -204,7 +203,7 @@ TEST(ScanDriver, CacheOfAnotherSizeLibraryOrImpossibleRecordIsDiscarded) {
         if (damage > 2) bytes[6 * 7 + 3] = static_cast<char>(damage);
         if (damage == 1) bytes += bytes.substr(0, 6);
         test::WriteFile(scan.cache.CachePath(), bytes);
-        if (damage == 2) std::swap(deals[3], deals[4]), test::WriteBin(lib, deals);
+        if (damage == 2) std::swap(deals[3], deals[4]), test::WriteLibrary(lib, deals);
         EXPECT_EQ(scan.cache.Load(lib, damage == 0 ? 51 : 50, records),
                   ScanCache::State::Discarded);
         EXPECT_TRUE(records.empty());
@@ -214,7 +213,7 @@ TEST(ScanDriver, CacheOfAnotherSizeLibraryOrImpossibleRecordIsDiscarded) {
 
 TEST(ScanDriver, DamagedRecordsAndFailingListsStopTheRunWithAMessage) {
     test::TempFolder dir;
-    test::WriteAsc(dir / "Library.asc", RandomDeals(30, 4));
+    test::WriteLibrary(dir / "Library.asc", RandomDeals(30, 4));
     std::string bytes = test::ReadFile(dir / "Library.asc");
     bytes[89 * 11 + 2] = 'X';
     test::WriteFile(dir / "Library.asc", bytes);
@@ -228,7 +227,7 @@ TEST(ScanDriver, DamagedRecordsAndFailingListsStopTheRunWithAMessage) {
     EXPECT_NE(scan.cache.Load(dir / "Library.asc", 30, records), ScanCache::State::Valid);
 
     // A list that cannot be written stops the run at the first listed deal.
-    test::WriteBin(dir / "Library.bin", {kLongFits, kLongFits, kLongFits});
+    test::WriteLibrary(dir / "Library.bin", {kLongFits, kLongFits, kLongFits});
     Harness again(dir / "Library.bin");
     again.list.failAt = 2;
     r = again.driver.RunWhileScanning(1, 3, nullptr, &again.list);

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "DataCases.h"
 #include "TableCounter.h"
+#include "TestLibrary.h"
 
 namespace lott {
 namespace {

@@ -18,7 +18,7 @@ struct Program {
         std::mt19937 rng(41);
         std::vector<DealRecord> v(static_cast<std::size_t>(deals));
         for (auto& d : v) d = test::RandomRecord(rng);
-        test::WriteBin(dir / "Library.bin", v);
+        test::WriteLibrary(dir / "Library.bin", v);
         EXPECT_EQ(a.Load(false, 0), Analyzer::StartState::Running);
         EXPECT_TRUE(a.settings.Click(preset));
     }

@@ -8,7 +8,7 @@ AnalyzerProgram::AnalyzerProgram(int deals) {
     std::mt19937 rng(3);
     std::vector<DealRecord> v(static_cast<std::size_t>(deals));
     for (auto& d : v) d = RandomRecord(rng);
-    WriteBin(dir_ / "Library.bin", v);
+    WriteLibrary(dir_ / "Library.bin", v);
 }
 
 std::unique_ptr<trickscan::Form1> AnalyzerProgram::Start(const QString& japaneseFont) {

@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include "AnalyzerProgram.h"
-#include "FaultMount.h"
 #include "GraphExport.h"
 #include "PictureBox.h"
+#include "TestLibrary.h"
 
 namespace fs = std::filesystem;
 using namespace lott::test;

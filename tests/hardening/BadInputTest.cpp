@@ -8,11 +8,11 @@
 #include <cmath>
 #include <functional>
 
-#include "DataCases.h"
 #include "GraphLayout.h"
 #include "Over20Reader.h"
 #include "ProgramFolder.h"
 #include "TableCells.h"
+#include "TestLibrary.h"
 #include "ViewerSession.h"
 
 namespace lott::test {

@@ -8,8 +8,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "DataCases.h"
 #include "ProgramFolder.h"
+#include "TestLibrary.h"
 #include "ViewerSession.h"
 
 namespace lott::test {
@@ -156,7 +156,7 @@ TEST(LibraryChoice, AnEmptyBinaryLibraryBesideAnAsciiOneIsPassedOverByBothProgra
     ProgramFolder p;
     p.WriteLibrary(40, 11);
     std::mt19937 rng(3);
-    WriteAsc(p.path / "Library.asc", {RandomRecord(rng), RandomRecord(rng)});
+    WriteLibrary(p.path / "Library.asc", {RandomRecord(rng), RandomRecord(rng)});
     WriteFile(p.path / "Library.bin", "");
     ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(p.a->library.LibFileName, "Library.asc");

@@ -4,9 +4,8 @@
 // was there before is still there, unchanged. The mounts need privileges; without them the
 // tests skip and say why. The scan cache under faults: written beside its name until the scan
 // ends, never lost to a library that cannot be read, never written through a link.
-#include "DataCases.h"
-#include "FaultMount.h"
 #include "ProgramFolder.h"
+#include "TestLibrary.h"
 
 namespace lott::test {
 namespace {
@@ -171,7 +170,7 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     fs::create_directories(q.path / "Library.bin");
     EXPECT_EQ(q.Restart(), Analyzer::StartState::LibraryMissing);
     std::mt19937 rng(3);
-    WriteAsc(q.path / "Library.asc", {RandomRecord(rng), RandomRecord(rng)});
+    WriteLibrary(q.path / "Library.asc", {RandomRecord(rng), RandomRecord(rng)});
     EXPECT_EQ(q.Restart(), Analyzer::StartState::Running);
     EXPECT_EQ(q.a->library.LibFileName, "Library.asc");
     EXPECT_EQ(q.a->library.DealCount, 2);

@@ -39,7 +39,7 @@ struct ProgramFolder {
             if (!inRange || InRange(r)) v.push_back(r);
         }
         fs::create_directories(path);
-        WriteBin(path / "Library.bin", v);
+        test::WriteLibrary(path / "Library.bin", v);
     }
     static bool InRange(const DealRecord& r) {
         Deal d;

@@ -11,8 +11,6 @@
 
 #include "ArchiveCheck.h"
 #include "Contracts.h"
-#include "DataCases.h"
-#include "FaultMount.h"
 #include "FileWriter.h"
 #include "FitOdds.h"
 #include "LibraryFile.h"
@@ -43,8 +41,7 @@ std::string Decoded(const std::string& key, const std::string& value, const test
         in >> name >> n;
         const fs::path file = dir / name;
         const std::string bytes(static_cast<std::size_t>(n), 'U'), folder = dir.path().string();
-        if (key == "deals")
-            (name.ends_with(".asc") ? test::WriteAsc : test::WriteBin)(file, SomeDeals(n));
+        if (key == "deals") test::WriteLibrary(file, SomeDeals(n));
         if (key == "put" || key == "add")
             test::WriteFile(file, (key == "add" ? test::ReadFile(file) : "") + bytes);
         if (key == "folder") fs::remove(file), fs::create_directory(file);
@@ -148,8 +145,8 @@ TEST_P(RecordCase, DecodesAsExpected) {
 TEST(LibraryFile, ReadsEveryDealOfBothFormsAlikeAcrossBuffers) {
     test::TempFolder dir;
     auto deals = SomeDeals(9000);  // more than one buffer of records
-    test::WriteBin(dir / "Library.bin", deals);
-    test::WriteAsc(dir / "Library.asc", deals);
+    test::WriteLibrary(dir / "Library.bin", deals);
+    test::WriteLibrary(dir / "Library.asc", deals);
     LibraryFile bin, asc;
     ASSERT_TRUE(bin.Open(dir / "Library.bin", LibMode::Binary) && bin.DealCount() == 9000 &&
                 asc.Open(dir / "Library.asc", LibMode::Ascii) && asc.DealCount() == 9000);

@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "CommandLine.h"
-#include "DataCases.h"
 #include "DealGenerator.h"
 #include "LibraryChecker.h"
 #include "LibraryMaker.h"
@@ -142,11 +141,11 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         ok = writer_->Append(part(), error);
     } else if (key == "finish") {
         ok = writer_->Finish(error);
-    } else if (key == "codec") {  // the files as test::WriteBin and WriteAsc write the deals
+    } else if (key == "codec") {  // the files as test::WriteLibrary writes the deals
         const std::vector<DealRecord> v = part();
         const std::string bin = test::ReadFile(dir_ / "Library.bin");
         const std::string asc = test::ReadFile(dir_ / "Library.asc");
-        test::WriteBin(dir_ / "Library.bin", v), test::WriteAsc(dir_ / "Library.asc", v);
+        test::WriteLibrary(dir_ / "Library.bin", v), test::WriteLibrary(dir_ / "Library.asc", v);
         for (const auto& [n, was] : {std::pair{"Library.bin", bin}, {"Library.asc", asc}})
             text += std::string(text.empty() ? "" : "\n") + n +
                     (test::ReadFile(dir_ / n) == was ? " as the codec writes it" : " differs");

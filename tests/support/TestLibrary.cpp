@@ -1,9 +1,17 @@
 #include "TestLibrary.h"
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <iterator>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -14,60 +22,46 @@ namespace lott::test {
 DealRecord MakeRecord(const std::array<std::string_view, 4>& hands,
                       const std::array<std::string_view, 5>& digits) {
     DealRecord r = DealRecord::FromText(hands);
-    for (int strain = -1; strain <= 3; ++strain)
-        for (int i = 0; i < 4; ++i)
-            r.nsTricks[strain][i] = static_cast<std::uint8_t>(HexDigitValue(digits[strain + 1][i]));
+    for (int i = 0; i < 20; ++i)  // strain i / 4 - 1 (notrump -1), declarer i % 4
+        r.nsTricks[i / 4 - 1][i % 4] =
+            static_cast<std::uint8_t>(HexDigitValue(digits[i / 4][i % 4]));
     return r;
 }
 
 DealRecord RandomRecord(std::mt19937& rng) {
-    std::array<int, 52> cards{};
-    for (int i = 0; i < 52; ++i) cards[i] = i;
-    std::shuffle(cards.begin(), cards.end(), rng);
-    std::array<std::array<int, 13>, 4> owner{};
-    for (int i = 0; i < 52; ++i) owner[cards[i] / 13][cards[i] % 13] = i / 13;
+    std::array<int, 52> owner{};  // the seat of each card, suit by suit
+    for (int i = 0; i < 52; ++i) owner[i] = i / 13;
+    std::shuffle(owner.begin(), owner.end(), rng);
     DealRecord r;
-    for (int suit = 0; suit < 4; ++suit)
-        for (int rank = 0; rank < 13; ++rank) r.hands[owner[suit][rank]][suit].push(CardName[rank]);
+    for (int card = 0; card < 52; ++card) r.hands[owner[card]][card / 13].push(CardName[card % 13]);
     std::uniform_int_distribution<int> digit(0, 13);
     for (auto& s : r.nsTricks.v)
         for (auto& d : s) d = static_cast<std::uint8_t>(digit(rng));
     return r;
 }
 
-// The records in the form of Encode (EncodeBinDeal or EncodeAscDeal), one after another.
-template <typename Rec, typename Encode>
-static void WriteRecords(const std::filesystem::path& file, const std::vector<DealRecord>& deals,
-                         Encode encode) {
+void WriteLibrary(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
     std::string bytes;
     for (const auto& d : deals) {
-        Rec rec{};
-        if (!encode(d, rec)) throw std::runtime_error("not a deal");
-        bytes.append(reinterpret_cast<const char*>(rec.data()), rec.size());
+        std::array<std::uint8_t, kBinRecLen> bin{};
+        std::array<char, kAscRecLen> asc{};
+        if (file.extension() == ".asc" ? !EncodeAscDeal(d, asc) : !EncodeBinDeal(d, bin))
+            throw std::runtime_error("not a deal");
+        bytes += file.extension() == ".asc" ? std::string(asc.data(), asc.size())
+                                            : std::string(bin.begin(), bin.end());
     }
     WriteFile(file, bytes);
-}
-
-void WriteBin(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
-    WriteRecords<std::array<std::uint8_t, kBinRecLen>>(file, deals, EncodeBinDeal);
-}
-
-void WriteAsc(const std::filesystem::path& file, const std::vector<DealRecord>& deals) {
-    WriteRecords<std::array<char, kAscRecLen>>(file, deals, EncodeAscDeal);
 }
 
 // The programs refuse folders whose path holds "zip" or "tmp", so test folders go below the
 // first of these places whose path holds neither.
 static std::filesystem::path TestFolderBase() {
     const char* home = std::getenv("HOME");
-    for (const auto& c :
-         {std::filesystem::current_path() / "testfolders",
-          std::filesystem::path(home ? home : "/") / ".trickscan-tests",
-          std::filesystem::path("/var/lib/trickscan-tests")}) {
-        std::string lower = c.string();
-        for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    for (const auto& c : {std::filesystem::current_path() / "testfolders",
+                          std::filesystem::path(home ? home : "/") / ".trickscan-tests",
+                          std::filesystem::path("/var/lib/trickscan-tests")}) {
         std::error_code ec;
-        if (lower.find("zip") == std::string::npos && lower.find("tmp") == std::string::npos &&
+        if (!std::regex_search(c.string(), std::regex("zip|tmp", std::regex::icase)) &&
             (std::filesystem::create_directories(c, ec), !ec))
             return c;
     }
@@ -77,10 +71,8 @@ static std::filesystem::path TestFolderBase() {
 TempFolder::TempFolder() {
     static const std::filesystem::path base = TestFolderBase();
     static std::mt19937_64 rng{std::random_device{}()};
-    for (;;) {
-        path_ = base / ("case" + std::to_string(rng() % 100000000));
-        if (std::filesystem::create_directory(path_)) break;
-    }
+    do path_ = base / ("case" + std::to_string(rng() % 100000000));
+    while (!std::filesystem::create_directory(path_));
 }
 
 TempFolder::~TempFolder() {
@@ -92,15 +84,12 @@ TempFolder::~TempFolder() {
 
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!(std::ofstream(file, std::ios::binary) << bytes << std::flush))
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder,
@@ -112,6 +101,102 @@ std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder,
             files[name] = ReadFile(e.path());
     }
     return files;
+}
+
+std::string DataCase::Get(std::string_view key) const {
+    for (const auto& [k, v] : lines)
+        if (k == key) return v;
+    return {};
+}
+
+std::vector<DataCase> ReadCases(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    if (!in) throw std::runtime_error("cannot read " + file.string());
+    std::vector<DataCase> cases;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        const auto space = line.find(' ');
+        std::string key = line.substr(0, space);
+        std::string value = space == std::string::npos ? "" : line.substr(space + 1);
+        if (key == "case") {
+            cases.push_back({file, value, {}});
+        } else if (cases.empty()) {
+            throw std::runtime_error(file.string() + ": a line before the first case: " + line);
+        } else {
+            cases.back().lines.emplace_back(std::move(key), std::move(value));
+        }
+    }
+    return cases;
+}
+
+::testing::AssertionResult MatchesExpected(const DataCase& c, const std::string& actual) {
+    std::string expected;
+    for (const auto& [k, v] : c.lines)
+        if (k == "expect") expected += v + '\n';
+    const auto actualFile = c.file.parent_path() / (c.name + ".actual");
+    std::filesystem::remove(actualFile);
+    if (actual == expected) return ::testing::AssertionSuccess();
+    std::ofstream(actualFile, std::ios::binary) << actual;
+    std::istringstream e(expected), a(actual);
+    std::ostringstream diff;
+    for (std::string el, al; e.good() || a.good();) {
+        if (!std::getline(e, el)) el = "(none)";
+        if (!std::getline(a, al)) al = "(none)";
+        if (el != al) diff << "- expect " << el << "\n+ expect " << al << '\n';
+    }
+    return ::testing::AssertionFailure() << c.file.filename().string() << ", case " << c.name
+                                         << " (actual in " << actualFile.string() << "):\n"
+                                         << diff.str();
+}
+
+std::string CaseName(const ::testing::TestParamInfo<DataCase>& info) {
+    std::string name = info.param.name;
+    std::ranges::replace_if(
+        name, [](unsigned char ch) { return !std::isalnum(ch); }, '_');
+    return name;
+}
+
+// Whether mount(2) with these arguments succeeded; else why says why not.
+static bool Mount(const char* source, const std::filesystem::path& at, const char* type,
+                  unsigned long flags, const char* options, std::string& why) {
+    if (::mount(source, at.c_str(), type, flags, options) == 0) return true;
+    why = std::string("cannot mount ") + (type ? type : "a bind") + " on " + at.string() + " (" +
+          std::strerror(errno) + "); needs root or CAP_SYS_ADMIN";
+    return false;
+}
+
+Mounted FaultMount::SmallDisk(const std::filesystem::path& at, std::size_t bytes,
+                              std::string& why) {
+    const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
+    if (!Mount("trickscan-test", at, "tmpfs", 0, options.c_str(), why)) return nullptr;
+    return Mounted(new std::filesystem::path(at));
+}
+
+Mounted FaultMount::ReadOnly(const std::filesystem::path& at, std::string& why) {
+    if (!Mount(at.c_str(), at, nullptr, MS_BIND, nullptr, why)) return nullptr;
+    Mounted m(new std::filesystem::path(at));  // undoes the bind if the remount fails
+    const bool ro = Mount(nullptr, at, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr, why);
+    return ro ? std::move(m) : nullptr;
+}
+
+void Unmount::operator()(const std::filesystem::path* at) const {
+    ::umount2(at->c_str(), MNT_DETACH);
+    delete at;
+}
+
+std::size_t FillUp(const std::filesystem::path& folder) {
+    const int fd =
+        ::open((folder / "filler").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const std::vector<char> block(4096, 'f');
+    std::size_t total = 0;
+    for (std::size_t size = block.size(); fd >= 0 && size > 0;) {
+        const ssize_t n = ::write(fd, block.data(), size);
+        if (n <= 0) size /= 2;  // the last blocks: fill the file system to its last byte
+        total += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    if (fd >= 0) ::close(fd);
+    return total;
 }
 
 }  // namespace lott::test

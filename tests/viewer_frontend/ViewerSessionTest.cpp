@@ -15,7 +15,7 @@ TEST(ViewerSession, StepsWrapRoundTheEndsAndAFailedOpenKeepsTheLibrary) {
     std::mt19937 rng(7);
     std::vector<DealRecord> deals(25);
     for (DealRecord& d : deals) d = test::RandomRecord(rng);
-    test::WriteBin(dir / kBinLibName, deals);
+    test::WriteLibrary(dir / kBinLibName, deals);
     ViewerSession s(dir.path());
     ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, kBinLibName));
     // From, by (negative: back), to, wrapped.
