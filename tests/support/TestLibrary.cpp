@@ -29,11 +29,14 @@ DealRecord MakeRecord(const std::array<std::string_view, 4>& hands,
 }
 
 DealRecord RandomRecord(std::mt19937& rng) {
-    std::array<int, 52> owner{};  // the seat of each card, suit by suit
-    for (int i = 0; i < 52; ++i) owner[i] = i / 13;
-    std::shuffle(owner.begin(), owner.end(), rng);
+    std::array<int, 52> cards{};
+    for (int i = 0; i < 52; ++i) cards[i] = i;
+    std::shuffle(cards.begin(), cards.end(), rng);
+    std::array<std::array<int, 13>, 4> owner{};
+    for (int i = 0; i < 52; ++i) owner[cards[i] / 13][cards[i] % 13] = i / 13;
     DealRecord r;
-    for (int card = 0; card < 52; ++card) r.hands[owner[card]][card / 13].push(CardName[card % 13]);
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 0; rank < 13; ++rank) r.hands[owner[suit][rank]][suit].push(CardName[rank]);
     std::uniform_int_distribution<int> digit(0, 13);
     for (auto& s : r.nsTricks.v)
         for (auto& d : s) d = static_cast<std::uint8_t>(digit(rng));
