@@ -3,37 +3,22 @@
 // Commands cover the number texts, the reading of fields and of damaged result files, the option
 // array after clicks (with its names, headers and snapshot), and the start-up housekeeping and
 // the lists in a folder of the script's own.
-#include <gtest/gtest.h>
-
 #include <bit>
 #include <cmath>
-#include <cstdio>
 #include <iomanip>
 #include <iterator>
 #include <numeric>
-#include <random>
-#include <sstream>
 
 #include "Analyzer.h"
 #include "GoldenCheck.h"
-#include "Headers.h"
 #include "ListFiles.h"
 #include "NumberFormat.h"
 #include "ResultHousekeeping.h"
-#include "TableExport.h"
-#include "TestLibrary.h"
 
 namespace lott {
 namespace {
 
-namespace fs = std::filesystem;
 const fs::path kScripts = fs::path(TRICKSCAN_GOLDEN_DIR) / "scripts";
-
-std::string F(double v) {
-    std::ostringstream o;
-    o << std::setprecision(9) << v;
-    return o.str();
-}
 
 // Line ends and control bytes made visible.
 std::string Escaped(std::string_view s) {
@@ -138,7 +123,8 @@ std::string RunCommand(const fs::path& dir, const std::string& line) {
     if (c == "str2") return "  [" + str2(I(0)) + "]\n";
     if (c == "strX") return "  [" + strX(f) + "]\n";
     if (c == "fixed2") return "  [" + Fixed2(f) + "]\n";
-    if (c == "field") return "  " + F(FieldValue(q)) + '\n';
+    if (c == "field")
+        return "  " + (std::ostringstream() << std::setprecision(9) << FieldValue(q)).str() + '\n';
     if (c == "whole") return "  " + std::to_string(Analyzer::WholeNumber(q).value_or(-1)) + '\n';
     if (c == "settings") return SettingsDump(w);
     // A golden input read as a result of Standard with double fit +1.
@@ -183,8 +169,7 @@ TEST_P(ScriptGolden, OutputEqualsTheExpectedOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptGolden,
-                         testing::ValuesIn(test::Entries(kScripts, ".script")),
-                         [](const auto& p) { return p.param.stem().string(); });
+                         testing::ValuesIn(test::Entries(kScripts, ".script")), test::Named);
 
 TEST(TableExportNumber, EveryFiniteFloatReadsBackBitForBit) {
     std::mt19937 rng(5);
