@@ -18,9 +18,7 @@ struct GoldenCase {
 GoldenCase LoadCase(const fs::path& folder) {
     GoldenCase c;
     std::istringstream caseText(test::ReadFile(folder / "case.txt"));
-    for (std::string word; caseText >> word;) {
-        std::string rest;
-        std::getline(caseText, rest);
+    for (std::string word, rest; caseText >> word && std::getline(caseText, rest);) {
         if (word == "header") c.headers.push_back(rest.substr(1));
         std::istringstream in(rest);
         for (int i; word == "clicks" && in >> i;) c.clicks.push_back(i);
