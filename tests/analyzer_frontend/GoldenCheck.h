@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
+#include <sstream>
 
-#include "Settings.h"
+#include "Headers.h"
+#include "TableExport.h"
 #include "TestLibrary.h"
+
+namespace lott {
+namespace fs = std::filesystem;
+}
 
 namespace lott::test {
 
@@ -26,9 +29,9 @@ inline Settings Clicked(const std::vector<int>& clicks) {
 
 // Passes when the golden file holds exactly actual. Otherwise actual is written beside it as
 // <golden>.actual, the difference is printed, and the test fails.
-inline void ExpectGolden(const std::filesystem::path& golden, const std::string& actual) {
+inline void ExpectGolden(const fs::path& golden, const std::string& actual) {
     const std::string out = golden.string() + ".actual";
-    if (std::filesystem::exists(golden) && ReadFile(golden) == actual) return;
+    if (fs::exists(golden) && ReadFile(golden) == actual) return;
     WriteFile(out, actual);
     ADD_FAILURE() << golden.string() << " differs from the output, left in " << out;
     std::fflush(stdout);
@@ -37,14 +40,18 @@ inline void ExpectGolden(const std::filesystem::path& golden, const std::string&
 }
 
 // The entries right below folder whose names end in suffix ("/" for folders), sorted.
-inline std::vector<std::filesystem::path> Entries(const std::filesystem::path& folder,
-                                                  const std::string& suffix) {
-    std::vector<std::filesystem::path> v;
-    for (const auto& e : std::filesystem::directory_iterator(folder))
+inline std::vector<fs::path> Entries(const fs::path& folder, const std::string& suffix) {
+    std::vector<fs::path> v;
+    for (const auto& e : fs::directory_iterator(folder))
         if (suffix == "/" ? e.is_directory() : e.path().filename().string().ends_with(suffix))
             v.push_back(e.path());
     std::sort(v.begin(), v.end());
     return v;
+}
+
+// Names a golden case after its file or folder.
+inline std::string Named(const testing::TestParamInfo<fs::path>& p) {
+    return p.param.stem().string();
 }
 
 }  // namespace lott::test

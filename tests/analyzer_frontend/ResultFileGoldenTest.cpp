@@ -3,20 +3,11 @@
 // (tables.txt), the exact result file (expected.dat), the table window's cell texts
 // (cells.txt), the grid as CSV (grid.csv) and the exports of trickscan-batch (export.csv,
 // export.json).
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "GoldenCheck.h"
-#include "Headers.h"
 #include "ResultFile.h"
-#include "TableExport.h"
-#include "TestLibrary.h"
 
 namespace lott {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct GoldenCase {
     std::vector<int> clicks;
@@ -27,9 +18,7 @@ struct GoldenCase {
 GoldenCase LoadCase(const fs::path& folder) {
     GoldenCase c;
     std::istringstream caseText(test::ReadFile(folder / "case.txt"));
-    for (std::string word; caseText >> word;) {
-        std::string rest;
-        std::getline(caseText, rest);
+    for (std::string word, rest; caseText >> word && std::getline(caseText, rest);) {
         if (word == "header") c.headers.push_back(rest.substr(1));
         std::istringstream in(rest);
         for (int i; word == "clicks" && in >> i;) c.clicks.push_back(i);
@@ -91,9 +80,8 @@ TEST_P(ResultFileGolden, WrittenReadBackShownAndExported) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ResultFileGolden,
-                         testing::ValuesIn(test::Entries(fs::path(TRICKSCAN_GOLDEN_DIR) / "cases",
-                                                         "/")),
-                         [](const auto& p) { return p.param.filename().string(); });
+                         testing::ValuesIn(test::Entries(TRICKSCAN_GOLDEN_DIR "/cases", "/")),
+                         test::Named);
 
 }  // namespace
 }  // namespace lott

@@ -3,37 +3,22 @@
 // Commands cover the number texts, the reading of fields and of damaged result files, the option
 // array after clicks (with its names, headers and snapshot), and the start-up housekeeping and
 // the lists in a folder of the script's own.
-#include <gtest/gtest.h>
-
 #include <bit>
 #include <cmath>
-#include <cstdio>
 #include <iomanip>
 #include <iterator>
 #include <numeric>
-#include <random>
-#include <sstream>
 
 #include "Analyzer.h"
 #include "GoldenCheck.h"
-#include "Headers.h"
 #include "ListFiles.h"
 #include "NumberFormat.h"
 #include "ResultHousekeeping.h"
-#include "TableExport.h"
-#include "TestLibrary.h"
 
 namespace lott {
 namespace {
 
-namespace fs = std::filesystem;
 const fs::path kScripts = fs::path(TRICKSCAN_GOLDEN_DIR) / "scripts";
-
-std::string F(double v) {
-    std::ostringstream o;
-    o << std::setprecision(9) << v;
-    return o.str();
-}
 
 // Line ends and control bytes made visible.
 std::string Escaped(std::string_view s) {
@@ -71,9 +56,7 @@ std::string SettingsDump(const std::vector<std::string>& steps) {
         if (w == "tables") s.SetTables(&t);
         if (w == "tables") t.DevTable(0, 17, 1) = t.EventTable(-1, 15, 2) = t.DevMean(0, 17) = 5;
     }
-    if (s.SettingMode != SettingMode::None) {
-        EXPECT_TRUE(Settings::IsCurrentResultName(s.ResultName));
-    }
+    EXPECT_TRUE(s.SettingMode == SettingMode::None || Settings::IsCurrentResultName(s.ResultName));
     o << "  enabled";
     for (int i = 0; i < Settings::kOptionCount; ++i)
         o << (s.Enabled(i) ? " " + std::to_string(i) : "");
@@ -116,33 +99,33 @@ std::string RunCommand(const fs::path& dir, const std::string& line) {
     const auto q0 = line.find('"'), q1 = line.rfind('"');
     const std::string q = q0 < q1 ? line.substr(q0 + 1, q1 - q0 - 1) : "";
     auto said = [&](bool ok) {  // a result and what was said, the folder's path made neutral
-        for (auto p = error.find(dir.string()); p != std::string::npos;
-             p = error.find(dir.string()))
+        for (std::size_t p; (p = error.find(dir.string())) != std::string::npos;)
             error.replace(p, dir.string().size(), "<dir>");
         const std::string r = (ok ? "  ok" : "  failed") + (error.empty() ? "" : ": " + error);
         error.clear();
         return r + '\n';
     };
-    CountingTables t;
-    std::array<std::string, 3> head;
-    const Settings st = test::Clicked({Opt::Standard, Opt::DoubleFitOne});
-    auto read = [&](const FinResult& r) {  // shown as the file the tables read write again
-        std::string o = "  found " + std::to_string(r.found) + " complete " +
-                        std::to_string(r.complete) + " lines " + std::to_string(r.lines) + " heads";
-        for (const std::string& h : head) o += ' ' + std::to_string(h.size());
-        std::istringstream lines(ResultFileText(t, st, head));
-        for (std::string l; std::getline(lines, l);) o += "\n  |" + Escaped(l.substr(0, 150));
-        return o + '\n';
-    };
     if (c == "strN") return "  [" + strN(I(0)) + "]\n";
     if (c == "str2") return "  [" + str2(I(0)) + "]\n";
     if (c == "strX") return "  [" + strX(f) + "]\n";
     if (c == "fixed2") return "  [" + Fixed2(f) + "]\n";
-    if (c == "field") return "  " + F(FieldValue(q)) + '\n';
+    if (c == "field")
+        return "  " + (std::ostringstream() << std::setprecision(9) << FieldValue(q)).str() + '\n';
     if (c == "whole") return "  " + std::to_string(Analyzer::WholeNumber(q).value_or(-1)) + '\n';
     if (c == "settings") return SettingsDump(w);
-    // A golden input read as a result of Standard with double fit +1.
-    if (c == "fintext") return read(FinText(test::ReadFile(kScripts / "files" / a), t, st, head));
+    if (c == "fintext") {  // a golden input read as a result of Standard with double fit +1
+        CountingTables t;
+        std::array<std::string, 3> head;
+        const Settings st = test::Clicked({Opt::Standard, Opt::DoubleFitOne});
+        const FinResult r = FinText(test::ReadFile(kScripts / "files" / a), t, st, head);
+        std::ostringstream o;  // shown as the file the tables read write again
+        o << "  found " << r.found << " complete " << r.complete << " lines " << r.lines
+          << " heads";
+        for (const std::string& h : head) o << ' ' << h.size();
+        std::istringstream lines(ResultFileText(t, st, head));
+        for (std::string l; std::getline(lines, l);) o << "\n  |" << Escaped(l.substr(0, 150));
+        return o.str() + '\n';
+    }
     if (c == "put") test::WriteFile(dir / a, line.substr(line.find(a) + a.size() + 1));
     if (c == "mkdir") fs::create_directories(dir / a);
     if (c == "clear")
@@ -178,13 +161,11 @@ TEST_P(ScriptGolden, OutputEqualsTheExpectedOne) {
     for (std::string line; std::getline(text, line);)
         out += line.empty() || line[0] == '#' ? line + '\n'
                                               : "> " + line + '\n' + RunCommand(dir.path(), line);
-    fs::path expected = GetParam();
-    test::ExpectGolden(expected.replace_extension(".expected"), out);
+    test::ExpectGolden(fs::path(GetParam()).replace_extension(".expected"), out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptGolden,
-                         testing::ValuesIn(test::Entries(kScripts, ".script")),
-                         [](const auto& p) { return p.param.stem().string(); });
+                         testing::ValuesIn(test::Entries(kScripts, ".script")), test::Named);
 
 TEST(TableExportNumber, EveryFiniteFloatReadsBackBitForBit) {
     std::mt19937 rng(5);

@@ -68,10 +68,9 @@ class GraphWindowTest : public QObject {
     void drawnAndNoTextOutsideItsPlace_data() {
         QTest::addColumn<int>("preset");
         QTest::addColumn<bool>("graph");
-        QTest::newRow("ostrevan_table") << 0 << false;
-        QTest::newRow("standard_table") << 1 << false;
-        QTest::newRow("ostrevan_graph") << 0 << true;
-        QTest::newRow("standard_graph") << 1 << true;
+        for (const char* kind : {"table", "graph"})  // ostrevan_table .. standard_graph
+            for (const char* name : {"ostrevan", "standard"})
+                QTest::addRow("%s_%s", name, kind) << int(name[0] == 's') << (kind[0] == 'g');
     }
     void drawnAndNoTextOutsideItsPlace() {
         QFETCH(int, preset);
