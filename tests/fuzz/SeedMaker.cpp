@@ -48,7 +48,7 @@ struct Run {
     const char* name;
     int preset;
     std::vector<int> clicks;
-    int language;
+    Language language;
 };
 
 }  // namespace
@@ -116,13 +116,13 @@ int main(int argc, char** argv) {
 
     // Real runs: the cache, result files of several settings, the lists in both languages.
     const std::vector<Run> runs = {
-        {"ostrevan", 0, {}, 0},
-        {"ostrevan_15_25", 0, {7}, 1},
-        {"standard_quenby", 1, {}, 0},
-        {"standard_length_void_filter", 1, {2, 24, 30}, 0},
-        {"standard_dorvald_corrections", 1, {12, 14, 18, 20, 42}, 1},
-        {"standard_dorvald_plus_17_23", 1, {13, 6, 15, 17, 41}, 0},
-        {"standard_singleton_doubleton", 1, {23, 22, 33}, 0},
+        {"ostrevan", 0, {}, Language::English},
+        {"ostrevan_15_25", 0, {7}, Language::Japanese},
+        {"standard_quenby", 1, {}, Language::English},
+        {"standard_length_void_filter", 1, {2, 24, 30}, Language::English},
+        {"standard_dorvald_corrections", 1, {12, 14, 18, 20, 42}, Language::Japanese},
+        {"standard_dorvald_plus_17_23", 1, {13, 6, 15, 17, 41}, Language::English},
+        {"standard_singleton_doubleton", 1, {23, 22, 33}, Language::English},
     };
     for (const Run& r : runs) {
         Analyzer a(work);
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
     // The Japanese list: one more scan after the cache is dropped.
     {
         Analyzer a(work);
-        a.Load(false, 1);
+        a.Load(false, Language::Japanese);
         a.Submenu_Click(1);
         a.settings.Click(Opt::Standard);
         a.cmdStart_Click();

@@ -44,7 +44,7 @@ void ProgramFolder::WriteInRangeLibrary(int deals, unsigned seed) {
     WriteBin(path / "Library.bin", v);
 }
 
-Analyzer::StartState ProgramFolder::Restart(int language) {
+Analyzer::StartState ProgramFolder::Restart(Language language) {
     a = std::make_unique<Analyzer>(path);
     a->beep = [this] { ++beeps; };
     return a->Load(false, language);

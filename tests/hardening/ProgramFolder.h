@@ -34,7 +34,7 @@ struct ProgramFolder {
     // replay counts them exactly as the scan did.
     void WriteInRangeLibrary(int deals, unsigned seed);
     // A fresh Analyzer on the folder, as a new start of the program.
-    Analyzer::StartState Restart(int language = 0);
+    Analyzer::StartState Restart(Language language = Language::English);
     // WriteLibrary, then Restart; true when the analyzer is ready to run.
     bool StartOn(int deals, unsigned seed = 11) {
         WriteLibrary(deals, seed);
