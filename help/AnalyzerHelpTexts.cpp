@@ -6,15 +6,15 @@ namespace lott {
 
 namespace {
 
-const help_detail::AnalyzerTextTable* TableOf(int language) {
-    if (language == 0) return &help_detail::EnglishAnalyzerTexts();
-    if (language == 1) return &help_detail::JapaneseAnalyzerTexts();
+const help_detail::AnalyzerTextTable* TableOf(Language language) {
+    if (language == Language::English) return &help_detail::EnglishAnalyzerTexts();
+    if (language == Language::Japanese) return &help_detail::JapaneseAnalyzerTexts();
     return nullptr;
 }
 
 }  // namespace
 
-const InfoPage* AnalyzerInfoPage(int menuTopic, int language) {
+const InfoPage* AnalyzerInfoPage(int menuTopic, Language language) {
     const auto* table = TableOf(language);
     if (table == nullptr || menuTopic < 0 || menuTopic >= static_cast<int>(table->pages.size()))
         return nullptr;
@@ -22,7 +22,7 @@ const InfoPage* AnalyzerInfoPage(int menuTopic, int language) {
     return page.caption.empty() ? nullptr : &page;
 }
 
-std::string CommentText(int commentTopic, int language) {
+std::string CommentText(int commentTopic, Language language) {
     const auto* table = TableOf(language);
     if (table == nullptr || commentTopic < 1 ||
         commentTopic >= static_cast<int>(table->comments.size()))

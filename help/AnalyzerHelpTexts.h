@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Modes.h"
+
 namespace lott {
 
 // Caption of both information windows (English and Japanese).
@@ -17,12 +19,12 @@ struct InfoPage {
     std::vector<std::string> lines;  // one label per line; "" leaves an empty line
 };
 
-// The page of Help menu topic menuTopic (0, 2, 3, 4, 5, 6) in language 0 (English) or
-// 1 (Japanese). nullptr for any other topic or language: topic 1 opens a web page instead.
-const InfoPage* AnalyzerInfoPage(int menuTopic, int language);
+// The page of Help menu topic menuTopic (0, 2, 3, 4, 5, 6) in the given language.
+// nullptr for any other topic (or a value outside Language): topic 1 opens a web page instead.
+const InfoPage* AnalyzerInfoPage(int menuTopic, Language language);
 
-// The comment on the table or the graph, commentTopic 1..9, language 0 or 1: lines joined by
+// The comment on the table or the graph, commentTopic 1..9, in the given language: lines joined by
 // "\n", paragraphs separated by an empty line, for a word-wrapping text box. "" when unknown.
-std::string CommentText(int commentTopic, int language);
+std::string CommentText(int commentTopic, Language language);
 
 }  // namespace lott

@@ -153,9 +153,9 @@ std::size_t At(int topic) {
 }
 }  // namespace
 
-std::string ViewerHelpTexts::Text(int topic, int language) {
+std::string ViewerHelpTexts::Text(int topic, Language language) {
     if (!Valid(topic)) return {};
-    return language == 1 ? kJapanese[At(topic)] : kEnglish[At(topic)];
+    return language == Language::Japanese ? kJapanese[At(topic)] : kEnglish[At(topic)];
 }
 
 double ViewerHelpTexts::WidthFactor(int topic) {

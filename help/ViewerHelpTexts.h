@@ -1,8 +1,10 @@
-// The texts of the viewer's information window, one per menu topic (1..9), in English (0) and
-// Japanese (1), with the width each topic's window takes.
+// The texts of the viewer's information window, one per menu topic (1..9), in English and
+// Japanese, with the width each topic's window takes.
 #pragma once
 
 #include <string>
+
+#include "Modes.h"
 
 namespace lott {
 
@@ -10,7 +12,7 @@ class ViewerHelpTexts {
   public:
     static constexpr int kTopics = 9;
     // The topic's text, lines separated by "\n"; "" for a topic outside 1..9.
-    static std::string Text(int topic, int language);
+    static std::string Text(int topic, Language language);
     // Window width as a multiple of the standard width, and the text box's share of it.
     static double WidthFactor(int topic);
     static double TextWidthShare(int topic);

@@ -60,7 +60,8 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
                                       A::Value("--language",
                                                [&](std::string_view v) -> Fault {
                                                    if (v != "en" && v != "ja") return A::BadValue();
-                                                   cmd.language = v == "ja" ? 1 : 0;
+                                                   cmd.language = v == "ja" ? Language::Japanese
+                                                                            : Language::English;
                                                    return {};
                                                }),
                                       A::Value("--click", [&](std::string_view v) -> Fault {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Modes.h"
+
 namespace lott {
 
 struct BatchCommand {
@@ -14,7 +16,7 @@ struct BatchCommand {
     std::optional<int> preset;  // option 0 or 1, clicked first
     std::vector<int> clicks;    // option indices, in command-line order
     std::optional<std::int64_t> deals;
-    int language = 0;
+    Language language = Language::English;
     bool table = false;
     std::string csv;                   // --csv FILE: the run's tables as CSV
     std::string json;                  // --json FILE: the same as JSON

@@ -18,7 +18,7 @@ namespace {
 // "Over20.txt" as the scan driver writes it.
 class Over20File : public Over20Sink {
   public:
-    Over20File(const std::filesystem::path& folder, int language)
+    Over20File(const std::filesystem::path& folder, Language language)
         : list_(folder), language_(language) {}
     bool Open(std::string& error) override { return list_.OpenOver20(language_, error); }
     bool Line(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
@@ -31,7 +31,7 @@ class Over20File : public Over20Sink {
 
   private:
     Over20List list_;
-    int language_;
+    Language language_;
 };
 
 bool IsFile(const std::filesystem::path& p) {
@@ -52,10 +52,10 @@ std::optional<std::int64_t> Analyzer::WholeNumber(const std::string& text) {
 }
 
 void Analyzer::Say(const std::string& english, const std::string& japanese) {
-    message = Language == 1 ? japanese : english;
+    message = Language == lott::Language::Japanese ? japanese : english;
 }
 
-Analyzer::StartState Analyzer::Load(bool archiveRefused, int language) {
+Analyzer::StartState Analyzer::Load(bool archiveRefused, lott::Language language) {
     Language = language;
     runState_ = RunState::Idle;
     ScreenShotMode = IsFile(folder / "ScreenShot.txt");

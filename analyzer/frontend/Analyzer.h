@@ -15,6 +15,7 @@
 #include "ExpectedFreq.h"
 #include "FitOdds.h"
 #include "LibraryFile.h"
+#include "Modes.h"
 #include "ResultFile.h"
 #include "ScanDriver.h"
 #include "Settings.h"
@@ -56,15 +57,16 @@ class Analyzer : private ScanListener {
     explicit Analyzer(std::filesystem::path programFolder);
 
     // Start-up (the window's Form_Load without its drawing). archiveRefused is the answer of
-    // the archive-folder check for this folder; language is 1 when a Japanese font was found.
-    StartState Load(bool archiveRefused, int language);
+    // the archive-folder check for this folder; language is Japanese when a Japanese font was
+    // found.
+    StartState Load(bool archiveRefused, lott::Language language);
 
     // --- state the window shows ---------------------------------------------------------------
     std::filesystem::path folder;
     std::filesystem::path DataDir;
     bool ScreenShotMode = false;
     bool DebugMode = false;
-    int Language = 0;
+    lott::Language Language = lott::Language::English;
     LibraryChoice library;
     std::string tBox;             // "Deals to be Scanned"
     std::string lblNo = "count";  // the deal being scanned
@@ -82,7 +84,9 @@ class Analyzer : private ScanListener {
     // when it opens one.
     lott::TableState TableState = lott::TableState::NotShown;
 
-    std::string IdleCaption() const { return Language == 1 ? "開 始" : "Start"; }
+    std::string IdleCaption() const {
+        return Language == lott::Language::Japanese ? "開 始" : "Start";
+    }
     // The Start button's caption: its state in words.
     std::string StartCaption() const;
     RunState State() const { return runState_; }

@@ -11,9 +11,9 @@
 
 namespace lott {
 
-std::string Over20Header(int language) {
+std::string Over20Header(Language language) {
     std::string h;
-    if (language == 1) {
+    if (language == Language::Japanese) {
         h += "このファイルは，合計トリック数が 21 以上のディールをピックアップします。\r\n";
         h += "各行は，合計切り札枚数，合計トリック数，ディール番号 (HCP1, HCP2)\r\n";
         h += " から成ります。\r\n";
@@ -53,7 +53,7 @@ std::filesystem::path Over20List::PartPath() const {
     return out_ ? out_->PartPath() : std::filesystem::path();
 }
 
-bool Over20List::OpenOver20(int language, std::string& error) {
+bool Over20List::OpenOver20(Language language, std::string& error) {
     out_ = std::make_unique<FileWriter>(ListPath());
     if (!out_->Open(error) || !out_->Write(Over20Header(language), error)) {
         out_.reset();

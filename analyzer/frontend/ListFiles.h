@@ -9,12 +9,13 @@
 #include <string>
 
 #include "FileWriter.h"
+#include "Modes.h"
 
 namespace lott {
 
-// The header of "Over20.txt" in the given language (0 English, 1 Japanese) and its separator
+// The header of "Over20.txt" in the given language and its separator
 // line, each ended by CR LF.
-std::string Over20Header(int language);
+std::string Over20Header(Language language);
 // One data line without its line end: " 21, 22 #3456 ( 19, 21)".
 std::string Over20Line(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
                        const std::array<std::int32_t, 2>& hcp);
@@ -31,7 +32,7 @@ class Over20List {
     Over20List(const Over20List&) = delete;
     Over20List& operator=(const Over20List&) = delete;
 
-    bool OpenOver20(int language, std::string& error);
+    bool OpenOver20(Language language, std::string& error);
     bool FoutOver20(std::int32_t trumps, std::int32_t tricks, std::int32_t dealNo,
                     const std::array<std::int32_t, 2>& hcp, std::string& error);
     // Makes the new list durable, not yet in place.

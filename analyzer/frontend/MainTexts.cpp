@@ -13,8 +13,8 @@ struct Pair {
     const char* japanese;
 };
 
-std::string Pick(const Pair& p, int language) {
-    return language == 1 ? p.japanese : p.english;
+std::string Pick(const Pair& p, Language language) {
+    return language == Language::Japanese ? p.japanese : p.english;
 }
 
 // Index 6 is the page on level differences, which the menu offers as well.
@@ -70,12 +70,12 @@ constexpr std::array<Pair, 34> kCaptionTitle = {{
 
 }  // namespace
 
-std::string MainTexts::MenuTitle(int index, int language) {
+std::string MainTexts::MenuTitle(int index, Language language) {
     if (index < 0 || index >= static_cast<int>(kMenuTitle.size())) return {};
     return Pick(kMenuTitle[static_cast<std::size_t>(index)], language);
 }
 
-std::string MainTexts::CaptionTitle(int index, int language) {
+std::string MainTexts::CaptionTitle(int index, Language language) {
     if (index < 0 || index >= static_cast<int>(kCaptionTitle.size())) return {};
     return Pick(kCaptionTitle[static_cast<std::size_t>(index)], language);
 }
@@ -152,67 +152,73 @@ std::string MainTexts::DesignMenu(int index) {
     return kMenu[static_cast<std::size_t>(index)];
 }
 
-std::string MainTexts::ZipLine1(int language) {
-    return language == 1 ? "   Trickscan.exe を Zip から抜き出して，実行して下さい。"
-                         : "   UnZip \"Boardlook3.zip\"";
+std::string MainTexts::ZipLine1(Language language) {
+    return language == Language::Japanese
+               ? "   Trickscan.exe を Zip から抜き出して，実行して下さい。"
+               : "   UnZip \"Boardlook3.zip\"";
 }
 
-std::string MainTexts::ZipLine2(int language) {
-    return language == 1 ? "   Zip の中では，実行できません。"
-                         : "   before Starting Trickscan.exe.";
+std::string MainTexts::ZipLine2(Language language) {
+    return language == Language::Japanese ? "   Zip の中では，実行できません。"
+                                          : "   before Starting Trickscan.exe.";
 }
 
-std::string MainTexts::NotFoundLine1(int language) {
-    return language == 1 ? "　ライブラリ・ファイル (Library.bin/asc) が見つかりません。"
-                         : "  Library (bin/asc) is not found.";
+std::string MainTexts::NotFoundLine1(Language language) {
+    return language == Language::Japanese
+               ? "　ライブラリ・ファイル (Library.bin/asc) が見つかりません。"
+               : "  Library (bin/asc) is not found.";
 }
 
-std::string MainTexts::NotFoundLine2(int language) {
-    return language == 1 ? "  ここからダウンロードして下さい。" : "  Download from the link below.";
+std::string MainTexts::NotFoundLine2(Language language) {
+    return language == Language::Japanese ? "  ここからダウンロードして下さい。"
+                                          : "  Download from the link below.";
 }
 
-std::string MainTexts::DownloadCaption(int language) {
-    return language == 1 ? " Download Libray from Yahoo! MyBox"
-                         : "Download Ostrevan's Library. (18MB)";
+std::string MainTexts::DownloadCaption(Language language) {
+    return language == Language::Japanese ? " Download Libray from Yahoo! MyBox"
+                                          : "Download Ostrevan's Library. (18MB)";
 }
 
-std::string MainTexts::PageNotOpened(int language, const std::string& address) {
-    return language == 1 ? "  ページを開けませんでした: " + address
-                         : "  The page could not be opened: " + address;
+std::string MainTexts::PageNotOpened(Language language, const std::string& address) {
+    return language == Language::Japanese ? "  ページを開けませんでした: " + address
+                                          : "  The page could not be opened: " + address;
 }
 
-std::string MainTexts::FileNotSaved(int language, const std::string& file,
+std::string MainTexts::FileNotSaved(Language language, const std::string& file,
                                     const std::string& reason) {
-    return language == 1 ? "  " + file + " に保存できませんでした: " + reason
-                         : "  Could not save " + file + ": " + reason;
+    return language == Language::Japanese ? "  " + file + " に保存できませんでした: " + reason
+                                          : "  Could not save " + file + ": " + reason;
 }
 
-std::string MainTexts::FileSaved(int language, const std::string& file) {
-    return language == 1 ? "  " + file + " に保存しました。" : "  Saved as " + file + ".";
+std::string MainTexts::FileSaved(Language language, const std::string& file) {
+    return language == Language::Japanese ? "  " + file + " に保存しました。"
+                                          : "  Saved as " + file + ".";
 }
 
-std::string MainTexts::ResultIncomplete(int language, const std::string& file) {
-    return language == 1 ? "  " + file + " は壊れているか短すぎます。読めた所までを示します。"
-                         : "  " + file + " is damaged or short: shown as far as it could be read.";
+std::string MainTexts::ResultIncomplete(Language language, const std::string& file) {
+    return language == Language::Japanese
+               ? "  " + file + " は壊れているか短すぎます。読めた所までを示します。"
+               : "  " + file + " is damaged or short: shown as far as it could be read.";
 }
 
-std::string MainTexts::ResultMissing(int language, const std::string& file) {
-    return language == 1 ? "  " + file + " がありません。" : "  " + file + " is missing.";
+std::string MainTexts::ResultMissing(Language language, const std::string& file) {
+    return language == Language::Japanese ? "  " + file + " がありません。"
+                                          : "  " + file + " is missing.";
 }
 
-std::string MainTexts::TableCopied(int language) {
-    return language == 1 ? "  表をクリップボードにコピーしました（タブ区切り）。"
-                         : "  The table is on the clipboard (tab-separated).";
+std::string MainTexts::TableCopied(Language language) {
+    return language == Language::Japanese ? "  表をクリップボードにコピーしました（タブ区切り）。"
+                                          : "  The table is on the clipboard (tab-separated).";
 }
 
-std::string MainTexts::TableNotCopied(int language) {
-    return language == 1 ? "  表をクリップボードにコピーできませんでした。"
-                         : "  The table could not be put on the clipboard.";
+std::string MainTexts::TableNotCopied(Language language) {
+    return language == Language::Japanese ? "  表をクリップボードにコピーできませんでした。"
+                                          : "  The table could not be put on the clipboard.";
 }
 
-std::string MainTexts::StopBeforeClosing(int language) {
-    return language == 1 ? "  調査を止めてから終了します。"
-                         : "  Stopping the run before the program ends.";
+std::string MainTexts::StopBeforeClosing(Language language) {
+    return language == Language::Japanese ? "  調査を止めてから終了します。"
+                                          : "  Stopping the run before the program ends.";
 }
 
 }  // namespace lott

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "Modes.h"
+
 namespace lott {
 
 class MainTexts {
@@ -15,9 +17,9 @@ class MainTexts {
 
     // MenuTitle(index + 10 language): menu entries 0..5 and 7, the sub-menu entries 8 and 9, and
     // 6 for the page on level differences. "" for an index without an entry.
-    static std::string MenuTitle(int index, int language);
+    static std::string MenuTitle(int index, Language language);
     // CaptionTitle(index + 44 language) for index 0..33; "" for an index without an entry (24).
-    static std::string CaptionTitle(int index, int language);
+    static std::string CaptionTitle(int index, Language language);
 
     // The option captions the window is laid out with (o(0)..o(33), o(41)..o(43)).
     static std::string DesignOption(int index);
@@ -27,23 +29,23 @@ class MainTexts {
     static std::string DesignMenu(int index);
 
     // The refusal to run from an archive or temporary folder: two lines per language.
-    static std::string ZipLine1(int language);
-    static std::string ZipLine2(int language);
+    static std::string ZipLine1(Language language);
+    static std::string ZipLine2(Language language);
     // The missing-library message: two lines per language.
-    static std::string NotFoundLine1(int language);
-    static std::string NotFoundLine2(int language);
-    static std::string DownloadCaption(int language);
+    static std::string NotFoundLine1(Language language);
+    static std::string NotFoundLine2(Language language);
+    static std::string DownloadCaption(Language language);
 
     // What the window says when it could not do what was asked.
-    static std::string PageNotOpened(int language, const std::string& address);
-    static std::string FileNotSaved(int language, const std::string& file,
+    static std::string PageNotOpened(Language language, const std::string& address);
+    static std::string FileNotSaved(Language language, const std::string& file,
                                     const std::string& reason);
-    static std::string FileSaved(int language, const std::string& file);
-    static std::string ResultIncomplete(int language, const std::string& file);
-    static std::string ResultMissing(int language, const std::string& file);
-    static std::string TableCopied(int language);
-    static std::string TableNotCopied(int language);
-    static std::string StopBeforeClosing(int language);
+    static std::string FileSaved(Language language, const std::string& file);
+    static std::string ResultIncomplete(Language language, const std::string& file);
+    static std::string ResultMissing(Language language, const std::string& file);
+    static std::string TableCopied(Language language);
+    static std::string TableNotCopied(Language language);
+    static std::string StopBeforeClosing(Language language);
 };
 
 }  // namespace lott

@@ -99,7 +99,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load(const StartOptions& options) {
     setWindowTitle(QLatin1String(MainTexts::kDesignCaption) + QLatin1String(MainTexts::kVersion));
     japaneseFont_ = JapaneseFontAtStart(options.japaneseFont);
-    const int language = japaneseFont_.isEmpty() ? 0 : 1;
+    const Language language = japaneseFont_.isEmpty() ? Language::English : Language::Japanese;
     const bool inArchive =
         options.inArchive ? *options.inArchive : ChkZipResolved(a_.folder, ArchiveRule::ZipOrTmp);
     state_ = a_.Load(inArchive, language);
@@ -123,9 +123,9 @@ void Form1::Form_Load(const StartOptions& options) {
     c_.LibraryName->setText(Q(a_.library.LibFileName));
     c_.tBox->setText(Q(a_.tBox));
     c_.canvas->Cls();
-    if (a_.Language == 1) {
-        // Start in Japanese: the switch sets the language back to 1 and applies its captions.
-        a_.Language = 0;
+    if (a_.Language == Language::Japanese) {
+        // Start in Japanese: from English, the switch turns to Japanese and applies its captions.
+        a_.Language = Language::English;
         Language_Click();
     }
     SyncAll();
@@ -139,15 +139,15 @@ void Form1::ShowRefusal() {
     w.Cls();
     const double h = w.TextHeight(QStringLiteral("A"));
     w.MoveTo(0, 2.25 * h);
-    if (a_.Language == 1) {
+    if (a_.Language == Language::Japanese) {
         w.SetFontName(JapaneseFamily());
-        w.Print(Q(MainTexts::ZipLine1(1)));
+        w.Print(Q(MainTexts::ZipLine1(Language::Japanese)));
         w.MoveTo(0, 3.75 * h);
-        w.Print(Q(MainTexts::ZipLine2(1)));
+        w.Print(Q(MainTexts::ZipLine2(Language::Japanese)));
     } else {
-        w.Print(Q(MainTexts::ZipLine1(0)));
+        w.Print(Q(MainTexts::ZipLine1(Language::English)));
         w.MoveTo(0, 3.75 * h);
-        w.prnt(Q(MainTexts::ZipLine2(0)));
+        w.prnt(Q(MainTexts::ZipLine2(Language::English)));
     }
 }
 
@@ -158,8 +158,8 @@ void Form1::LibraryNotFound() {
     PictureBox& w = *c_.canvas;
     w.Cls();
     const double h = w.TextHeight(QStringLiteral("A"));
-    const int lang = a_.Language == 1 ? 1 : 0;
-    if (lang == 1) {
+    const Language lang = a_.Language;
+    if (lang == Language::Japanese) {
         SetFamily(c_.cmdEnd, JapaneseFamily());
         c_.cmdEnd->setText(QStringLiteral("終了"));
         w.SetFontName(JapaneseFamily());
@@ -279,7 +279,8 @@ frmTab* Form1::NewTable(bool prepareHeaders) {
     connect(t, &frmTab::closing, this, [this](frmTab* w) { TableClosing(w); });
     connect(t, &frmTab::commentRequested, this, [this](int i) { ShowComment(i + 1); });
     connect(t, &frmTab::paperRequested, this, [this, t] {
-        OpenPage(a_.Language == 1 ? "ostrevan/total.htm" : "ostrevan/total.HTML", t);
+        OpenPage(a_.Language == Language::Japanese ? "ostrevan/total.htm" : "ostrevan/total.HTML",
+                 t);
     });
     // Only the newest table window is live; an older one gives way to it.
     QPointer<frmTab> old = tab_;
@@ -386,25 +387,28 @@ void Form1::OpenPage(const std::string& page, QWidget* window) {
 }
 
 void Form1::cmdDownload_Click() {
-    OpenPage(a_.Language == 1 ? "ostrevan/GetLibrary.htm" : "ostrevan/GetLibrary.HTML", this);
+    OpenPage(
+        a_.Language == Language::Japanese ? "ostrevan/GetLibrary.htm" : "ostrevan/GetLibrary.HTML",
+        this);
 }
 
 void Form1::Language_Click() {
     if (!a_.settings.LanguageEnabled()) return;
     if (comment_) comment_->close();
-    if (a_.Language == 0) {
+    if (a_.Language == Language::English) {
         c_.Language->setText(QStringLiteral("Japanese"));
-        a_.Language = 1;
+        a_.Language = Language::Japanese;
     } else {
         c_.Language->setText(QStringLiteral("English"));
-        a_.Language = 0;
+        a_.Language = Language::English;
     }
     SetLangMsg();
 }
 
 void Form1::SetLangMsg() {
-    const int L = a_.Language == 1 ? 1 : 0;
-    const QString F = L == 1 ? JapaneseFamily() : QStringLiteral("Arial");
+    const Language L = a_.Language;
+    const bool japanese = L == Language::Japanese;
+    const QString F = japanese ? JapaneseFamily() : QStringLiteral("Arial");
     for (int k = 0; k <= 7; ++k)
         c_.menu[static_cast<std::size_t>(k)]->setText(Q(MainTexts::MenuTitle(k, L)));
     c_.Submenu[1]->setText(Q(MainTexts::MenuTitle(8, L)));
@@ -450,7 +454,7 @@ void Form1::SetLangMsg() {
         QWidget* w = c_.o[static_cast<std::size_t>(i)];
         caption(i, w);
         QFont f = w->font();
-        f.setPointSizeF(L == 1 ? 8 : 9);
+        f.setPointSizeF(japanese ? 8 : 9);
         w->setFont(f);
     }
     // The Start button shows its idle caption in the new language.
@@ -459,13 +463,14 @@ void Form1::SetLangMsg() {
 
 void Form1::menu_Click(int index) {
     if (index == 1) {
-        OpenPage(a_.Language == 1 ? "wexa/OstrevanStandard.htm" : "wexa/OstrevanStandard.HTML",
+        OpenPage(a_.Language == Language::Japanese ? "wexa/OstrevanStandard.htm"
+                                                   : "wexa/OstrevanStandard.HTML",
                  this);
         return;
     }
     if (index < 0 || index > 6) return;
     menuTopic_ = index;
-    const int L = a_.Language == 1 ? 1 : 0;
+    const Language L = a_.Language;
     auto& info = info_[static_cast<std::size_t>(L)];
     if (!info) {
         info = new frmInfoAna(L, JapaneseFamily(), this);

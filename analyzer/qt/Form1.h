@@ -38,7 +38,9 @@ class Form1 : public QMainWindow {
     int CommentTopic() const { return commentTopic_; }
     frmTab* TableWindow() const { return tab_; }
     frmComment* CommentWindow() const { return comment_; }
-    frmInfoAna* InfoWindow(int language) const { return info_[language == 1 ? 1 : 0]; }
+    frmInfoAna* InfoWindow(Language language) const {
+        return info_[static_cast<std::size_t>(language)];
+    }
     // Deals whose cells the live table repainted in the last run (for the speed checks).
     std::size_t RepaintedCells() const { return repainted_; }
 

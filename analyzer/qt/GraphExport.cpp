@@ -33,7 +33,7 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
         return 2;
     }
     Analyzer a(dir);
-    switch (a.Load(false, 0)) {
+    switch (a.Load(false, Language::English)) {
         case Analyzer::StartState::Running:
             break;
         case Analyzer::StartState::LibraryMissing:
@@ -51,7 +51,7 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
             << ".dat; run the analysis first (trickscan-batch " << dir << " --preset standard)\n";
         return 1;
     }
-    frmGrph g(1, a.tables, a.settings, a.fitOdds, 0, QString(), a.folder);
+    frmGrph g(1, a.tables, a.settings, a.fitOdds, Language::English, QString(), a.folder);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
     const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)

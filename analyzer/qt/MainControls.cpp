@@ -171,7 +171,8 @@ MainControls MainControls::Build(QMainWindow* window) {
     c.lblNo->setToolTip(QStringLiteral("Deal Number just being scanned."));
     c.lblNo->setFont(big);
 
-    c.cmdDownload = MakeButton(c.central, Q(MainTexts::DownloadCaption(0)), 24, 84, 330, 32);
+    c.cmdDownload =
+        MakeButton(c.central, Q(MainTexts::DownloadCaption(Language::English)), 24, 84, 330, 32);
     c.cmdDownload->hide();
 
     c.lblStatus = new QLabel(c.central);

@@ -26,8 +26,8 @@ QString frmGrph::Caption(const std::string& resultName) {
 }
 
 frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const FitOddsTable& odds,
-                 int language, const QString& japaneseFont, std::filesystem::path programFolder,
-                 QWidget* parent)
+                 Language language, const QString& japaneseFont,
+                 std::filesystem::path programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window),
       index_(index == 1 ? 1 : 0),
       language_(language),
@@ -50,7 +50,7 @@ frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const Fi
     p->setGeometry(20, 20, index_ == 0 ? 350 : 700, 450);
     p->SetBackColor(Qt::white);
 
-    const bool japanese = language == 1;
+    const bool japanese = language == Language::Japanese;
     cmdClose = new QPushButton(japanese ? QStringLiteral("閉じる") : QStringLiteral("Close"), this);
     cmdComments[0] = new QPushButton(
         japanese ? QStringLiteral("このグラフの説明") : QStringLiteral("Comments on the Graph"),

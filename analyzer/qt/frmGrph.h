@@ -10,6 +10,7 @@
 
 #include "CountingTables.h"
 #include "FitOdds.h"
+#include "Modes.h"
 #include "Settings.h"
 
 class QLabel;
@@ -32,7 +33,7 @@ class frmGrph : public QWidget {
     // Draws the result in t at once. index 0: the Ostrevan chart, 1: the Standard charts. The
     // settings are those the result was read under; they also choose the comments.
     frmGrph(int index, const CountingTables& t, const Settings& s, const FitOddsTable& odds,
-            int language, const QString& japaneseFont, std::filesystem::path programFolder,
+            Language language, const QString& japaneseFont, std::filesystem::path programFolder,
             QWidget* parent = nullptr);
 
     int Index() const { return index_; }
@@ -64,7 +65,7 @@ class frmGrph : public QWidget {
     bool Save(const std::string& extension);
 
     int index_;
-    int language_;
+    Language language_;
     CountingTables tables_;
     Settings settings_;
     FitOddsTable odds_;

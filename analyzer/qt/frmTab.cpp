@@ -27,7 +27,7 @@ QString Q(const std::string& s) {
 
 const QString frmTab::kDesignCaption = QStringLiteral("Trickscan [Table}");
 
-frmTab::frmTab(int language, const QString& japaneseFont, QWidget* parent)
+frmTab::frmTab(Language language, const QString& japaneseFont, QWidget* parent)
     : QWidget(parent, Qt::Window), language_(language), grid_(new TableGrid(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kDesignCaption);
@@ -50,7 +50,7 @@ frmTab::frmTab(int language, const QString& japaneseFont, QWidget* parent)
     }
     grid_->move(0, kGridTop);
 
-    const bool japanese = language == 1;
+    const bool japanese = language == Language::Japanese;
     const QString hide[2] = {QStringLiteral("Hide Table"), QStringLiteral("HideTable")};
     const QString comment[2] = {QStringLiteral("Comments on this Table"),
                                 QStringLiteral("Comment on this Table")};

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "Modes.h"
 #include "TableGrid.h"
 
 class QLabel;
@@ -23,7 +24,7 @@ class frmTab : public QWidget {
     static constexpr int kHeightOstrevan = 400;  // 6000 twips
     static constexpr int kHeightStandard = 523;  // 7840 twips
 
-    frmTab(int language, const QString& japaneseFont, QWidget* parent = nullptr);
+    frmTab(Language language, const QString& japaneseFont, QWidget* parent = nullptr);
 
     // Shows the controls of preset settingMode (0 Ostrevan, 1 Standard) and empties the grid
     // and the name labels.
@@ -68,7 +69,7 @@ class frmTab : public QWidget {
   private:
     void PlaceButtons();
 
-    int language_;
+    Language language_;
     SettingMode settingMode_ = SettingMode::Ostrevan;
     TableGrid* grid_;
 };

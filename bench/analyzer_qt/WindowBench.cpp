@@ -94,7 +94,7 @@ BENCHMARK(BM_ReadLibraryOnce)->Unit(benchmark::kMillisecond);
 
 void BM_FullScanWithoutWindow(benchmark::State& state) {
     Analyzer a(Folder());
-    a.Load(false, 0);
+    a.Load(false, Language::English);
     a.settings.Click(1);
     for (auto _ : state) {
         std::filesystem::remove(CacheFile());

@@ -10,17 +10,19 @@ namespace lott {
 
 const QString frmComment::kCaption = QStringLiteral("Trickscan Comments");
 
-frmComment::frmComment(int commentTopic, int language, const QString& japaneseFont, QWidget* parent)
+frmComment::frmComment(int commentTopic, lott::Language language, const QString& japaneseFont,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window),
       topic_(commentTopic),
-      language_(language == 1 ? 1 : 0),
+      language_(language),
       txt_(new QPlainTextEdit(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);
     txt_->setReadOnly(true);
     txt_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QFont font(language_ == 1 ? japaneseFont : QStringLiteral("Arial"));
-    font.setPointSizeF(language_ == 1 ? 10.5 : 10);
+    const bool japanese = language_ == lott::Language::Japanese;
+    QFont font(japanese ? japaneseFont : QStringLiteral("Arial"));
+    font.setPointSizeF(japanese ? 10.5 : 10);
     txt_->setFont(font);
     txt_->setPlainText(QString::fromStdString(CommentText(topic_, language_)));
     txt_->document()->setDocumentMargin(10);

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "Modes.h"
+
 class QPlainTextEdit;
 
 namespace lott {
@@ -13,12 +15,12 @@ class frmComment : public QWidget {
   public:
     static const QString kCaption;
 
-    // commentTopic 1..9; language 0 English, 1 Japanese (in japaneseFont, "" for the fallback).
-    frmComment(int commentTopic, int language, const QString& japaneseFont,
+    // commentTopic 1..9; Japanese is drawn in japaneseFont ("" for the fallback).
+    frmComment(int commentTopic, lott::Language language, const QString& japaneseFont,
                QWidget* parent = nullptr);
 
     int CommentTopic() const { return topic_; }
-    int Language() const { return language_; }
+    lott::Language Language() const { return language_; }
     QPlainTextEdit* txt() const { return txt_; }
 
   protected:
@@ -26,7 +28,7 @@ class frmComment : public QWidget {
 
   private:
     int topic_;
-    int language_;
+    lott::Language language_;
     QPlainTextEdit* txt_;
 };
 

@@ -13,8 +13,8 @@ namespace lott {
 
 const QString frmInfo::kCaption = QStringLiteral(" Boardlook Help");
 
-frmInfo::frmInfo(int infoTopic, int language, const QString& japaneseFont, const InfoAnchor& anchor,
-                 QWidget* parent)
+frmInfo::frmInfo(int infoTopic, Language language, const QString& japaneseFont,
+                 const InfoAnchor& anchor, QWidget* parent)
     : QWidget(parent, Qt::Window), topic_(infoTopic), txt_(new QPlainTextEdit(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kCaption);
@@ -31,12 +31,12 @@ frmInfo::frmInfo(int infoTopic, int language, const QString& japaneseFont, const
     Form_Load(language, japaneseFont, anchor);
 }
 
-void frmInfo::Form_Load(int language, const QString& japaneseFont, const InfoAnchor& anchor) {
+void frmInfo::Form_Load(Language language, const QString& japaneseFont, const InfoAnchor& anchor) {
     const int width = static_cast<int>(
         std::lround(InfoPlacement::kStandardWidth * ViewerHelpTexts::WidthFactor(topic_)));
     textShare_ = ViewerHelpTexts::TextWidthShare(topic_);
 
-    QFont font(language == 1 ? japaneseFont : QStringLiteral("Verdana"));
+    QFont font(language == Language::Japanese ? japaneseFont : QStringLiteral("Verdana"));
     font.setPointSizeF(12);
     txt_->setFont(font);
     const QString text = QString::fromStdString(ViewerHelpTexts::Text(topic_, language));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "InfoPlacement.h"
+#include "Modes.h"
 
 class QPlainTextEdit;
 
@@ -15,8 +16,8 @@ class frmInfo : public QWidget {
   public:
     static const QString kCaption;  // " Boardlook Help"
 
-    // InfoTopic 1..9; language 0 English, 1 Japanese; japaneseFont "" when none was found.
-    frmInfo(int infoTopic, int language, const QString& japaneseFont, const InfoAnchor& anchor,
+    // InfoTopic 1..9; japaneseFont "" when none was found.
+    frmInfo(int infoTopic, Language language, const QString& japaneseFont, const InfoAnchor& anchor,
             QWidget* parent = nullptr);
 
     int InfoTopic() const { return topic_; }
@@ -26,7 +27,7 @@ class frmInfo : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void Form_Load(int language, const QString& japaneseFont, const InfoAnchor& anchor);
+    void Form_Load(Language language, const QString& japaneseFont, const InfoAnchor& anchor);
 
     int topic_;
     QPlainTextEdit* txt_;

@@ -15,12 +15,13 @@ namespace {
 constexpr int kLineHeight = 18;
 }  // namespace
 
-frmInfoAna::frmInfoAna(int language, const QString& japaneseFont, QWidget* parent)
-    : QWidget(parent, Qt::Window), language_(language == 1 ? 1 : 0) {
+frmInfoAna::frmInfoAna(lott::Language language, const QString& japaneseFont, QWidget* parent)
+    : QWidget(parent, Qt::Window), language_(language) {
+    const bool japanese = language_ == lott::Language::Japanese;
     setWindowTitle(QString::fromUtf8(AnalyzerHelpCaption.data(),
                                      static_cast<qsizetype>(AnalyzerHelpCaption.size())));
     SetFormBackground(this);
-    QFont font(language_ == 1 ? japaneseFont : QStringLiteral("Arial"));
+    QFont font(japanese ? japaneseFont : QStringLiteral("Arial"));
     font.setPointSizeF(10);
     setFont(font);
     const QFontMetrics fm(font);
@@ -42,8 +43,7 @@ frmInfoAna::frmInfoAna(int language, const QString& japaneseFont, QWidget* paren
         frame->hide();
         Frame[static_cast<std::size_t>(topic)] = frame;
     }
-    cmdClose =
-        new QPushButton(language_ == 1 ? QStringLiteral("閉じる") : QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(japanese ? QStringLiteral("閉じる") : QStringLiteral("Close"), this);
     cmdClose->resize(96, 28);
     connect(cmdClose, &QPushButton::clicked, this, [this] { close(); });
 }

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "Modes.h"
+
 class QGroupBox;
 class QPushButton;
 
@@ -13,11 +15,11 @@ namespace lott {
 class frmInfoAna : public QWidget {
     Q_OBJECT
   public:
-    // language 0 English, 1 Japanese; the Japanese page uses japaneseFont ("" when none was
-    // found: the system's fallback draws it).
-    frmInfoAna(int language, const QString& japaneseFont, QWidget* parent = nullptr);
+    // The Japanese page uses japaneseFont ("" when none was found: the system's fallback draws
+    // it).
+    frmInfoAna(lott::Language language, const QString& japaneseFont, QWidget* parent = nullptr);
 
-    int Language() const { return language_; }
+    lott::Language Language() const { return language_; }
     int MenuTopic() const { return topic_; }
     // Shows the page of menuTopic (0, 2, 3, 4, 5, 6) alone and fits the window round it.
     void ShowTopic(int menuTopic);
@@ -29,7 +31,7 @@ class frmInfoAna : public QWidget {
   private:
     void Layout();
 
-    int language_;
+    lott::Language language_;
     int topic_ = 0;
 };
 

@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+#include "Modes.h"
+
 namespace lott {
 
 // The Latin font of the windows' texts.
@@ -29,12 +31,14 @@ QString JapaneseFontAtStart(const std::optional<QString>& given);
 // Latin font, whose fallback draws the Japanese characters.
 QString JapaneseFamily(const QString& japaneseFont);
 
-// FontName(language): "Arial" for English (0), the Japanese font found at start-up for
-// Japanese (1), "" when none was found.
+// FontName(language): "Arial" for English, the Japanese font found at start-up for Japanese,
+// "" when none was found.
 class FontNameTable {
   public:
     explicit FontNameTable(const QString& japaneseFont) : names_{kLatinFont, japaneseFont} {}
-    const QString& operator()(int language) const { return names_[language == 1 ? 1 : 0]; }
+    const QString& operator()(Language language) const {
+        return names_[language == Language::Japanese ? 1 : 0];
+    }
 
   private:
     std::array<QString, 2> names_;

@@ -19,7 +19,7 @@ struct Program {
         std::vector<DealRecord> v(static_cast<std::size_t>(deals));
         for (auto& d : v) d = test::RandomRecord(rng);
         test::WriteLibrary(dir / "Library.bin", v);
-        EXPECT_EQ(a.Load(false, 0), Analyzer::StartState::Running);
+        EXPECT_EQ(a.Load(false, Language::English), Analyzer::StartState::Running);
         EXPECT_TRUE(a.settings.Click(preset));
     }
 };

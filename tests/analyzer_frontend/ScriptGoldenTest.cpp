@@ -145,7 +145,7 @@ std::string RunCommand(const fs::path& dir, const std::string& line) {
     }
     if (c != "over20") return std::string();
     Over20List list(dir);  // a run's list: language, deal numbers, and "drop" to leave it
-    std::string r = said(list.OpenOver20(I(0), error));
+    std::string r = said(list.OpenOver20(static_cast<Language>(I(0)), error));
     for (std::size_t k = 1; k < w.size(); ++k)
         r += w[k] == "drop" ? said(list.Finish(error))
                             : said(list.FoutOver20(21, 22, I(k), {19, 21}, error));

@@ -63,7 +63,7 @@ class WindowWiringTest : public QObject {
             auto f = prog.Start(font);
             const MainControls& c = f->ui();
             for (int language : {font.isEmpty() ? 0 : 1, font.isEmpty() ? 1 : 0}) {
-                QCOMPARE(f->analyzer().Language, language);
+                QCOMPARE(f->analyzer().Language, static_cast<lott::Language>(language));
                 QCOMPARE(c.cmdStart->text().toStdString(), f->analyzer().IdleCaption());
                 for (const QAbstractButton* b : c.o)
                     if (b)  // its mark, the space after it and its caption

@@ -11,7 +11,7 @@ using namespace lott;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::ByteReader in(data, size);
-    const int language = in.Take() & 1;
+    const auto language = static_cast<Language>(in.Take() & 1);
     // One listed deal, as a scan writes it.
     const std::int32_t trumps = 21 + in.Take() % 6;
     const std::int32_t tricks = in.Take() % 40;

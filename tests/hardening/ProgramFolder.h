@@ -62,7 +62,7 @@ struct ProgramFolder {
         return ok && inRange();
     }
     // A fresh Analyzer on the folder, as a new start of the program.
-    Analyzer::StartState Restart(int language = 0) {
+    Analyzer::StartState Restart(Language language = Language::English) {
         a = std::make_unique<Analyzer>(path);
         a->beep = [this] { ++beeps; };
         return a->Load(false, language);

@@ -60,9 +60,9 @@ class LibraryQtTest : public QObject {
         const QString jp = lott::FindJapaneseFont();
         QVERIFY(jp.isEmpty() || jp == lott::kJapaneseFontMeiryo || jp == lott::kJapaneseFontGothic);
         lott::FontNameTable names(QStringLiteral("メイリオ"));
-        QCOMPARE(names(0), QStringLiteral("Arial"));
-        QCOMPARE(names(1), QStringLiteral("メイリオ"));
-        QCOMPARE(lott::FontNameTable(QString())(1), QString());
+        QCOMPARE(names(lott::Language::English), QStringLiteral("Arial"));
+        QCOMPARE(names(lott::Language::Japanese), QStringLiteral("メイリオ"));
+        QCOMPARE(lott::FontNameTable(QString())(lott::Language::Japanese), QString());
 
         // A window's Japanese font: the answer given wins over the search; without a Japanese
         // font Japanese text is drawn in the Latin family.
@@ -70,7 +70,8 @@ class LibraryQtTest : public QObject {
         QCOMPARE(lott::JapaneseFontAtStart(QString()), QString());
         QCOMPARE(lott::JapaneseFontAtStart(std::nullopt), jp);
         QCOMPARE(lott::JapaneseFamily(lott::kJapaneseFontMeiryo), lott::kJapaneseFontMeiryo);
-        QCOMPARE(lott::JapaneseFamily(QString()), lott::FontNameTable(QString())(0));
+        QCOMPARE(lott::JapaneseFamily(QString()),
+                 lott::FontNameTable(QString())(lott::Language::English));
     }
 
     void programStartRefusesAnEmptyFolderAndEntersTheNamedOne() {

@@ -45,7 +45,7 @@ TEST(EngineList, TheViewerDecidesSuitContractsAsTheEngineDoes) {
 }
 
 TEST(EngineList, EveryListedDealIsFoundUnderItsTotalTrumpsInBothLanguages) {
-    for (int language : {0, 1}) {
+    for (Language language : {Language::English, Language::Japanese}) {
         test::TempFolder dir;
         fs::copy_file(kSample / kBinLibName, dir / kBinLibName);
         Analyzer a(dir.path());

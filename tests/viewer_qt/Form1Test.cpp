@@ -83,7 +83,7 @@ class Form1Test : public QObject {
         QVERIFY(f->session().TrumpBy == lott::TrumpBy::Length);
         const QString english = c.cmdGo->text();
         QTest::mouseClick(c.Language, Qt::LeftButton);
-        QCOMPARE(f->session().Language, 1);
+        QCOMPARE(f->session().Language, lott::Language::Japanese);
         QVERIFY(c.cmdGo->text() != english);
         // Without a Japanese font of its own the Latin one stays, not the system's default.
         QCOMPARE(c.cmdGo->font().family(), QStringLiteral("Arial"));
@@ -114,7 +114,7 @@ class Form1Test : public QObject {
         c.menu[5]->trigger();
         QVERIFY(f->InfoWindow() && f->InfoWindow()->isVisible());
         QCOMPARE(f->InfoWindow()->txt()->toPlainText().toStdString(),
-                 lott::ViewerHelpTexts::Text(5, 0));
+                 lott::ViewerHelpTexts::Text(5, lott::Language::English));
     }
 
     void anArchiveFolderLeavesOnlyTheEndButton() {

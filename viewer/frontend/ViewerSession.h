@@ -22,7 +22,7 @@ class ViewerSession {
 
     const std::filesystem::path& Folder() const { return folder_; }
 
-    int Language = 0;                               // 0 English, 1 Japanese
+    lott::Language Language = lott::Language::English;
     lott::LibMode LibMode = lott::LibMode::Binary;  // form of the library in use
     std::string BinLibName = kBinLibName;
     std::string AscLibName = kAscLibName;

@@ -44,10 +44,10 @@ constexpr std::array<const char*, 17> kJapanese = {"",
                                                    "合計トリック数を選択"};
 }  // namespace
 
-std::string ViewerTexts::MenuText(int language, int k) {
+std::string ViewerTexts::MenuText(Language language, int k) {
     if (k < 1 || k > 16) return {};
-    return language == 1 ? kJapanese[static_cast<std::size_t>(k)]
-                         : kEnglish[static_cast<std::size_t>(k)];
+    return language == Language::Japanese ? kJapanese[static_cast<std::size_t>(k)]
+                                          : kEnglish[static_cast<std::size_t>(k)];
 }
 
 std::string ViewerTexts::FormatThousands(std::int64_t n, const std::string& sep) {
@@ -66,16 +66,16 @@ std::string ViewerTexts::FormatThousands(std::int64_t n, const std::string& sep)
     return out;
 }
 
-std::string ViewerTexts::LibraryLine1(int language, std::int64_t libFileLen,
+std::string ViewerTexts::LibraryLine1(Language language, std::int64_t libFileLen,
                                       const std::string& sep) {
-    if (language == 1)
+    if (language == Language::Japanese)
         return Cat("  ファイル長さ = ", FormatThousands(libFileLen, sep), " バイト.");
     return Cat("  File Length = ", FormatThousands(libFileLen, sep), " bytes.");
 }
 
-std::string ViewerTexts::LibraryLine2(int language, std::int32_t dealCount, int recLen,
+std::string ViewerTexts::LibraryLine2(Language language, std::int32_t dealCount, int recLen,
                                       const std::string& sep) {
-    if (language == 1)
+    if (language == Language::Japanese)
         return Cat("  ディール個数 = ", FormatThousands(dealCount, sep), " (各",
                    std::to_string(recLen), " バイト).");
     return Cat("  Nr of Deals = ", FormatThousands(dealCount, sep), " (", std::to_string(recLen),
@@ -91,37 +91,37 @@ std::string ViewerTexts::NotFoundLine2(const std::string& fileName) {
     return Cat("   Download \"Library.", bin ? "bin" : "asc", "\".");
 }
 
-std::string ViewerTexts::ZipLine1(int language) {
-    if (language == 1) return " ZIP の中では実行できません。";
+std::string ViewerTexts::ZipLine1(Language language) {
+    if (language == Language::Japanese) return " ZIP の中では実行できません。";
     return "   UnZip \"Boardlook3.zip\"";
 }
 
-std::string ViewerTexts::ZipLine2(int language) {
-    if (language == 1)
+std::string ViewerTexts::ZipLine2(Language language) {
+    if (language == Language::Japanese)
         return " 実行ファイル Boardlook.exe を ZIP の外へ抜き出してから，実行して下さい。";
     return "   before Starting Boardlook.exe.";
 }
 
-std::string ViewerTexts::DamagedDeal(int language, std::int32_t dealNo) {
-    if (language == 1)
+std::string ViewerTexts::DamagedDeal(Language language, std::int32_t dealNo) {
+    if (language == Language::Japanese)
         return Cat(" ディール #", std::to_string(dealNo),
                    " のレコードが壊れているため，表示できません。");
     return Cat(" Deal #", std::to_string(dealNo), " cannot be shown: its record is damaged.");
 }
 
-std::string ViewerTexts::UnreadableDeal(int language, std::int32_t dealNo) {
-    if (language == 1)
+std::string ViewerTexts::UnreadableDeal(Language language, std::int32_t dealNo) {
+    if (language == Language::Japanese)
         return Cat(" ディール #", std::to_string(dealNo), " をライブラリ ファイルから読めません。");
     return Cat(" Deal #", std::to_string(dealNo), " cannot be read from the library file.");
 }
 
-std::string ViewerTexts::ExportFailed(int language, const std::string& detail) {
-    if (language == 1) return Cat("出力できませんでした: ", detail);
+std::string ViewerTexts::ExportFailed(Language language, const std::string& detail) {
+    if (language == Language::Japanese) return Cat("出力できませんでした: ", detail);
     return Cat("Output failed: ", detail);
 }
 
-std::string ViewerTexts::PageNotOpened(int language, const std::string& address) {
-    if (language == 1) return Cat("ページを開けませんでした: ", address);
+std::string ViewerTexts::PageNotOpened(Language language, const std::string& address) {
+    if (language == Language::Japanese) return Cat("ページを開けませんでした: ", address);
     return Cat("The page could not be opened: ", address);
 }
 
@@ -131,8 +131,9 @@ std::string ViewerTexts::DownloadPage(int index) {
     return {};
 }
 
-std::string ViewerTexts::NotesPage(int language) {
-    return language == 1 ? "ostrevan/library_notes.htm" : "ostrevan/library_notes.HTML";
+std::string ViewerTexts::NotesPage(Language language) {
+    return language == Language::Japanese ? "ostrevan/library_notes.htm"
+                                          : "ostrevan/library_notes.HTML";
 }
 
 }  // namespace lott

@@ -72,7 +72,10 @@ Form1::Form1(const StartOptions& options, QWidget* parent)
       s_(QDir(options.programFolder).absolutePath().toStdString()),
       painter_(c_.p, c_.box, c_.p2, c_.p3) {
     downloadTimer_.setSingleShot(true);
-    connect(&downloadTimer_, &QTimer::timeout, this, [this] { cmdDownload_Click(s_.Language); });
+    connect(&downloadTimer_, &QTimer::timeout, this, [this] {
+        // The button of the language in force: its index is the language's number.
+        cmdDownload_Click(static_cast<int>(s_.Language));
+    });
 
     connect(c_.cmdGo, &QPushButton::clicked, this, [this] { cmdGo_Click(); });
     connect(c_.cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
@@ -159,7 +162,7 @@ bool Form1::ChkZip(int flag, std::optional<bool> answer) {
     w.Cls();
     w.SetFontSize(12);
     w.Print(QString());
-    if (s_.Language == 1) {
+    if (s_.Language == Language::Japanese) {
         w.SetFontName(JapaneseFamily());
     } else {
         w.SetFontSize(15);
@@ -189,17 +192,19 @@ void Form1::PrintLibraryLines() {
     const LibraryFile& lib = s_.Library();
     const double h = w.TextHeight();
     const std::string sep = GroupSeparator();
-    if (s_.Language == 1) {
+    if (s_.Language == Language::Japanese) {
         w.SetFontName(JapaneseFamily());
-        w.Print(Text(ViewerTexts::LibraryLine1(1, lib.LibFileLen(), sep)));
+        w.Print(Text(ViewerTexts::LibraryLine1(Language::Japanese, lib.LibFileLen(), sep)));
         w.SetCurrentY(w.CurrentY() + 0.05 * h);
-        w.Print(Text(ViewerTexts::LibraryLine2(1, lib.DealCount(), lib.LibRecLen(), sep)));
+        w.Print(Text(
+            ViewerTexts::LibraryLine2(Language::Japanese, lib.DealCount(), lib.LibRecLen(), sep)));
         w.SetFontName(QStringLiteral("Arial"));
     } else {
         w.SetFontSize(12);
-        w.Print(Text(ViewerTexts::LibraryLine1(0, lib.LibFileLen(), sep)));
+        w.Print(Text(ViewerTexts::LibraryLine1(Language::English, lib.LibFileLen(), sep)));
         w.SetCurrentY(w.CurrentY() + 0.3 * h);
-        w.Print(Text(ViewerTexts::LibraryLine2(0, lib.DealCount(), lib.LibRecLen(), sep)));
+        w.Print(Text(
+            ViewerTexts::LibraryLine2(Language::English, lib.DealCount(), lib.LibRecLen(), sep)));
     }
 }
 
@@ -241,10 +246,12 @@ void Form1::LibraryNotFound(const std::string& fileName) {
     c_.canvas->Print(QString(), true);
     c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(fileName)));
     c_.canvas->Print(QString(), true);
-    const int lang = s_.Language == 1 ? 1 : 0;
-    if (lang == 1) c_.cmdDownload[1]->move(c_.cmdDownload[1]->x(), c_.cmdDownload[0]->y());
-    c_.cmdDownload[static_cast<std::size_t>(lang)]->show();
-    c_.cmdDownload[static_cast<std::size_t>(1 - lang)]->hide();
+    // One download button per language, indexed by the language's number.
+    const auto shown = static_cast<std::size_t>(s_.Language);
+    if (s_.Language == Language::Japanese)
+        c_.cmdDownload[1]->move(c_.cmdDownload[1]->x(), c_.cmdDownload[0]->y());
+    c_.cmdDownload[shown]->show();
+    c_.cmdDownload[1 - shown]->hide();
     // The page opens by itself a moment later, once, without holding up the window.
     downloadTimer_.start(downloadDelayMs_);
 }
@@ -376,10 +383,11 @@ void Form1::ShowNegNT() {
 }
 
 void Form1::Language_Click() {
-    s_.Language = 1 - s_.Language;
-    const int lang = s_.Language;
-    const QString captionFont = lang == 1 ? JapaneseFamily() : QStringLiteral("Verdana");
-    c_.Language->setText(lang == 1 ? QStringLiteral("Japanese") : QStringLiteral("English"));
+    s_.Language = s_.Language == Language::Japanese ? Language::English : Language::Japanese;
+    const Language lang = s_.Language;
+    const bool japanese = lang == Language::Japanese;
+    const QString captionFont = japanese ? JapaneseFamily() : QStringLiteral("Verdana");
+    c_.Language->setText(japanese ? QStringLiteral("Japanese") : QStringLiteral("English"));
     SetFont(c_.Language, captionFont, 0);
     for (int k = 1; k <= 7; ++k)
         c_.menu[static_cast<std::size_t>(k)]->setText(Text(ViewerTexts::MenuText(lang, k)));
@@ -394,7 +402,7 @@ void Form1::Language_Click() {
          std::initializer_list<QWidget*>{c_.lblScore, c_.lblLength, c_.lblNegNT, c_.cmdRead,
                                          c_.cmdEnd, c_.cmdGo, c_.cmdBack, c_.fraTT})
         SetFont(w, captionFont, 0);
-    SetFontSize(c_.cmdRead, lang == 1 ? 10.5 : 11);
+    SetFontSize(c_.cmdRead, japanese ? 10.5 : 11);
     ShowNegNT();
 
     // The library lines again, in the new language.
@@ -404,7 +412,7 @@ void Form1::Language_Click() {
     if (s_.HasLibrary()) {
         const LibraryFile& lib = s_.Library();
         const std::string sep = GroupSeparator();
-        if (lang == 1) {
+        if (japanese) {
             w.SetFontName(JapaneseFamily());
             w.SetFontSize(10.5);
         } else {
@@ -422,8 +430,9 @@ void Form1::Language_Click() {
         w.Print(QString(), true);
         c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(notFoundShown_)));
         w.Print(QString(), true);
-        c_.cmdDownload[static_cast<std::size_t>(lang)]->show();
-        c_.cmdDownload[static_cast<std::size_t>(1 - lang)]->hide();
+        const auto shown = static_cast<std::size_t>(lang);
+        c_.cmdDownload[shown]->show();
+        c_.cmdDownload[1 - shown]->hide();
     }
 }
 
