@@ -70,8 +70,8 @@ TEST(Events, CheckQxxWantsThreeCardsLedByTheQueen) {
 }
 
 // The Over20 list in memory (the deals listed, whether it was closed and kept; writing the line of
-// deal failAt fails) and the run's progress points, at stopAt asking driver to stop.
-struct ListSink : Over20Sink, ScanListener {
+// deal failAt fails).
+struct ListSink : Over20Sink {
     bool Open(std::string&) override { return true; }
     bool Line(std::int32_t, std::int32_t, std::int32_t deal, const std::array<std::int32_t, 2>&,
               std::string& error) override {
@@ -81,14 +81,9 @@ struct ListSink : Over20Sink, ScanListener {
     bool Finish(std::string&) override { return true; }
     bool Commit(std::string&) override { return closed = kept = true; }
     void Abandon() override { closed = true; }
-    void Progress(std::int32_t n) override {
-        progress.push_back(n);
-        if (n == stopAt) driver->StopRequested = true;
-    }
-    std::vector<std::int32_t> deals, progress;
+    std::vector<std::int32_t> deals;
     bool closed = false, kept = false;
-    std::int32_t failAt = -1, stopAt = -1;
-    ScanDriver* driver = nullptr;
+    std::int32_t failAt = -1;
 };
 
 const ScanOptions kByScore{
@@ -133,7 +128,6 @@ struct Harness {
         driver.libMode = lib.extension() == ".asc" ? LibMode::Ascii : LibMode::Binary;
         driver.options = driver.counter().options = o;
         driver.counter().SetUseFlags();
-        list.driver = &driver;
     }
 };
 
@@ -165,24 +159,6 @@ TEST(ScanDriver, AFullScanLeavesACompleteCacheThatReplaysToTheSameTables) {
         EXPECT_TRUE(scan.tables == replay.tables);
         EXPECT_GT(scan.tables.DevTable(0, 30, 30), 0.0f);
     }
-}
-
-TEST(ScanDriver, AStopSeenAtDeal400LeavesNoCacheAndTheListSoFar) {
-    test::TempFolder dir;
-    auto deals = RandomDeals(1000, 5, false);
-    deals[99] = deals[599] = kLongFits;  // listed before the stop and after it
-    test::WriteLibrary(dir / "Library.bin", deals);
-    Harness scan(dir / "Library.bin");
-    scan.list.stopAt = 400;  // the click made during deal 390
-    scan.driver.listener = &scan.list;
-    EXPECT_EQ(scan.driver.RunWhileScanning(1, 1000, &scan.cache, &scan.list).outcome,
-              RunOutcome::Stopped);
-    EXPECT_EQ(scan.driver.DealNo - 1, 399);
-    EXPECT_FALSE(scan.driver.StopRequested);
-    EXPECT_EQ(scan.list.progress.size(), 20u);
-    EXPECT_TRUE(scan.list.closed && scan.list.kept);  // a stopped run keeps the deals listed so far
-    EXPECT_EQ(scan.list.deals, std::vector<std::int32_t>{100});  // not deal 600
-    EXPECT_EQ(test::FilesIn(dir.path()).size(), 1u);  // neither a short cache nor its part file
 }
 
 TEST(ScanDriver, CacheOfAnotherSizeLibraryOrImpossibleRecordIsDiscarded) {

@@ -1,7 +1,6 @@
-// Bad input met by whole runs: libraries that are empty, odd-sized, cut while a scan reads them,
-// or hold records with impossible tricks or hands; result files cut short or edited; text that
-// is no number in every text box. Nothing crashes, nothing wrong is shown as a result, and what
-// is refused is said.
+// Bad input met by whole runs: libraries cut while a scan reads them or holding records with
+// impossible tricks or hands; result files cut short or edited; text that is no number in every
+// text box. Nothing crashes, nothing wrong is shown as a result, and what is refused is said.
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -21,33 +20,6 @@ namespace {
 // The lines of the one case in data file name.
 std::vector<std::pair<std::string, std::string>> Data(const char* name) {
     return ReadCases(fs::path(HARDENING_DATA) / name).at(0).lines;
-}
-
-TEST(BadLibraries, EmptyShortAndOddSizedFiles) {
-    ProgramFolder p;
-    p.WriteLibrary(60, 8);
-    const std::string whole = ReadFile(p.path / "Library.bin");
-
-    // No whole record: no library, in both programs.
-    for (std::size_t size : {0, 1, 25}) {
-        WriteFile(p.path / "Library.bin", whole.substr(0, size));
-        EXPECT_EQ(p.Restart(), Analyzer::StartState::LibraryMissing) << size;
-        ViewerSession v(p.path);
-        EXPECT_FALSE(v.Usable("Library.bin", LibMode::Binary));
-        EXPECT_FALSE(v.OpenLibrary(LibMode::Binary, "Library.bin"));
-    }
-    // A partial record after 50 whole ones is never read; the run covers the 50.
-    WriteFile(p.path / "Library.bin", whole.substr(0, 26 * 50 + 13));
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.a->tBox, "50");
-    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
-    EXPECT_EQ(p.a->lblNo, "50");
-    EXPECT_TRUE(p.CacheValid(50));
-
-    // The library grows by ten deals: the cache is of another library and is not replayed.
-    WriteFile(p.path / "Library.bin", whole);
-    ASSERT_EQ(p.Restart(), Analyzer::StartState::Running);
-    EXPECT_EQ(p.Points({1}), 3);  // scanned: 20 deals between progress points
 }
 
 TEST(BadLibraries, ALibraryCutWhileAScanReadsItFailsTheRunWithAMessage) {

@@ -2,8 +2,8 @@
 // (a read-only bind mount: permissions do not stop root), and with files where folders should
 // be: the window's message or the batch tool's one line says what happened, and every file that
 // was there before is still there, unchanged. The mounts need privileges; without them the
-// tests skip and say why. The scan cache under faults: written beside its name until the scan
-// ends, never lost to a library that cannot be read, never written through a link.
+// tests skip and say why. The scan cache under faults: never lost to a library that cannot be
+// read.
 #include "ProgramFolder.h"
 #include "TestLibrary.h"
 
@@ -191,27 +191,6 @@ TEST(FileWhereAFolderShouldBe, DataFilesLibraryAndCacheFolders) {
     ExpectNoPartFile(q.path);
 }
 
-TEST(CacheFaults, AScanWritesBesideTheCacheAndNamesItAtItsEnd) {
-    ProgramFolder p;
-    ASSERT_TRUE(p.StartOn(300));
-    ScanCache cache(p.a->DataDir);
-    bool looked = false;
-    p.a->progress = [&](std::int32_t n) {
-        if (n != 100) return;
-        looked = true;
-        EXPECT_FALSE(fs::exists(cache.CachePath()));
-        const auto parts = FilesIn(p.a->DataDir, ".part");
-        ASSERT_EQ(parts.size(), 1u);
-        EXPECT_EQ(parts.begin()->first.rfind("Trickscan_36.bin.", 0), 0u);
-    };
-    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
-    EXPECT_TRUE(looked);
-    EXPECT_EQ(fs::file_size(cache.CachePath()), 300u * 6);
-    EXPECT_TRUE(fs::exists(cache.SourcePath()));
-    ExpectNoPartFile(p.path);
-    EXPECT_TRUE(p.CacheValid(300));
-}
-
 TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
     ProgramFolder p;
     ASSERT_TRUE(p.Scanned(200));
@@ -228,22 +207,6 @@ TEST(CacheFaults, ALibraryThatCannotBeReadLeavesAValidCacheForLater) {
 
     // Back in place: the cache is replayed (40 deals between progress points).
     EXPECT_EQ(p.Points(), 5);
-}
-
-TEST(CacheFaults, LinksLeftAtPartNamesAreNeverWrittenThrough) {
-    ProgramFolder p;
-    ASSERT_TRUE(p.StartOn(400));
-    WriteFile(p.dir() / "outside", "not the programs' file");
-    ScanCache cache(p.a->DataDir);
-    for (const fs::path& at : std::vector<fs::path>{fs::path(cache.CachePath().string() + ".part"),
-                                                    fs::path(cache.SourcePath().string() + ".part"),
-                                                    p.path / "Over20.txt.part",
-                                                    p.Result("(none)40ScoCo").string() + ".part"})
-        fs::create_symlink(p.dir() / "outside", at);
-    EXPECT_EQ(p.Run({Opt::Standard}), "Finished");
-    EXPECT_EQ(ReadFile(p.dir() / "outside"), "not the programs' file");
-    EXPECT_EQ(fs::file_size(cache.CachePath()), 400u * 6);
-    EXPECT_TRUE(p.CacheValid(400));
 }
 
 TEST(CacheFaults, AFolderInPlaceOfTheCacheFailsTheRunAndIsLeftAsItIs) {

@@ -1,8 +1,7 @@
 // Decoding both record forms, the small tables both programs share, finding, opening and
 // reading library files (bad and odd-sized ones too) and the one file writer's failures, case by
 // case from data/records.txt; reading every deal of a large library in both forms; the file
-// writer never following links planted at its part names and keeping the earlier file on a full
-// disk.
+// writer never following links planted at its part names.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -186,32 +185,6 @@ TEST(FileWriter, LinksAtItsPartNamesAreNeverFollowed) {
     // a dangling one.
     EXPECT_EQ(std::ranges::distance(fs::directory_iterator(dir.path())), 2 + 41);
     EXPECT_TRUE(fs::is_symlink(target.string() + ".part"));
-}
-
-TEST(FileWriter, AFullDiskKeepsTheEarlierFileAndSaysSo) {
-    test::TempFolder dir;
-    fs::create_directory(dir / "disk");
-    std::string why, error;
-    auto disk = test::FaultMount::SmallDisk(dir / "disk", 64 * 1024, why);
-    if (!disk) GTEST_SKIP() << why;
-    const fs::path target = dir / "disk" / "earlier.txt";
-    test::WriteFile(target, "earlier");
-    ASSERT_GT(test::FillUp(dir / "disk"), 0u);
-    // Small and large writes, in one piece and in many.
-    for (std::size_t size : {std::size_t{10}, std::size_t{300000}}) {
-        FileWriter w(target);
-        ASSERT_TRUE(w.Open(error)) << error;
-        bool ok = true;
-        for (int i = 0; i < 8 && ok; ++i) ok = w.Write(std::string(size, 'x'), error);
-        EXPECT_FALSE(ok && w.Commit(error)) << size;
-        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
-        // After a failure every call fails with the same reason.
-        EXPECT_FALSE(w.Write("y", why));
-        EXPECT_EQ(why, error);
-        EXPECT_EQ(test::ReadFile(target), "earlier");
-        EXPECT_EQ(std::ranges::distance(fs::directory_iterator(dir / "disk")),
-                  2);  // the file and the filler
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Library, RecordCase,
