@@ -23,7 +23,7 @@ QString JapaneseFontAtStart(const std::optional<QString>& given) {
 }
 
 QString JapaneseFamily(const QString& japaneseFont) {
-    return japaneseFont.isEmpty() ? kLatinFont : japaneseFont;
+    return japaneseFont.isEmpty() ? kJapaneseFallbackFont : japaneseFont;
 }
 
 }  // namespace lott

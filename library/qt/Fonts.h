@@ -10,8 +10,11 @@
 
 namespace lott {
 
-// The Latin font of the windows' texts.
+// The Latin font of the windows' texts. The programs ask for the faces the design names (Arial,
+// Courier New, Times New Roman); fontconfig gives their metric-compatible Liberation faces.
 inline const QString kLatinFont = QStringLiteral("Arial");
+// The sans-serif Japanese face drawn when neither Japanese font the programs name is installed.
+inline const QString kJapaneseFallbackFont = QStringLiteral("Noto Sans CJK JP");
 
 inline const QString kJapaneseFontGothic = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString kJapaneseFontMeiryo = QStringLiteral("メイリオ");
@@ -27,8 +30,8 @@ QString FindJapaneseFont();
 // The Japanese font a main window starts with: the answer given (tests), else the one found.
 QString JapaneseFontAtStart(const std::optional<QString>& given);
 
-// The family Japanese text is drawn in: the Japanese font found at start-up, or without one the
-// Latin font, whose fallback draws the Japanese characters.
+// The family Japanese text is drawn in: the Japanese font found at start-up, or without one
+// kJapaneseFallbackFont.
 QString JapaneseFamily(const QString& japaneseFont);
 
 // FontName(language): "Arial" for English, the Japanese font found at start-up for Japanese,

@@ -65,13 +65,19 @@ class LibraryQtTest : public QObject {
         QCOMPARE(lott::FontNameTable(QString())(lott::Language::Japanese), QString());
 
         // A window's Japanese font: the answer given wins over the search; without a Japanese
-        // font Japanese text is drawn in the Latin family.
+        // font Japanese text is drawn in a sans-serif Japanese face.
         QCOMPARE(lott::JapaneseFontAtStart(lott::kJapaneseFontGothic), lott::kJapaneseFontGothic);
         QCOMPARE(lott::JapaneseFontAtStart(QString()), QString());
         QCOMPARE(lott::JapaneseFontAtStart(std::nullopt), jp);
         QCOMPARE(lott::JapaneseFamily(lott::kJapaneseFontMeiryo), lott::kJapaneseFontMeiryo);
-        QCOMPARE(lott::JapaneseFamily(QString()),
-                 lott::FontNameTable(QString())(lott::Language::English));
+        QCOMPARE(QFontInfo(QFont(lott::JapaneseFamily(QString()))).family(),
+                 QStringLiteral("Noto Sans CJK JP"));
+        // The design's faces are drawn in their metric-compatible faces, so that texts take the
+        // widths the windows are laid out for.
+        for (const auto& [asked, drawn] : {std::pair{"Arial", "Liberation Sans"},
+                                           {"Courier New", "Liberation Mono"},
+                                           {"Times New Roman", "Liberation Serif"}})
+            QCOMPARE(QFontInfo(QFont(QLatin1String(asked))).family(), QLatin1String(drawn));
     }
 
     void programStartRefusesAnEmptyFolderAndEntersTheNamedOne() {

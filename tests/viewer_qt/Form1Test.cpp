@@ -85,8 +85,8 @@ class Form1Test : public QObject {
         QTest::mouseClick(c.Language, Qt::LeftButton);
         QCOMPARE(f->session().Language, lott::Language::Japanese);
         QVERIFY(c.cmdGo->text() != english);
-        // Without a Japanese font of its own the Latin one stays, not the system's default.
-        QCOMPARE(c.cmdGo->font().family(), QStringLiteral("Arial"));
+        // Without a Japanese font of its own: the sans-serif Japanese face, not the default one.
+        QCOMPARE(c.cmdGo->font().family(), lott::kJapaneseFallbackFont);
     }
 
     void theOutputButtonWritesTheChosenKindOfTheDealShownAsTheBatchToolDoes() {
