@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "PictureBox.h"
 
@@ -77,6 +78,7 @@ void GraphPainter::DrawPic(int kind, int first, int last, int errLast) {
     pic_.SetFontBold(false);
 
     picShowHCPrange(kind);
+    SetFreqScale(kind, first, last);
     picShowFreqBars(kind, first, last, kLightBlue);
     picShowXcaption(kind);
     picShowScaleYleft(kind, first - 1);
@@ -88,7 +90,8 @@ void GraphPainter::DrawPic(int kind, int first, int last, int errLast) {
     if (!standard_) {
         DrawLawLine(first, last, 0, Qt::SolidLine, kBlue);
     } else if (kind == 0) {
-        DrawLawLine(first, last + 1, 0, Qt::SolidLine, kBlue);
+        // Up to the top of the tricks scale, clear of its title.
+        DrawLawLine(first, last, 0, Qt::SolidLine, kBlue);
         // Filters that keep deals with more tricks than trumps get a guide one trick higher.
         if (s_.Selected(Opt::FilterD1) || s_.Selected(Opt::FilterD2) ||
             s_.Selected(Opt::FilterS1) || s_.Selected(Opt::FilterS2) || s_.Selected(Opt::FilterC0))
@@ -127,11 +130,24 @@ void GraphPainter::picShowHCPrange(int kind) {
         PrintAt(20, -0.15, QStringLiteral("Any HCP."));
 }
 
+void GraphPainter::SetFreqScale(int kind, int first, int last) {
+    // Quenby's notrump deals pile up near half of all: that scale goes to 50 % at least. A bar
+    // above the scale lengthens it to the next ten; above 50 % the chart keeps its height and
+    // the scale is drawn closer.
+    double most = 0;
+    for (const GraphLayout::Bar& b : GraphLayout::Bars(t_, kind, first, last))
+        most = std::max(most, b.share);
+    freqTop_ = kind == -1 && s_.Selected(Opt::NTQuenby) ? 50 : 40;
+    while (freqTop_ < 100 && most * 100 > freqTop_ + 1e-9) freqTop_ += 10;
+    freqUnit_ = freqTop_ > 50 ? 50.0 / freqTop_ : 1.0;
+}
+
 void GraphPainter::picShowFreqBars(int kind, int first, int last, const QColor& colour) {
     for (const GraphLayout::Bar& b : GraphLayout::Bars(t_, kind, first, last)) {
         const int L = b.length;
-        pic_.Box(L - 0.5, 0, L + 0.5, -b.share, colour, true);
-        pic_.Box(L - 0.5, 0, L + 0.5, -b.share, pic_.ForeColor(), false);
+        const double top = -b.share * freqUnit_;
+        pic_.Box(L - 0.5, 0, L + 0.5, top, colour, true);
+        pic_.Box(L - 0.5, 0, L + 0.5, top, pic_.ForeColor(), false);
         pic_.MoveTo(L - 0.63, 0.02);
         pic_.PrintNumber(L);
     }
@@ -158,7 +174,7 @@ void GraphPainter::picShowXcaption(int kind) {
         }
     } else {
         double x = byLength ? 10 : 11;
-        QString text = byLength ? QStringLiteral("Numer of Cards in Opp's Longest Suit ")
+        QString text = byLength ? QStringLiteral("Number of Cards in Opp's Longest Suit ")
                                 : QStringLiteral("Number of Opp's Trumps ");
         switch (s_.NTFormula) {
             case 1:
@@ -176,15 +192,10 @@ void GraphPainter::picShowXcaption(int kind) {
     }
 }
 
-void GraphPainter::picShowScaleYleft(int kind, double x) {
-    int top = 40;
-    if (kind == -1 && s_.Selected(Opt::NTQuenby)) {
-        // Quenby's notrump deals pile up near half of all: the scale goes to 50 %.
-        top = 50;
-        pic_.Line(x, 0, x, -0.5, pic_.ForeColor());
-    }
-    for (int p = 0; p <= top; p += 10) {
-        const double y = -p / 100.0;
+void GraphPainter::picShowScaleYleft(int, double x) {
+    if (freqTop_ > 40) pic_.Line(x, 0, x, -freqTop_ / 100.0 * freqUnit_, pic_.ForeColor());
+    for (int p = 0; p <= freqTop_; p += 10) {
+        const double y = -p / 100.0 * freqUnit_;
         pic_.Line(x, y, x + 0.3, y, pic_.ForeColor());
         pic_.MoveTo(p == 0 ? x - 0.8 : x - 1.2, y - 0.016);
         pic_.PrintNumber(p);
@@ -270,9 +281,10 @@ void GraphPainter::AxisTitles(int kind, int first, int last) {
     pic_.SetFontSize(11);
     const double h = pic_.TextHeight(QStringLiteral("A"));
     const double inside = left_ + 0.6;  // clear of the frame round the picture
-    if (kind == -1 && s_.Selected(Opt::NTQuenby)) {
-        // The 50 % axis reaches the frame: the title goes beside its top.
-        PrintAt(first - 0.5, -0.5 - 0.5 * h, QStringLiteral("Frequency(%)"));
+    if (freqTop_ > 40) {
+        // The longer axis reaches the frame: the title goes beside its top.
+        PrintAt(first - 0.5, -freqTop_ / 100.0 * freqUnit_ - 0.5 * h,
+                QStringLiteral("Frequency(%)"));
     } else {
         const double w = pic_.TextWidth(QStringLiteral(" Freauency(%)"));
         PrintAt(std::max(inside, first - 1 - w / 2), -0.4 - 1.45 * h,
@@ -354,6 +366,27 @@ void GraphPainter::Legend(int first) {
     pic_.Line(x, y + size, x + 0.8, y, kBlue);
     text(y + size / 2, byLength ? QStringLiteral("Total Tricks expected from Total Length")
                                 : QStringLiteral("Total Tricks predicted by LoTT"));
+    LegendGuides(pic_.CurrentX() + 0.6, y, size);
+}
+
+void GraphPainter::LegendGuides(double x, double y, double size) {
+    // The guide lines one and two tricks above the Law, where a chart draws them.
+    const bool plusOne = standard_ && (s_.Selected(Opt::FilterD1) || s_.Selected(Opt::FilterD2) ||
+                                       s_.Selected(Opt::FilterS1) || s_.Selected(Opt::FilterS2) ||
+                                       s_.Selected(Opt::FilterC0) ||
+                                       s_.Selected(Opt::NTSingleton) || s_.Selected(Opt::NTVoid));
+    const bool plusTwo = standard_ && s_.Selected(Opt::NTVoid);
+    const double h = pic_.TextHeight();
+    for (const auto& [shown, style, label] :
+         {std::tuple{plusOne, Qt::DotLine, QStringLiteral("+1")},
+          std::tuple{plusTwo, Qt::DashDotDotLine, QStringLiteral("+2")}}) {
+        if (!shown) continue;
+        pic_.SetDrawStyle(style);
+        pic_.Line(x, y + size, x + 0.8, y, kBlue);
+        pic_.SetDrawStyle(Qt::SolidLine);
+        PrintAt(x + 0.9, y + size / 2 - h / 2, label);
+        x = pic_.CurrentX() + 0.5;
+    }
 }
 
 void GraphPainter::Credit(int first) {

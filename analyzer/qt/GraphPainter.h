@@ -71,6 +71,12 @@ class GraphPainter {
     const FitOddsTable& odds_;
     bool standard_;
     double left_ = 11, right_ = 26;  // the x range of the chart being drawn
+    // The frequency scale of the chart being drawn: its top in percent (40 unless a bar or the
+    // notrump formula wants more), and the chart's height of 100 %.
+    int freqTop_ = 40;
+    double freqUnit_ = 1;
+    void SetFreqScale(int kind, int first, int last);
+    void LegendGuides(double x, double y, double size);
 };
 
 }  // namespace lott

@@ -46,6 +46,19 @@ QString Dashes(Qt::PenStyle style, int width) {
     }
 }
 
+// The named font, then the generic family of its kind, so that a viewer without the named font
+// draws with a face of the same kind.
+QString Families(const QString& name) {
+    if (name.isEmpty()) return QStringLiteral("sans-serif");
+    const QString generic = name.contains(QLatin1String("Courier"), Qt::CaseInsensitive)
+                                ? QStringLiteral("monospace")
+                            : name.contains(QLatin1String("Times"), Qt::CaseInsensitive) ||
+                                    name.contains(QLatin1String("Serif"), Qt::CaseInsensitive)
+                                ? QStringLiteral("serif")
+                                : QStringLiteral("sans-serif");
+    return Escape(QLatin1Char('\'') + name + QLatin1Char('\'')) + QStringLiteral(", ") + generic;
+}
+
 QString Stroke(const PictureBox::DrawOp& op) {
     return QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"%3")
         .arg(Colour(op.color))
@@ -77,14 +90,13 @@ QString SvgWriter::Svg(const PictureBox& pic) {
                 f.setBold(op.bold);
                 const QFontMetricsF fm(f, &pic);
                 const QPointF at = pic.OpPixel(op, op.x1, op.y1);
-                // Sizes in points, as the box paints them; the baseline sits one ascent down.
+                // Sizes in pixels of the box's resolution, as it paints them (points would
+                // follow each viewer's own resolution); the baseline sits one ascent down.
                 out += QStringLiteral(
-                           "<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4pt\"%5 "
+                           "<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4px\"%5 "
                            "fill=\"%6\" xml:space=\"preserve\">%7</text>\n")
-                           .arg(Num(at.x()), Num(at.y() + fm.ascent()),
-                                Escape(op.fontName.isEmpty() ? QStringLiteral("sans-serif")
-                                                             : op.fontName),
-                                Num(op.fontSize),
+                           .arg(Num(at.x()), Num(at.y() + fm.ascent()), Families(op.fontName),
+                                Num(f.pointSizeF() * pic.logicalDpiY() / 72.0),
                                 op.bold ? QStringLiteral(" font-weight=\"bold\"") : QString(),
                                 Colour(op.color), Escape(op.text));
                 break;

@@ -1,5 +1,6 @@
 #include "frmGrph.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -62,23 +63,28 @@ frmGrph::frmGrph(int index, const CountingTables& t, const Settings& s, const Fi
         new QPushButton(japanese ? QStringLiteral("PNG で保存") : QStringLiteral("Save PNG"), this);
     cmdSaveSvg =
         new QPushButton(japanese ? QStringLiteral("SVG で保存") : QStringLiteral("Save SVG"), this);
+    chkPngTwice = new QCheckBox(japanese ? QStringLiteral("PNG を 2 倍の大きさで")
+                                         : QStringLiteral("PNG at twice the size"),
+                                this);
     if (japanese) {
         QFont jf(japaneseFont);
         jf.setPointSizeF(9);
-        for (QPushButton* b : {cmdClose, cmdComments[0], cmdComments[1], cmdSavePng, cmdSaveSvg})
+        for (QWidget* b : std::initializer_list<QWidget*>{cmdClose, cmdComments[0], cmdComments[1],
+                                                          cmdSavePng, cmdSaveSvg, chkPngTwice})
             b->setFont(jf);
     }
     lblStatus = new QLabel(this);
     lblStatus->setWordWrap(true);
-    lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    lblStatus->setTextFormat(Qt::PlainText);
 
-    const int row1 = 480, row2 = 512;
+    const int row1 = 480, row2 = 512, row3 = 544;
     cmdComments[0]->setGeometry(20, row1, 190, 28);
     cmdComments[1]->setGeometry(216, row1, 230, 28);
     cmdClose->setGeometry(width - 100, row1, 80, 28);
     cmdSavePng->setGeometry(20, row2, 100, 28);
     cmdSaveSvg->setGeometry(126, row2, 100, 28);
-    lblStatus->setGeometry(234, row2 - 2, width - 234 - 20, 34);
+    chkPngTwice->setGeometry(234, row2, width - 234 - 20, 28);
+    lblStatus->setGeometry(20, row3, width - 40, 34);
     // The notrump comments belong to the Standard window; the Doubleton choice has none.
     cmdComments[1]->setVisible(index_ == 1 && !settings_.Selected(Opt::NTDoubleton));
 
@@ -117,25 +123,29 @@ bool frmGrph::Save(const std::string& extension) {
     bool ok = false;
     if (ec) {
         error = Q(ec.message());
-    } else if (extension == ".png") {
-        ok = p->SavePng(Q(file.string()), &error);
+    } else if (extension == ".png" || extension == "@2x.png") {
+        ok = p->SavePng(Q(file.string()), &error, extension == ".png" ? 1.0 : 2.0);
     } else {
         ok = SvgWriter::Save(*p, Q(file.string()), error);
     }
     Say(ok ? Q(MainTexts::FileSaved(language_, name))
-           : Q(MainTexts::FileNotSaved(language_, name, error.toStdString())));
+           : Q(MainTexts::FileNotSaved(language_, name, error.toStdString())),
+        !ok);
     return ok;
 }
 
 bool frmGrph::cmdSavePng_Click() {
-    return Save(".png");
+    return Save(chkPngTwice->isChecked() ? "@2x.png" : ".png");
 }
 
 bool frmGrph::cmdSaveSvg_Click() {
     return Save(".svg");
 }
 
-void frmGrph::Say(const QString& message) {
+void frmGrph::Say(const QString& message, bool failure) {
+    // A failure in red, a notice in black.
+    lblStatus->setStyleSheet(failure ? QStringLiteral("color: rgb(192, 0, 0)")
+                                     : QStringLiteral("color: black"));
     lblStatus->setText(message);
 }
 

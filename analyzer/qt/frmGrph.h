@@ -13,6 +13,7 @@
 #include "Modes.h"
 #include "Settings.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -25,7 +26,7 @@ class frmGrph : public QWidget {
   public:
     static constexpr int kWidthOstrevan = 400;  // 6000 twips
     static constexpr int kWidthStandard = 740;  // 11100 twips
-    static constexpr int kHeight = 549;         // 8240 twips
+    static constexpr int kHeight = 582;         // 8240 twips and a line for what Save says
 
     // ResultName & "[Graph]" & " Ver 3.7".
     static QString Caption(const std::string& resultName);
@@ -40,18 +41,20 @@ class frmGrph : public QWidget {
     // The comment topic of comment button i (0 the graph, 1 the notrump graph); 0 for none.
     int CommentTopicFor(int i) const;
 
-    // "GraphFiles/" + result name + extension, relative to the program folder.
+    // "GraphFiles/" + result name + extension, relative to the program folder; a PNG at twice
+    // the size ends in "@2x.png".
     std::string GraphFileName(const std::string& extension) const;
     // The Save buttons: write the picture there and say on the window what happened.
     bool cmdSavePng_Click();
     bool cmdSaveSvg_Click();
-    void Say(const QString& message);
+    void Say(const QString& message, bool failure = true);
 
     PictureBox* p = nullptr;
     QPushButton* cmdClose = nullptr;
     std::array<QPushButton*, 2> cmdComments{};
     QPushButton* cmdSavePng = nullptr;
     QPushButton* cmdSaveSvg = nullptr;
+    QCheckBox* chkPngTwice = nullptr;  // PNG at twice the size, for print
     QLabel* lblStatus = nullptr;
 
   signals:

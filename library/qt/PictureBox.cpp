@@ -307,12 +307,31 @@ QStringList PictureBox::Texts() const {
     return t;
 }
 
-bool PictureBox::SavePng(const QString& file, QString* error) {
+QImage PictureBox::Image(double scale) const {
+    QImage image(size() * scale, QImage::Format_RGB32);
+    // The box's resolution, so that texts take the sizes they take on the screen.
+    image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    Paint(painter);
+    return image;
+}
+
+bool PictureBox::SavePng(const QString& file, QString* error, double scale) {
     QByteArray png;
     QBuffer buffer(&png);
     std::string why = "the picture could not be made";
     // Made in memory and written by the one writer, which never follows a link at its part name.
-    const bool ok = buffer.open(QIODevice::WriteOnly) && grab().save(&buffer, "PNG") &&
+    const bool ok = scale > 0 && scale <= 8 && buffer.open(QIODevice::WriteOnly) &&
+                    [&] {
+                        // The file says the resolution it was drawn at, so that it prints at the
+                        // size the screen shows.
+                        QImage image = Image(scale);
+                        image.setDotsPerMeterX(qRound(logicalDpiX() * scale / 0.0254));
+                        image.setDotsPerMeterY(qRound(logicalDpiY() * scale / 0.0254));
+                        return image.save(&buffer, "PNG");
+                    }() &&
                     FileWriter::WriteFile(file.toStdString(),
                                           std::string_view(png.constData(), png.size()), why);
     if (error) *error = ok ? QString() : QString::fromStdString(why);
@@ -321,6 +340,10 @@ bool PictureBox::SavePng(const QString& file, QString* error) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    Paint(painter);
+}
+
+void PictureBox::Paint(QPainter& painter) const {
     painter.fillRect(rect(), back_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -336,8 +359,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
                 break;
             }
             case OpKind::Line: {
+                // Slanted lines smoothed; level and upright ones stay on whole pixels, sharp.
+                const QPointF a = OpPixel(op, op.x1, op.y1), b = OpPixel(op, op.x2, op.y2);
+                painter.setRenderHint(QPainter::Antialiasing, a.x() != b.x() && a.y() != b.y());
                 painter.setPen(QPen(op.color, op.width, op.style));
-                painter.drawLine(OpPixel(op, op.x1, op.y1), OpPixel(op, op.x2, op.y2));
+                painter.drawLine(a, b);
+                painter.setRenderHint(QPainter::Antialiasing, false);
                 break;
             }
             case OpKind::Box: {

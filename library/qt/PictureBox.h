@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -110,7 +111,11 @@ class PictureBox : public QWidget {
     QStringList Texts() const;
     // The picture as a PNG file, written beside file and renamed over it, so that a failed
     // write leaves an earlier picture whole; false (with the reason in error) when it fails.
-    bool SavePng(const QString& file, QString* error = nullptr);
+    // scale > 1 draws it with that many pixels to each of the box's (2: twice as wide and high,
+    // for print).
+    bool SavePng(const QString& file, QString* error = nullptr, double scale = 1.0);
+    // The picture as it is painted, scale times as large.
+    QImage Image(double scale = 1.0) const;
 
     // User coordinates to pixels of this surface.
     double ToPixelX(double x) const { return (x - left_) * pxPerUnitX(); }
@@ -122,6 +127,7 @@ class PictureBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void Paint(QPainter& painter) const;
 
   private:
     double pxPerUnitX() const { return UnitX(currentScale()); }

@@ -21,8 +21,9 @@ void Click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(std::min(10, w->width() / 2), w->height() / 2));
 }
 
-QString Run(trickscan::Form1& f, int preset) {
+QString Run(trickscan::Form1& f, int preset, int option) {
     Click(f.ui().o[static_cast<std::size_t>(preset)]);
+    if (option >= 0) Click(f.ui().o[static_cast<std::size_t>(option)]);
     Click(f.ui().cmdStart);
     const QString end = f.ui().cmdStart->text();
     Click(f.ui().cmdStart);

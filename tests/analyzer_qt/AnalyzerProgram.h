@@ -29,8 +29,9 @@ class AnalyzerProgram {
 // Clicks a widget as a user does.
 void Click(QWidget* w);
 
-// Runs a preset (0 Ostrevan, 1 Standard) from the window; returns the Start button's caption at
-// the end of the run, then clicks it once more to be idle again.
-QString Run(trickscan::Form1& f, int preset);
+// Runs a preset (0 Ostrevan, 1 Standard), with one more option clicked when option >= 0, from
+// the window; returns the Start button's caption at the end of the run, then clicks it once more
+// to be idle again.
+QString Run(trickscan::Form1& f, int preset, int option = -1);
 
 }  // namespace lott::test
