@@ -105,7 +105,7 @@ std::string MainTexts::DesignOption(int index) {
                                                          "  0",
                                                          " Doubleton",
                                                          " Singleton",
-                                                         " Void Delas",
+                                                         " Void Deals",
                                                          "Neither",
                                                          "Either",
                                                          "Both",
@@ -154,13 +154,13 @@ std::string MainTexts::DesignMenu(int index) {
 
 std::string MainTexts::ZipLine1(Language language) {
     return language == Language::Japanese
-               ? "   Trickscan.exe を Zip から抜き出して，実行して下さい。"
-               : "   UnZip \"Boardlook3.zip\"";
+               ? "   trickscan を圧縮ファイルの外へ取り出して，実行して下さい。"
+               : "   Unpack the trickscan archive";
 }
 
 std::string MainTexts::ZipLine2(Language language) {
-    return language == Language::Japanese ? "   Zip の中では，実行できません。"
-                                          : "   before Starting Trickscan.exe.";
+    return language == Language::Japanese ? "   圧縮ファイルや一時フォルダの中では，実行できません。"
+                                          : "   before starting trickscan (not from a temporary folder).";
 }
 
 std::string MainTexts::NotFoundLine1(Language language) {
@@ -175,7 +175,7 @@ std::string MainTexts::NotFoundLine2(Language language) {
 }
 
 std::string MainTexts::DownloadCaption(Language language) {
-    return language == Language::Japanese ? " Download Libray from Yahoo! MyBox"
+    return language == Language::Japanese ? "ライブラリの入手・作成方法（同梱のページ）"
                                           : "Download Ostrevan's Library. (18MB)";
 }
 
@@ -206,9 +206,12 @@ std::string MainTexts::ResultMissing(Language language, const std::string& file)
                                           : "  " + file + " is missing.";
 }
 
-std::string MainTexts::TableCopied(Language language) {
-    return language == Language::Japanese ? "  表をクリップボードにコピーしました（タブ区切り）。"
-                                          : "  The table is on the clipboard (tab-separated).";
+std::string MainTexts::TableCopied(Language language, bool csv) {
+    if (language == Language::Japanese)
+        return csv ? "  表をクリップボードにコピーしました（CSV）。"
+                   : "  表をクリップボードにコピーしました（タブ区切り）。";
+    return csv ? "  The table is on the clipboard (CSV)."
+               : "  The table is on the clipboard (tab-separated).";
 }
 
 std::string MainTexts::TableNotCopied(Language language) {

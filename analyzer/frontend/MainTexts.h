@@ -43,7 +43,7 @@ class MainTexts {
     static std::string FileSaved(Language language, const std::string& file);
     static std::string ResultIncomplete(Language language, const std::string& file);
     static std::string ResultMissing(Language language, const std::string& file);
-    static std::string TableCopied(Language language);
+    static std::string TableCopied(Language language, bool csv);
     static std::string TableNotCopied(Language language);
     static std::string StopBeforeClosing(Language language);
 };

@@ -108,6 +108,13 @@ std::vector<CellUpdate> TableCells::WriteWholeTable(const CountingTables& t, con
     return list;
 }
 
+void TableCells::RewriteCells(const CountingTables& t, const Settings& s) {
+    const auto names = names_;
+    InitLabels();
+    WriteWholeTable(t, s, 0, false);
+    names_ = names;
+}
+
 std::vector<CellUpdate> TableCells::WriteTable(const CountingTables& t, const Settings& s, int kind,
                                                int L, int d,
                                                const std::array<std::int32_t, 3>& events) {
@@ -129,7 +136,7 @@ void TableCells::WriteTable(const CountingTables& t, const Settings& s, int kind
         if (inRange) PutCount(out, kind, L, d, t.DevTable(kind, L, d));
         PutCount(out, kind, row, d, t.DevTable(kind, 30, d));
     }
-    if (inRange && t.DevTable(kind, L, 30) != 0.0f) {
+    if (inRange && std::trunc(t.DevTable(kind, L, 30)) != 0.0f) {  // as the whole table has it
         Put(out, kind, L, 6, Fixed2(t.DevMean(kind, L)));
         Put(out, kind, L, 7, Fixed2(t.DevAbsMean(kind, L)));
     }

@@ -31,6 +31,10 @@ class TableCells {
     // run at deal 0 or beyond deal 600000.
     std::vector<CellUpdate> WriteWholeTable(const CountingTables& t, const Settings& s,
                                             std::int32_t dealNo, bool runGoing);
+    // Every cell again from the tables, as the full redraw writes them, cells that have nothing
+    // to show emptied; the names stay. A run ends with it, so that the live table equals what
+    // a reader of its result is shown.
+    void RewriteCells(const CountingTables& t, const Settings& s);
     // The cells that one counted deal of kind at length L with deviation d and these events
     // changes; they are written and returned in order.
     std::vector<CellUpdate> WriteTable(const CountingTables& t, const Settings& s, int kind, int L,

@@ -91,6 +91,12 @@ Form1::Form1(const StartOptions& options, QWidget* parent)
                                   nullptr);
     };
 
+    // Live, a deal changes only the cells of its own row and the totals: the end of a run writes
+    // every cell from the counts, as its result file will be shown.
+    a_.WriteWholeTable = [this](const Settings& s) {
+        if (frmTab* t = tab_.data()) t->cells().RewriteCells(a_.tables, s);
+    };
+
     Form_Load(options);
 }
 
@@ -217,6 +223,9 @@ void Form1::SyncAll() {
 }
 
 void Form1::Report(const std::string& message) {
+    // Faults in red, notices of what was done in black.
+    c_.lblStatus->setStyleSheet(a_.messageIsNotice ? QStringLiteral("color: black")
+                                                   : QStringLiteral("color: rgb(192, 0, 0)"));
     c_.lblStatus->setText(Q(message));
 }
 
@@ -402,6 +411,9 @@ void Form1::Language_Click() {
         c_.Language->setText(QStringLiteral("English"));
         a_.Language = Language::English;
     }
+    // What the status line said was said in the other language.
+    a_.message.clear();
+    Report(a_.message);
     SetLangMsg();
 }
 

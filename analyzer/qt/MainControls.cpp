@@ -176,8 +176,11 @@ MainControls MainControls::Build(QMainWindow* window) {
     c.cmdDownload->hide();
 
     c.lblStatus = new QLabel(c.central);
-    c.lblStatus->setGeometry(12, 478, 696, 24);
+    c.lblStatus->setGeometry(12, 474, 696, 32);  // two lines: a long message wraps
     c.lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    c.lblStatus->setWordWrap(true);
+    c.lblStatus->setTextFormat(Qt::PlainText);
+    c.lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     // The menu: help topics and a web page as entries of the bar, and the sub-menu of 7.
     QMenuBar* bar = window->menuBar();

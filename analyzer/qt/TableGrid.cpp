@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 
 #include "FitOdds.h"
@@ -36,23 +37,32 @@ TableGrid::TableGrid(QWidget* parent) : QWidget(parent) {
     fixedFont_.setStyleHint(QFont::Monospace);
     cells_.InitLabels();
     cells_.TakeChanged();
+    SizeColumns();
     setFixedSize(ColumnLeft(10) + ColumnWidth(10) + 6, GridHeight());
 }
 
-int TableGrid::ColumnLeft(int column) {
-    if (column == kCaptionColumn) return 4;
-    if (column == -6) return 50;
-    if (column <= 5) return 114 + (column + 5) * 44;
-    if (column <= 7) return 600 + (column - 6) * 58;
-    return 722 + (column - 8) * 52;
-}
-
-int TableGrid::ColumnWidth(int column) {
-    if (column == kCaptionColumn) return 42;
-    if (column == -6) return 58;
-    if (column <= 5) return 42;
-    if (column <= 7) return 54;
-    return 48;
+void TableGrid::SizeColumns() {
+    const QFontMetrics plain(font_, this), bold(boldFont_, this), fixed(fixedFont_, this);
+    // A cell's text keeps 2 pixels to its left and 3 to its right (see paintEvent), and a
+    // little air; groups of columns stand further apart, with a rule between them.
+    constexpr int kPad = 2 + 3 + 3, kGap = 2, kGroupGap = 8;
+    int x = 4;
+    for (int c = kCaptionColumn; c <= 10; ++c) {
+        int w = 0;
+        if (c == kCaptionColumn) {
+            for (const char* t : {"Length", "Total", "[Suit]", "[NT]"})
+                w = std::max(w, bold.horizontalAdvance(QLatin1String(t)));
+        } else {
+            w = bold.horizontalAdvance(QLatin1String(kHeadings[static_cast<std::size_t>(c + 6)]));
+            w = std::max(w, c == 6 || c == 7
+                                ? fixed.horizontalAdvance(QLatin1String(kWidestAverage))
+                                : plain.horizontalAdvance(QLatin1String(kWidestCount)));
+        }
+        if (c > kCaptionColumn) x += c == -6 || c == -5 || c == 6 || c == 8 ? kGroupGap : kGap;
+        left_[static_cast<std::size_t>(c + 7)] = x;
+        width_[static_cast<std::size_t>(c + 7)] = w + kPad;
+        x += w + kPad;
+    }
 }
 
 int TableGrid::RowTop(int kind, int length) const {
@@ -127,14 +137,15 @@ void TableGrid::paintEvent(QPaintEvent* event) {
     const int top = 0, second = kRowHeight + 2;
     text(QRect(ColumnLeft(-5), top, ColumnLeft(5) + ColumnWidth(5) - ColumnLeft(-5), kRowHeight),
          QStringLiteral("Deviations"), Qt::AlignHCenter, boldFont_);
-    text(QRect(ColumnLeft(6), top, 2 * 58, kRowHeight), QStringLiteral("Deviation"),
-         Qt::AlignHCenter, boldFont_);
+    text(QRect(ColumnLeft(6), top, ColumnLeft(7) + ColumnWidth(7) - ColumnLeft(6), kRowHeight),
+         QStringLiteral("Deviation"), Qt::AlignHCenter, boldFont_);
     text(QRect(ColumnLeft(8), top, ColumnLeft(10) + ColumnWidth(10) - ColumnLeft(8), kRowHeight),
          QStringLiteral("Events of Corrections"), Qt::AlignHCenter, boldFont_);
-    text(QRect(ColumnLeft(kCaptionColumn), top, 46, kRowHeight), QStringLiteral("[Suit]"),
+    const int captionWidth = ColumnWidth(kCaptionColumn);
+    text(QRect(ColumnLeft(kCaptionColumn), top, captionWidth, kRowHeight), QStringLiteral("[Suit]"),
          Qt::AlignLeft, boldFont_);
-    text(QRect(ColumnLeft(kCaptionColumn), second, 46, kRowHeight), QStringLiteral("Length"),
-         Qt::AlignLeft, boldFont_);
+    text(QRect(ColumnLeft(kCaptionColumn), second, captionWidth, kRowHeight),
+         QStringLiteral("Length"), Qt::AlignLeft, boldFont_);
     for (int c = -6; c <= 10; ++c)
         text(QRect(ColumnLeft(c), second, ColumnWidth(c), kRowHeight),
              QLatin1String(kHeadings[static_cast<std::size_t>(c + 6)]), Qt::AlignRight, boldFont_);
@@ -149,8 +160,8 @@ void TableGrid::paintEvent(QPaintEvent* event) {
             p.setPen(kGridLine);
             p.drawLine(0, y - 3, width(), y - 3);
             p.setPen(Qt::black);
-            text(QRect(ColumnLeft(kCaptionColumn), y, 46, kRowHeight), QStringLiteral("[NT]"),
-                 Qt::AlignLeft, boldFont_);
+            text(QRect(ColumnLeft(kCaptionColumn), y, ColumnWidth(kCaptionColumn), kRowHeight),
+                 QStringLiteral("[NT]"), Qt::AlignLeft, boldFont_);
         }
         for (int L = TableMinLen(kind); L <= TableMaxLen(kind) + 1; ++L) {
             const bool total = L > TableMaxLen(kind);
@@ -173,7 +184,7 @@ void TableGrid::paintEvent(QPaintEvent* event) {
     p.setPen(kGridLine);
     const int bottom = GridHeight() - 2;
     for (int c : {-6, -5, 6, 8})
-        p.drawLine(ColumnLeft(c) - 3, kRowHeight + 2, ColumnLeft(c) - 3, bottom);
+        p.drawLine(ColumnLeft(c) - 4, kRowHeight + 2, ColumnLeft(c) - 4, bottom);
 }
 
 }  // namespace lott

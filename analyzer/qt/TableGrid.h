@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <array>
 
 #include "TableCells.h"
 
@@ -16,6 +17,11 @@ class TableGrid : public QWidget {
   public:
     static constexpr int kRowHeight = 14;
     static constexpr int kHeadingHeight = 32;  // two heading rows above the [Suit] block
+    // The widest texts a column holds: counts of up to seven digits (a library of millions of
+    // deals), averages and errors as "-10.00". The columns are sized from them in the fonts
+    // the grid paints in.
+    static constexpr const char* kWidestCount = "8888888";
+    static constexpr const char* kWidestAverage = "-10.00";
 
     explicit TableGrid(QWidget* parent = nullptr);
 
@@ -41,8 +47,10 @@ class TableGrid : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    static int ColumnLeft(int column);  // column -7 is the row captions
-    static int ColumnWidth(int column);
+    // Columns -7 (the row captions) .. 10.
+    int ColumnLeft(int column) const { return left_[static_cast<std::size_t>(column + 7)]; }
+    int ColumnWidth(int column) const { return width_[static_cast<std::size_t>(column + 7)]; }
+    void SizeColumns();
     int RowTop(int kind, int length) const;  // the Total row is TableMaxLen + 1
     int NotrumpTop() const;
 
@@ -51,6 +59,7 @@ class TableGrid : public QWidget {
     QFont font_;
     QFont fixedFont_;
     QFont boldFont_;
+    std::array<int, 18> left_{}, width_{};
 };
 
 }  // namespace lott

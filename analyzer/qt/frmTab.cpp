@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "CountingTables.h"
 #include "FormColors.h"
@@ -16,7 +17,6 @@ namespace lott {
 
 namespace {
 
-constexpr int kWidth = 884;
 constexpr int kGridTop = 56;
 
 QString Q(const std::string& s) {
@@ -25,7 +25,12 @@ QString Q(const std::string& s) {
 
 }  // namespace
 
-const QString frmTab::kDesignCaption = QStringLiteral("Trickscan [Table}");
+int frmTab::Width() const {
+    // The grid's columns are sized from its fonts; the window holds them.
+    return std::max(884, grid_->width() + 4);
+}
+
+const QString frmTab::kDesignCaption = QStringLiteral("Trickscan [Table]");
 
 frmTab::frmTab(Language language, const QString& japaneseFont, QWidget* parent)
     : QWidget(parent, Qt::Window), language_(language), grid_(new TableGrid(this)) {
@@ -38,11 +43,12 @@ frmTab::frmTab(Language language, const QString& japaneseFont, QWidget* parent)
 
     for (std::size_t i = 0; i < head.size(); ++i) {
         head[i] = new QLabel(this);
-        head[i]->setGeometry(8, 4 + static_cast<int>(i) * 16, kWidth - 16, 16);
+        head[i]->setTextFormat(Qt::PlainText);  // a header line is text, whatever it holds
+        head[i]->setGeometry(8, 4 + static_cast<int>(i) * 16, Width() - 16, 16);
     }
     for (QLabel*& name : txtName) {
         name = new QLabel(this);
-        name->setGeometry(kWidth - 268, 4, 260, 16);
+        name->setGeometry(Width() - 268, 4, 260, 16);
         name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QFont bold = font;
         bold.setBold(true);
@@ -82,7 +88,7 @@ frmTab::frmTab(Language language, const QString& japaneseFont, QWidget* parent)
             b->setFont(jf);
     }
     lblStatus = new QLabel(this);
-    lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    lblStatus->setTextFormat(Qt::PlainText);
     lblStatus->setWordWrap(true);
     InitLabels(SettingMode::Standard);
 }
@@ -100,7 +106,7 @@ void frmTab::PlaceButtons() {
     place(cmdReadOstrevan, 170);
     place(cmdCopy, 110);
     place(cmdCopyCsv, 110);
-    lblStatus->setGeometry(x + 4, y - 4, kWidth - x - 12, 36);
+    lblStatus->setGeometry(x + 4, y - 4, Width() - x - 12, 36);
 }
 
 void frmTab::InitLabels(SettingMode settingMode) {
@@ -114,7 +120,7 @@ void frmTab::InitLabels(SettingMode settingMode) {
     }
     cmdReadOstrevan->setVisible(!standard);
     grid_->SetNotrumpBlock(standard);
-    setFixedSize(kWidth, standard ? kHeightStandard : kHeightOstrevan);
+    setFixedSize(Width(), standard ? kHeightStandard : kHeightOstrevan);
     grid_->cells().InitLabels();
     grid_->cells().TakeChanged();
     grid_->update();
@@ -140,7 +146,8 @@ bool frmTab::CopyTable() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard) clipboard->setText(text);
     const bool ok = clipboard && clipboard->text() == text;
-    Say(Q(ok ? MainTexts::TableCopied(language_) : MainTexts::TableNotCopied(language_)));
+    Say(Q(ok ? MainTexts::TableCopied(language_, false) : MainTexts::TableNotCopied(language_)),
+        !ok);
     return ok;
 }
 
@@ -153,11 +160,15 @@ bool frmTab::CopyCsv() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard) clipboard->setText(text);
     const bool ok = clipboard && clipboard->text() == text;
-    Say(Q(ok ? MainTexts::TableCopied(language_) : MainTexts::TableNotCopied(language_)));
+    Say(Q(ok ? MainTexts::TableCopied(language_, true) : MainTexts::TableNotCopied(language_)),
+        !ok);
     return ok;
 }
 
-void frmTab::Say(const QString& message) {
+void frmTab::Say(const QString& message, bool failure) {
+    // A failure in red, a notice in black.
+    lblStatus->setStyleSheet(failure ? QStringLiteral("color: rgb(192, 0, 0)")
+                                     : QStringLiteral("color: black"));
     lblStatus->setText(message);
 }
 

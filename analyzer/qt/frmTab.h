@@ -20,7 +20,7 @@ class Settings;
 class frmTab : public QWidget {
     Q_OBJECT
   public:
-    static const QString kDesignCaption;         // "Trickscan [Table}"
+    static const QString kDesignCaption;         // "Trickscan [Table]"
     static constexpr int kHeightOstrevan = 400;  // 6000 twips
     static constexpr int kHeightStandard = 523;  // 7840 twips
 
@@ -40,7 +40,7 @@ class frmTab : public QWidget {
     // The grid as comma-separated values, for a data frame.
     bool CopyCsv();
     // A line under the grid: what went wrong, or what was done.
-    void Say(const QString& message);
+    void Say(const QString& message, bool failure = true);
     // The Standard preset's file-name label, once a run's result file is written.
     void ShowResultName(const std::string& fileName);
 
@@ -67,6 +67,7 @@ class frmTab : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    int Width() const;
     void PlaceButtons();
 
     Language language_;

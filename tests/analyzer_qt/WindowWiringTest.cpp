@@ -111,8 +111,6 @@ class WindowWiringTest : public QObject {
                 c.tBox->isEnabled());
         QVERIFY(f->RepaintedCells() > 0);
         if (const QString d = FirstDifference(*f); !d.isEmpty()) qInfo("live: %s", qPrintable(d));
-        // Known: with corrections on, the cells at a deal's raw length are not redrawn live.
-        QEXPECT_FAIL("standard with corrections", "cells at the raw length are not redrawn", Abort);
         QCOMPARE(FirstDifference(*f), QString());
         Click(c.cmdStart);  // the next click resets the caption; the one after replays
         Click(c.cmdStart);
