@@ -1,5 +1,6 @@
 #include "WholeNumber.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace lott {
@@ -17,11 +18,11 @@ std::optional<std::int64_t> ParseWholeNumber(std::string_view text, bool allowSi
         negative = s.front() == '-';
         s.remove_prefix(1);
     }
-    if (s.empty() || s.size() > 12) return std::nullopt;
+    if (s.empty()) return std::nullopt;
     std::int64_t v = 0;
     for (char c : s) {
         if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
+        v = std::min<std::int64_t>(v * 10 + (c - '0'), kWholeNumberMax);
     }
     return negative ? -v : v;
 }

@@ -1,5 +1,6 @@
 // Whole numbers given as text (typed into a box, or on a command line): blanks around them are
-// allowed, then digits only (at most 12, so the value always fits).
+// allowed, then digits only, as many as typed; a value beyond kWholeNumberMax is taken as
+// kWholeNumberMax (more than any count of deals), so that it always fits.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,8 @@
 #include <string_view>
 
 namespace lott {
+
+inline constexpr std::int64_t kWholeNumberMax = 999'999'999'999'999;
 
 std::string_view TrimBlanks(std::string_view s);
 // allowSign: a leading "+" or "-" is taken too.

@@ -9,6 +9,7 @@
 #include "ProgramFiles.h"
 #include "TableExport.h"
 #include "TableText.h"
+#include "WholeNumber.h"
 
 namespace lott {
 
@@ -88,7 +89,7 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
     a.cmdStart_Click();
     const RunReport& run = a.LastRun();
     if (run.end != RunEnd::Completed && run.end != RunEnd::Stopped) {
-        if (!run.message.empty()) return Fail(err, run.message);
+        if (!run.message.empty()) return Fail(err, std::string(TrimBlanks(run.message)));
         // Refused for its settings (or failed without a word why).
         const bool incomplete = run.end == RunEnd::Failed || run.refusal == Refusal::NoHcpRange ||
                                 run.refusal == Refusal::NoNTChoice;
@@ -98,8 +99,11 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
                         "under Standard)");
         return Fail(err, "nothing was scanned (Deals to be Scanned is " + a.tBox + ")");
     }
-    const std::filesystem::path file = a.DataDir / (a.RunResultName() + ".dat");
-    out << a.RunResultName() << "\n" << file.string() << "\n";
+    // Where the result went: a run over the first deals only keeps it apart, and says so.
+    const std::filesystem::path& file = a.RunResultFile();
+    out << a.RunResultName() << "\n" << (file.empty() ? "(no result stored)" : file.string()) << "\n";
+    if (!a.message.empty() && a.messageIsNotice)
+        err << "trickscan-batch: " << TrimBlanks(a.message) << "\n";
     if (!cmd.csv.empty() || !cmd.json.empty()) {
         if (!runTables) return Fail(err, "the run left no tables to write");
         std::string error;
@@ -116,7 +120,13 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
             return Fail(err, error);
     }
     if (cmd.table) {
-        a.LoadStoredResult();
+        // The table of this run's result, as the table window shows a stored one.
+        if (!file.empty() && file.parent_path() != a.DataDir) {
+            Fin(file.parent_path(), a.RunResultName(), a.tables, a.settings, a.Headers);
+            ClampForShowing(a.tables);
+        } else {
+            a.LoadStoredResult();
+        }
         out << TableText(a.tables, a.settings, a.Headers);
     }
     return 0;

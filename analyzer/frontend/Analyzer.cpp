@@ -51,8 +51,9 @@ std::optional<std::int64_t> Analyzer::WholeNumber(const std::string& text) {
     return ParseWholeNumber(text, true);
 }
 
-void Analyzer::Say(const std::string& english, const std::string& japanese) {
+void Analyzer::Say(const std::string& english, const std::string& japanese, bool notice) {
     message = Language == lott::Language::Japanese ? japanese : english;
+    messageIsNotice = notice;
 }
 
 Analyzer::StartState Analyzer::Load(bool archiveRefused, lott::Language language) {
@@ -99,6 +100,7 @@ std::string Analyzer::StartCaption() const {
         case RunState::Working:
             return "Working";
         case RunState::Stopping:
+        case RunState::Stopped:
         case RunState::Failed:
             return "Stopped";
         case RunState::Finished:
@@ -144,12 +146,18 @@ void Analyzer::cmdStart_Click() {
                 Refuse(Refusal::NotAWholeNumber);
                 return;
             }
+            if (*n < 1) {
+                if (beep) beep();
+                Say("  \"Deals to be Scanned\" must be 1 or more.",
+                    "  「調べるディールの個数」は 1 以上にして下さい。");
+                Refuse(Refusal::NoDeals);
+                return;
+            }
             message.clear();
+            messageIsNotice = false;
             driver.StopRequested = false;
             runState_ = RunState::Working;
-            std::int64_t last = std::min<std::int64_t>(*n, library.DealCount);
-            if (last < -1) last = -1;
-            Start(1, static_cast<std::int32_t>(last));
+            Start(1, static_cast<std::int32_t>(std::min<std::int64_t>(*n, library.DealCount)));
             break;
         }
         case RunState::Working:
@@ -157,6 +165,7 @@ void Analyzer::cmdStart_Click() {
             runState_ = RunState::Stopping;
             break;
         case RunState::Stopping:
+        case RunState::Stopped:
         case RunState::Finished:
         case RunState::Failed:
             runState_ = RunState::Idle;
@@ -223,16 +232,43 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     }
     driver.analysis().TraceDeal = false;
     driver.listener = nullptr;
+    if (LiveTable() && WriteWholeTable) WriteWholeTable(runSettings);
 
     const std::int32_t last = driver.DealNo - 1;
+    runResultFile_.clear();
     if (r.outcome == RunOutcome::Completed && !singleDeal && last >= Nend) {
+        // A run over the first deals only is kept apart: it never replaces the result of the
+        // whole library, which the table and graph windows show.
+        const bool partial = Nend < library.DealCount;
+        const std::filesystem::path dir = partial ? DataDir / kPartialFolder : DataDir;
         std::string error;
-        if (!Fout(DataDir, runResultName_, tables, runSettings, Headers, error)) {
+        std::error_code ec;
+        if (partial && !std::filesystem::is_directory(dir, ec) &&
+            !std::filesystem::create_directory(dir, ec))
+            error = "The folder DataFiles/" + std::string(kPartialFolder) +
+                    " cannot be made: " + ec.message();
+        if (!error.empty() || !Fout(dir, runResultName_, tables, runSettings, Headers, error)) {
             r.outcome = RunOutcome::Failed;
             r.message = error;
-        } else if (runCompleted) {
-            runCompleted(tables, runSettings);
+        } else {
+            runResultFile_ = dir / (runResultName_ + ".dat");
+            if (partial) {
+                const std::string file = std::string("DataFiles/") + kPartialFolder + "/" +
+                                         runResultName_ + ".dat";
+                const std::string deals = std::to_string(Nend), all =
+                                                                    std::to_string(library.DealCount);
+                Say("  The first " + deals + " of " + all + " deals: stored as " + file +
+                        " (DataFiles/" + runResultName_ + ".dat stays the whole library's).",
+                    "  全 " + all + " ディールのうち最初の " + deals + " 個の結果を " + file +
+                        " に保存しました（DataFiles/" + runResultName_ +
+                        ".dat はライブラリ全体の結果のままです）。",
+                    true);
+            }
+            if (runCompleted) runCompleted(tables, runSettings);
         }
+    } else if (r.outcome == RunOutcome::Stopped) {
+        Say("  Stopped after deal " + std::to_string(last) + ": no result was stored.",
+            "  ディール " + std::to_string(last) + " で中止しました。結果は保存していません。", true);
     }
     lblNo = std::to_string(last);
     if (r.outcome == RunOutcome::Failed) {
@@ -242,7 +278,7 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
         report_ = RunReport{RunEnd::Failed, Refusal::None, r.message};
         if (beep) beep();
     } else {
-        runState_ = RunState::Finished;
+        runState_ = r.outcome == RunOutcome::Stopped ? RunState::Stopped : RunState::Finished;
         report_ = RunReport{r.outcome == RunOutcome::Stopped ? RunEnd::Stopped : RunEnd::Completed,
                             Refusal::None,
                             {}};

@@ -29,7 +29,7 @@ enum class TableState { NotShown = 0, Live = 1, ButtonReEnabled = 4, Finished = 
 // The Start button's cycle, which its caption shows: idle ("Start"), a run going ("Working"),
 // a stop asked for ("Stopped"), a run ended ("Finished", also after a stop) or failed
 // ("Stopped"). A click on an ended or stopping run makes the button idle again.
-enum class RunState { Idle, Working, Stopping, Finished, Failed };
+enum class RunState { Idle, Working, Stopping, Stopped, Finished, Failed };
 
 // How the last press of Start (or the debug box's Enter) ended.
 enum class RunEnd {
@@ -40,7 +40,7 @@ enum class RunEnd {
     Refused,        // nothing was run: see Refusal
     NothingToScan,  // "Deals to be Scanned" named no deal
 };
-enum class Refusal { None, NoHcpRange, NoNTChoice, NoPreset, NotAWholeNumber };
+enum class Refusal { None, NoHcpRange, NoNTChoice, NoPreset, NotAWholeNumber, NoDeals };
 
 struct RunReport {
     RunEnd end = RunEnd::None;
@@ -71,6 +71,7 @@ class Analyzer : private ScanListener {
     std::string tBox;             // "Deals to be Scanned"
     std::string lblNo = "count";  // the deal being scanned
     std::string message;          // what the window says about the last action, if anything
+    bool messageIsNotice = false;  // the message tells of something done, not of a fault
     std::array<std::string, 3> Headers;
     std::string problem;  // why the start-up ended in FolderProblem
 
@@ -100,6 +101,9 @@ class Analyzer : private ScanListener {
     std::function<void()> LoadTab;
     // A counted deal while the live table is shown: redraws the cells it touched.
     std::function<void(int kind, int length, int dev, const EventCounts& events)> WriteTable;
+    // The run counted its last deal (finished, stopped or failed) while the live table is shown:
+    // every cell again from the tables and the run's settings, as its result will be shown.
+    std::function<void(const Settings&)> WriteWholeTable;
     // A progress point of the run: show lblNo and serve the window system.
     std::function<void(std::int32_t dealNo)> progress;
     // The table button of the running preset was enabled again.
@@ -129,6 +133,11 @@ class Analyzer : private ScanListener {
     bool Running() const { return running_; }
     // The result name the running (or last) run stores its result under.
     const std::string& RunResultName() const { return runResultName_; }
+    // Where the last run stored its result: DataFiles/<name>.dat for a run over the whole
+    // library, DataFiles/Partial/<name>.dat for one over its first deals (so that it never
+    // takes the place of a whole library's result); empty when it stored none.
+    const std::filesystem::path& RunResultFile() const { return runResultFile_; }
+    static constexpr const char* kPartialFolder = "Partial";
 
     // A whole number of deals from the text of "Deals to be Scanned", or nothing.
     static std::optional<std::int64_t> WholeNumber(const std::string& text);
@@ -147,13 +156,14 @@ class Analyzer : private ScanListener {
     bool LiveTable() const override;
     void CountedDeal(int kind, int length, int dev, const EventCounts& events) override;
     void Refuse(Refusal why);
-    void Say(const std::string& english, const std::string& japanese);
+    void Say(const std::string& english, const std::string& japanese, bool notice = false);
     std::filesystem::path LibraryPath() const { return folder / library.LibFileName; }
 
     bool running_ = false;
     RunState runState_ = RunState::Idle;
     RunReport report_;
     std::string runResultName_;
+    std::filesystem::path runResultFile_;
 };
 
 }  // namespace lott

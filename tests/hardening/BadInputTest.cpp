@@ -1,6 +1,7 @@
 // Bad input met by whole runs: libraries cut while a scan reads them or holding records with
 // impossible tricks or hands; result files cut short or edited; text that is no number in every
-// text box. Nothing crashes, nothing wrong is shown as a result, and what is refused is said.
+// text box; runs over fewer deals than the library. Nothing crashes, nothing wrong is shown as a
+// result, and what is refused is said.
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -150,18 +151,31 @@ TEST(TextBoxes, TextThatIsNoNumberIsRefusedInEveryBox) {
         EXPECT_TRUE(v.HasLibrary());
     }
     EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo")));
-    // Numbers out of range: 0 and below scan nothing, more than the library scans it all.
+    // Numbers out of range: 0 and below are refused and said, more than the library (of any
+    // number of digits) scans it all.
     for (const char* text : {"0", "-5"}) {
         p.a->tBox = text;
         p.a->cmdStart_Click();
+        EXPECT_EQ(p.a->StartCaption(), "Start") << text;
+        EXPECT_NE(p.a->message.find("1 or more"), std::string::npos) << text;
         EXPECT_FALSE(fs::exists(p.Result("(none)40ScoCo"))) << text;
-        p.a->ShowIdle();
     }
     EXPECT_FALSE(v.TypeDealNo("0"));
     EXPECT_FALSE(v.TypeDealNo("61"));
-    p.a->tBox = " +99999 ";
+    EXPECT_FALSE(v.TypeDealNo("99999999999999999999"));
+    for (const char* text : {" +99999 ", "99999999999999999999"}) {
+        p.a->tBox = text;
+        EXPECT_EQ(p.Run(), "Finished");
+        EXPECT_EQ(p.a->lblNo, "60");
+    }
+    // Fewer deals than the library: the whole library's result stays; the run's goes apart.
+    const std::string whole = ReadFile(p.Result("(none)40ScoCo"));
+    p.a->tBox = "30";
     EXPECT_EQ(p.Run(), "Finished");
-    EXPECT_EQ(p.a->lblNo, "60");
+    EXPECT_EQ(ReadFile(p.Result("(none)40ScoCo")), whole);
+    EXPECT_EQ(p.a->RunResultFile(), p.path / "DataFiles/Partial/(none)40ScoCo.dat");
+    EXPECT_NE(ReadFile(p.a->RunResultFile()), whole);
+    EXPECT_NE(p.a->message.find("DataFiles/Partial/(none)40ScoCo.dat"), std::string::npos);
 }
 
 // The peak memory in MB that f adds, measured in a child process: its own peak starts where the
