@@ -29,14 +29,10 @@ TEST_P(ProgramFolderCase, ChoosesSeedsAndSays) {
     fs::create_directories(bin);
     std::string xdg, home;
     for (const auto& [key, value] : c.lines) {
-        const std::string v = Replaced(value, "{root}", r);
-        if (key == "file") {  // a file of the layout: its name, then its bytes
-            const auto space = v.find(' ');
-            fs::create_directories((root / v.substr(0, space)).parent_path());
-            test::WriteFile(root / v.substr(0, space), v.substr(space + 1));
-        } else if (key == "folder") {
-            fs::create_directories(root / v);
-        }
+        const std::string v = Replaced(value, "{root}", r), name = v.substr(0, v.find(' '));
+        if (key == "file" || key == "folder") fs::create_directories((root / name).parent_path());
+        if (key == "file") test::WriteFile(root / name, v.substr(name.size() + 1));
+        if (key == "folder") fs::create_directory(root / name);
         if (key == "xdg") xdg = v;
         if (key == "home") home = v;
     }
@@ -65,23 +61,6 @@ INSTANTIATE_TEST_SUITE_P(Library, ProgramFolderCase,
                          ::testing::ValuesIn(test::ReadCases(TRICKSCAN_LIBRARY_DATA
                                                              "/program-folders.txt")),
                          test::CaseName);
-
-TEST(ProgramFolder, HelpAndVersionAreAnsweredOnlyAlone) {
-    char prog[] = "prog", help[] = "--help", h[] = "-h", version[] = "--version", x[] = "x";
-    char* alone[][2] = {{prog, help}, {prog, h}, {prog, version}};
-    std::ostringstream helpText, versionText, none;
-    PrintHelp(helpText, "usage\n", true);
-    for (auto& argv : alone) {
-        std::ostringstream out;
-        EXPECT_TRUE(AnswerHelpOrVersion(2, argv, "prog", "usage\n", true, out));
-        EXPECT_EQ(out.str(), argv[1] == version ? VersionLine("prog") + "\n" : helpText.str());
-    }
-    char* withMore[] = {prog, help, x};
-    char* other[] = {prog, x};
-    EXPECT_FALSE(AnswerHelpOrVersion(3, withMore, "prog", "usage\n", true, none));
-    EXPECT_FALSE(AnswerHelpOrVersion(2, other, "prog", "usage\n", true, none));
-    EXPECT_EQ(none.str(), "");
-}
 
 }  // namespace
 }  // namespace lott
