@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     std::string error;
     auto cmd = lott::ParseBatchCommand(args, error);
     if (!cmd) {
-        std::cerr << "trickscan-batch: " << error << "\n" << lott::kBatchUsage;
+        std::cerr << "trickscan-batch: " << error << "\n";
+        lott::PrintHelp(std::cerr, lott::kBatchUsage, true);
         return 2;
     }
     if (cmd->help) {

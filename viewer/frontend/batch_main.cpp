@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     std::string error;
     const auto cmd = lott::BoardlookBatch::Parse(args, error);
     if (!cmd) {
-        std::cerr << "boardlook-batch: " << error << "\n" << lott::BoardlookBatch::kUsage;
+        std::cerr << "boardlook-batch: " << error << "\n";
+        lott::PrintHelp(std::cerr, lott::BoardlookBatch::kUsage, true);
         return 2;
     }
     if (cmd->help) {
