@@ -1,4 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what is missing and build first.
+# `make install` (PREFIX=/usr/local) and `make package` (a Debian package) install the suite.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -6,8 +7,12 @@ FUZZ_SECONDS ?= 600
 FUZZ_CI_SECONDS ?= 30
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+# sudo only when the prefix cannot be written as the user who builds.
+SUDO = $(shell [ -w "$(PREFIX)" ] || [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan bench clean
+.PHONY: run test setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan bench clean \
+        install package
 
 setup:
 	@bash scripts/setup
@@ -44,6 +49,14 @@ test: build build-asan
 
 run: build
 	@bash scripts/run-demo $(BUILD)/bin
+
+# The programs, web pages, sample library, menu entries, icons and manual pages under PREFIX.
+install: build
+	@$(SUDO) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package for /usr in $(BUILD): sudo apt install ./$(BUILD)/trickscan_<version>_<arch>.deb
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@bash scripts/run-benchmarks $(BUILD)/bin

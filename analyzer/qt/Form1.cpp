@@ -104,6 +104,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load(const StartOptions& options) {
     setWindowTitle(QLatin1String(MainTexts::kDesignCaption) + QLatin1String(MainTexts::kVersion));
+    c_.LibraryName->setToolTip(ProgramFolderNote(Q(a_.folder.string())));
     japaneseFont_ = JapaneseFontAtStart(options.japaneseFont);
     const Language language = japaneseFont_.isEmpty() ? Language::English : Language::Japanese;
     const bool inArchive =

@@ -1,6 +1,7 @@
-// trickscan: the analyzer. The program folder is the folder of the executable, or the folder
-// named as the first argument. Without a window: trickscan --graph-png FILE [FOLDER] draws the
-// stored result of the default Standard settings into FILE.
+// trickscan: the analyzer. The program folder is the folder named as the first argument, else
+// the folder of the executable (the per-user folder for an installed program). Without a window:
+// trickscan --graph-png FILE [FOLDER] draws the stored result of the default Standard settings into
+// FILE.
 #include <QApplication>
 #include <cstring>
 #include <iostream>
@@ -9,7 +10,17 @@
 #include "GraphExport.h"
 #include "ProgramStart.h"
 
+namespace {
+const char* const kUsage =
+    "usage: trickscan [FOLDER]\n"
+    "       trickscan --graph-png FILE [FOLDER]\n"
+    "Tests the Law of Total Tricks on the deal library of the program folder, in a window.\n"
+    "--graph-png FILE draws the stored result of the default Standard settings into FILE\n"
+    "without a window.\n";
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (lott::AnsweredHelpOrVersion(argc, argv, "trickscan", kUsage)) return 0;
     const bool graphOnly = argc > 1 && std::strcmp(argv[1], "--graph-png") == 0;
     if (graphOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,15 +29,15 @@ int main(int argc, char* argv[]) {
     const QStringList args = QApplication::arguments();
     if (graphOnly) {
         if (args.size() < 3 || args.size() > 4) {
-            std::cerr << "usage: trickscan [FOLDER]\n       trickscan --graph-png FILE [FOLDER]\n";
+            std::cerr << kUsage;
             return 2;
         }
-        const QString folder = args.size() == 4 ? args.at(3) : QApplication::applicationDirPath();
+        const QString folder = lott::ProgramFolderOf(args, 3, "trickscan");
         return lott::GraphExport::SaveDefaultStandardGraph(folder, args.at(2), std::cout,
                                                            std::cerr);
     }
     lott::trickscan::StartOptions options;
-    options.programFolder = lott::EnterProgramFolder(args, 1);
+    options.programFolder = lott::EnterProgramFolder(args, 1, "trickscan");
     lott::trickscan::Form1 window(options);
     return QApplication::exec();
 }

@@ -22,8 +22,22 @@ struct WindowStart {
 // could open.
 bool FolderArgumentAccepted(int argc, char* argv[], int index, const char* program);
 
-// The program folder: the folder named in args[index], else the folder of the executable; made
-// absolute before it becomes the current folder, so that a relative name is not taken twice.
-QString EnterProgramFolder(const QStringList& args, int index);
+// The program folder, absolute: the folder named in args[index], else the folder of the
+// executable, or the per-user folder of an installed program (made and seeded on first start,
+// which is said on the error stream).
+QString ProgramFolderOf(const QStringList& args, int index, const char* program);
+
+// The program folder: the folder named in args[index], else the folder of the executable, or the
+// per-user folder of an installed program (made and seeded on first start, which is said on the
+// error stream); made absolute before it becomes the current folder, so that a relative name is
+// not taken twice.
+QString EnterProgramFolder(const QStringList& args, int index, const char* program);
+
+// True when the command line only asks for --help or --version, which is then answered on the
+// output stream; called before the application starts, so that no window is made for it.
+bool AnsweredHelpOrVersion(int argc, char* argv[], const char* program, const char* usage);
+
+// The window's note of the program folder in use, for a tooltip.
+QString ProgramFolderNote(const QString& folder);
 
 }  // namespace lott

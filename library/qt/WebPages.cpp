@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ProgramFolder.h"
+
 namespace lott {
 
 namespace {
@@ -28,7 +30,8 @@ QUrl WebBaseUrl() {
         if (!env.endsWith('/')) env += '/';
         return QUrl(env);
     }
-    return FolderUrl(QCoreApplication::applicationDirPath() + QStringLiteral("/web"));
+    const std::string exe = QCoreApplication::applicationDirPath().toStdString();
+    return FolderUrl(QString::fromStdString(WebFolder(exe).string()));
 }
 
 QUrl WebPageUrl(const QString& page) {

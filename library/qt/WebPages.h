@@ -1,6 +1,7 @@
 // Opening the local web pages of the programs in the system's browser. Pages are named by their
-// path relative to a base address: the folder web/ beside the executable, or the address in the
-// environment variable TRICKSCAN_WEB_BASE.
+// path relative to a base address: the folder web/ beside the executable (for an installed
+// program the web/ of its share folder), or the address in the environment variable
+// TRICKSCAN_WEB_BASE.
 #pragma once
 
 #include <QString>

@@ -43,6 +43,8 @@ class WindowWiringTest : public QObject {
         auto f = prog.Start();
         const MainControls& c = f->ui();
         const lott::Settings& s = f->analyzer().settings;
+        QCOMPARE(c.LibraryName->toolTip(),
+                 lott::ProgramFolderNote(QString::fromStdString(f->analyzer().folder.string())));
         for (int i : {-1, 1, 0, 1, 14, 20, 27, 18, 0, 7}) {
             if (i >= 0) Click(c.o[static_cast<std::size_t>(i)]);
             for (std::size_t j = 0; j < c.o.size(); ++j)

@@ -105,9 +105,9 @@ class LibraryQtTest : public QObject {
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sub/sub")));
         QVERIFY(QDir::setCurrent(dir.path()));
         const QStringList args{QStringLiteral("prog"), QStringLiteral("sub")};
-        const QString entered = lott::EnterProgramFolder(args, 1);
+        const QString entered = lott::EnterProgramFolder(args, 1, "prog");
         const QString current = QDir::currentPath();
-        const QString alone = lott::EnterProgramFolder({QStringLiteral("prog")}, 1);
+        const QString alone = lott::EnterProgramFolder({QStringLiteral("prog")}, 1, "prog");
         const QString aloneCurrent = QDir::currentPath();
         QDir::setCurrent(before);
         const QString sub = QDir(dir.path()).absoluteFilePath(QStringLiteral("sub"));

@@ -1,6 +1,7 @@
 // The viewer's window over the bundled real deals: clicks, keys and the scroll bar reach the
 // session, and what the session holds reaches the widgets. The decisions, exports and texts
 // themselves are the frontend's tests.
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -47,6 +48,8 @@ class Form1Test : public QObject {
         auto f = Start();
         const auto& c = f->ui();
         QVERIFY(c.OptBin->isChecked());
+        QCOMPARE(c.LibName->toolTip(),
+                 lott::ProgramFolderNote(QString::fromStdString(dir_.path().string())));
         QCOMPARE(c.txtCount->text(), QStringLiteral("1"));
         const std::tuple<QPushButton*, Qt::MouseButton, int> clicks[] = {
             {c.cmdGo, Qt::LeftButton, 2},

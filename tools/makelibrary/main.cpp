@@ -15,6 +15,7 @@
 #include "LibraryFile.h"
 #include "LibraryMaker.h"
 #include "LibraryWriter.h"
+#include "ProgramFolder.h"
 #include "ProgressMeter.h"
 #include "StopSignal.h"
 
@@ -130,6 +131,8 @@ int Check(const CommandLine& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (lott::AnswerHelpOrVersion(argc, argv, "makelibrary", lott::Usage(), false, std::cout))
+        return 0;
     std::vector<std::string_view> args(argv + 1, argv + argc);
     std::string error;
     auto c = lott::CommandLine::Parse(args, error);

@@ -121,6 +121,7 @@ void Form1::Form_Load(const StartOptions& options) {
 
     s_.LibMode = LibMode::Binary;
     setWindowTitle(kDesignCaption + QStringLiteral(" Ver 3.3"));
+    c_.LibName->setToolTip(ProgramFolderNote(QDir(options.programFolder).absolutePath()));
 
     const bool over20 =
         QFileInfo(QDir(options.programFolder).filePath(Over20Reader::kFileName)).isFile();
