@@ -1,5 +1,6 @@
 #include "ResearchReport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -72,7 +73,10 @@ void StatsTable(std::string& h, const std::vector<RowStats>& rows, int kind) {
              Cell(Range(r.exact_ci95, 1, 100)) +
              Cell(ResearchReport::Fixed(100 * r.within_one, 1)) +
              Cell(Range(r.within_one_ci95, 1, 100)) + Cell(ResearchReport::Fixed(r.error, 3)) +
-             Cell(r.thin ? "thin" : "") + "</tr>\n";
+             Cell(r.partial ? "partial"
+                  : r.thin  ? "thin"
+                            : "") +
+             "</tr>\n";
     }
     h += "</table>\n";
 }
@@ -176,6 +180,13 @@ std::string ResearchReport::Html(const ReportInput& in) {
          "are the shares of the weight at d = 0 and at |d| &le; 1, each with its 95 % Wilson score "
          "interval; rows of fewer than 30 deals are thin (grey, marked), and their figures are "
          "only indicative.</p>\n";
+    auto partial = [](const std::vector<RowStats>& rows) {
+        return std::any_of(rows.begin(), rows.end(), [](const RowStats& r) { return r.partial; });
+    };
+    if (partial(suit) || (standard && partial(RowStats::Rows(in.tables, KindNT))))
+        h += "<p class=\"note\"><strong>Rows marked partial were read back from a result file, "
+             "which keeps deviations -6..+6 only; their figures miss the deals beyond them. Run "
+             "the analysis (trickscan-batch --report) for exact statistics.</strong></p>\n";
     if (s.SettingMode == SettingMode::Ostrevan) {
         h += "<h2>The published study</h2>\n";
         StudyTable(h, suit);

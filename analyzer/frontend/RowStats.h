@@ -36,6 +36,10 @@ struct RowStats {
     Interval within_one_ci95;
     double error = 0;
     bool thin = true;
+    // The row's deviation weights fall short of its deal count: a result file keeps deviations
+    // -6..+6 only, so statistics read back from one miss the deals beyond them. The total row
+    // is partial when one of its rows is (as Rows finds).
+    bool partial = false;
 
     bool total() const { return length == CountingTables::kMaxLen; }
 
