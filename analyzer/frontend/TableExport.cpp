@@ -108,7 +108,7 @@ std::vector<std::string> StatsValues(const RowStats& r) {
     for (double x :
          {r.n, r.mean, r.sd, r.ci95.low, r.ci95.high, r.exact, r.exact_ci95.low, r.exact_ci95.high,
           r.within_one, r.within_one_ci95.low, r.within_one_ci95.high, r.error})
-        v.push_back(TableExport::Decimal(x));
+        v.push_back(std::isfinite(x) ? TableExport::Decimal(x) : std::string());
     v.push_back(r.thin ? "true" : "false");
     return v;
 }
