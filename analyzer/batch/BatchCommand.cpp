@@ -1,5 +1,6 @@
 #include "BatchCommand.h"
 
+#include <cctype>
 #include <sstream>
 
 #include "Arguments.h"
@@ -17,8 +18,20 @@ const char* const kBatchUsage =
     "       [--double-fit 1|0.5|0] [--solid-trump 1|0.5|0] [--chameleon -0.5|0]\n"
     "       [--filter D0|D1|D2|S0|S1|S2|C0|C1|C2] [--level-limit 1|2|none] [--click I,J,...]\n"
     "       [--deals N] [--language en|ja] [--table] [--csv FILE] [--json FILE]\n"
-    "       [--no-wait]\n"
-    "       trickscan-batch [FOLDER] --deal N\n";
+    "       [--report FILE.html] [--graph FILE.png|FILE.svg [--graph-scale 1-4]] [--no-wait]\n"
+    "       trickscan-batch [FOLDER] --deal N\n"
+    "--graph draws the run's graph as the graph window does (PNG, or SVG for a name ending in\n"
+    ".svg); --graph-scale 2 makes the PNG twice as many pixels wide and high, for print.\n"
+    "--report writes one HTML page: settings, counting tables, graph, the statistics of each\n"
+    "row (mean with its 95 % interval, exact and within-one shares with Wilson intervals) and,\n"
+    "under the Ostrevan preset, the published study of 1996 beside the run.\n";
+
+bool GraphIsSvg(std::string_view file) {
+    if (file.size() < 4) return false;
+    std::string ext(file.substr(file.size() - 4));
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".svg";
+}
 
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
                                               std::string& error) {
@@ -57,6 +70,9 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
                                       A::Value("--deal", number(cmd.deal)),
                                       A::Value("--csv", file(cmd.csv)),
                                       A::Value("--json", file(cmd.json)),
+                                      A::Value("--report", file(cmd.report)),
+                                      A::Value("--graph", file(cmd.graph)),
+                                      A::Value("--graph-scale", number(cmd.graphScale)),
                                       A::Value("--language",
                                                [&](std::string_view v) -> Fault {
                                                    if (v != "en" && v != "ja") return A::BadValue();
@@ -75,8 +91,14 @@ std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& ar
                                       })};
     for (std::string_view name : OptionNames::SettingNames()) options.push_back(setting(name));
     auto fault = A(std::move(options)).Positional(1, FolderArgument(cmd.folder)).Read(args);
-    if (!fault && cmd.deal && (!cmd.csv.empty() || !cmd.json.empty()))
-        fault = "--csv and --json write the tables of a run, not of --deal";
+    const bool outputs =
+        !cmd.csv.empty() || !cmd.json.empty() || !cmd.report.empty() || !cmd.graph.empty();
+    if (!fault && cmd.deal && outputs)
+        fault = "--csv, --json, --report and --graph write the tables of a run, not of --deal";
+    if (!fault && cmd.graphScale && (*cmd.graphScale < 1 || *cmd.graphScale > 4))
+        fault = "--graph-scale takes 1, 2, 3 or 4";
+    if (!fault && cmd.graphScale && (cmd.graph.empty() || GraphIsSvg(cmd.graph)))
+        fault = "--graph-scale sizes a PNG picture of --graph";
     if (fault) {
         error = *fault;
         return std::nullopt;

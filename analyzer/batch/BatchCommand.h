@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Modes.h"
@@ -18,10 +19,13 @@ struct BatchCommand {
     std::optional<std::int64_t> deals;
     Language language = Language::English;
     bool table = false;
-    std::string csv;                   // --csv FILE: the run's tables as CSV
-    std::string json;                  // --json FILE: the same as JSON
-    std::optional<std::int64_t> deal;  // --deal N: one deal's analysis as JSON
-    bool noWait = false;               // --no-wait: refuse instead of waiting for another scan
+    std::string csv;                         // --csv FILE: the run's tables as CSV
+    std::string json;                        // --json FILE: the same as JSON
+    std::string report;                      // --report FILE.html: the research report of the run
+    std::string graph;                       // --graph FILE: the graph, PNG or SVG by the extension
+    std::optional<std::int64_t> graphScale;  // --graph-scale N: PNG at N times the window's pixels
+    std::optional<std::int64_t> deal;        // --deal N: one deal's analysis as JSON
+    bool noWait = false;  // --no-wait: refuse instead of waiting for another scan
     bool help = false;
 };
 
@@ -29,6 +33,9 @@ struct BatchCommand {
 // one-line reason in error.
 std::optional<BatchCommand> ParseBatchCommand(const std::vector<std::string>& args,
                                               std::string& error);
+
+// Whether --graph names an SVG picture (the extension in any case); else it is a PNG.
+bool GraphIsSvg(std::string_view file);
 
 extern const char* const kBatchUsage;
 

@@ -7,6 +7,7 @@
 #include "Analyzer.h"
 #include "DealJson.h"
 #include "ProgramFiles.h"
+#include "ResearchReport.h"
 #include "TableExport.h"
 #include "TableText.h"
 #include "WholeNumber.h"
@@ -23,7 +24,7 @@ int Fail(std::ostream& err, const std::string& message) {
 }  // namespace
 
 int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, const GraphRenderer& graph) {
     const std::filesystem::path folder =
         cmd.folder.empty() ? exeFolder : std::filesystem::path(cmd.folder);
     std::error_code ec;
@@ -34,7 +35,12 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
         return Fail(err, "the program folder " + resolved.string() +
                              " lies in an archive or temporary folder (its path holds \"zip\" or "
                              "\"tmp\"); move the programs out of it");
-    for (const auto& [option, output] : {std::pair{"--csv", &cmd.csv}, {"--json", &cmd.json}})
+    if (!cmd.graph.empty() && !graph)
+        return Fail(err, "--graph needs the windows' drawing, which this build was made without");
+    for (const auto& [option, output] : {std::pair{"--csv", &cmd.csv},
+                                         {"--json", &cmd.json},
+                                         {"--report", &cmd.report},
+                                         {"--graph", &cmd.graph}})
         if (!output->empty())
             if (const auto input = OutputIsAnInput(folder, *output)) {
                 Fail(err, std::string(option) + " names " + *input +
@@ -119,16 +125,35 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
                 error))
             return Fail(err, error);
     }
-    if (cmd.table) {
-        // The table of this run's result, as the table window shows a stored one.
-        if (!file.empty() && file.parent_path() != a.DataDir) {
-            Fin(file.parent_path(), a.RunResultName(), a.tables, a.settings, a.Headers);
-            ClampForShowing(a.tables);
-        } else {
-            a.LoadStoredResult();
-        }
-        out << TableText(a.tables, a.settings, a.Headers);
+    if (!cmd.graph.empty() || !cmd.report.empty() || cmd.table) {
+        // Drawn and shown from the stored result, as the Graph and Table buttons do; a run over
+        // the first deals only is read from where it was kept.
+        if (file.empty()) return Fail(err, "the run stored no result to show");
+        const FinResult r = Fin(file.parent_path(), a.RunResultName(), a.tables, a.settings, a.Headers);
+        ClampForShowing(a.tables);
+        if (!r.found) return Fail(err, "the run stored no result to show");
     }
+    auto draw = [&](bool svg, std::string& bytes, std::string& error) {
+        const int scale = static_cast<int>(cmd.graphScale.value_or(1));
+        return graph(GraphRequest{a.tables, a.settings, a.fitOdds, cmd.language, svg, scale}, bytes,
+                     error);
+    };
+    if (!cmd.graph.empty()) {
+        std::string bytes, error;
+        if (!draw(GraphIsSvg(cmd.graph), bytes, error) ||
+            !TableExport::Save(cmd.graph, bytes, error))
+            return Fail(err, "--graph: " + error);
+    }
+    if (!cmd.report.empty()) {
+        std::string svg, error;
+        if (graph && !draw(true, svg, error)) return Fail(err, "--report: " + error);
+        if (!runTables) return Fail(err, "the run left no tables to write");
+        const ReportInput in{*runTables, *runSettings, a.RunResultName(),
+                             a.Headers,  svg,          a.library.DealCount};
+        if (!TableExport::Save(cmd.report, ResearchReport::Html(in), error))
+            return Fail(err, "--report: " + error);
+    }
+    if (cmd.table) out << TableText(a.tables, a.settings, a.Headers);
     return 0;
 }
 

@@ -224,4 +224,40 @@ std::string MainTexts::StopBeforeClosing(Language language) {
                                           : "  Stopping the run before the program ends.";
 }
 
+std::string MainTexts::ReportCaption(Language language) {
+    return language == Language::Japanese ? "レポート..." : "Report...";
+}
+
+std::string MainTexts::StatsCaption(Language language) {
+    return language == Language::Japanese ? "統計" : "Statistics";
+}
+
+std::string MainTexts::CountsCaption(Language language) {
+    return language == Language::Japanese ? "集計表" : "Counts";
+}
+
+std::vector<std::string> MainTexts::StatsHeadings(Language language) {
+    if (language == Language::Japanese)
+        return {"長さ",    "件数",    "平均",    "標準偏差", "平均の95%区間", "一致%",
+                "95%区間", "±1以内%", "95%区間", "平均誤差", "備考"};
+    return {"Length",     "n",      "Mean",  "SD",  "95% CI of mean", "Exact %", "95% CI",
+            "Within 1 %", "95% CI", "Error", "Note"};
+}
+
+std::string MainTexts::ThinMark(Language language) {
+    return language == Language::Japanese ? "少ない" : "thin";
+}
+
+std::string MainTexts::PartialMark(Language language) {
+    return language == Language::Japanese ? "不完全" : "partial";
+}
+
+std::string MainTexts::StatsPartial(Language language) {
+    return language == Language::Japanese
+               ? "  結果ファイルは偏差 -6..+6 しか保存しないため、「不完全」の行はそれを超える"
+                 "ディールを含みません。正確な統計は分析を実行してください。"
+               : "  A result file keeps deviations -6..+6 only: rows marked partial miss the "
+                 "deals beyond them. Run the analysis for exact statistics.";
+}
+
 }  // namespace lott

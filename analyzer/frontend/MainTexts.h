@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Modes.h"
 
@@ -46,6 +47,18 @@ class MainTexts {
     static std::string TableCopied(Language language, bool csv);
     static std::string TableNotCopied(Language language);
     static std::string StopBeforeClosing(Language language);
+
+    // The table window's statistics: its buttons, the headings of its columns (length, n, mean,
+    // sd, the mean's interval, exact, its interval, within one, its interval, average error,
+    // thin) and the mark of a thin row.
+    static std::string ReportCaption(Language language);
+    static std::string StatsCaption(Language language);
+    static std::string CountsCaption(Language language);
+    static std::vector<std::string> StatsHeadings(Language language);
+    static std::string ThinMark(Language language);
+    // Rows whose deviations beyond -6..+6 a result file does not keep.
+    static std::string PartialMark(Language language);
+    static std::string StatsPartial(Language language);
 };
 
 }  // namespace lott

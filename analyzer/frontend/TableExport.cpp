@@ -8,6 +8,7 @@
 #include "FitOdds.h"
 #include "Indices.h"
 #include "OptionNames.h"
+#include "RowStats.h"
 
 namespace lott {
 
@@ -100,7 +101,69 @@ std::vector<std::string> RowValues(const Row& r) {
     return v;
 }
 
+// The statistics cells of a CSV row, in the order of StatsColumns().
+std::vector<std::string> StatsValues(const RowStats& r) {
+    if (r.n <= 0) return std::vector<std::string>(TableExport::StatsColumns().size());
+    std::vector<std::string> v;
+    for (double x :
+         {r.n, r.mean, r.sd, r.ci95.low, r.ci95.high, r.exact, r.exact_ci95.low, r.exact_ci95.high,
+          r.within_one, r.within_one_ci95.low, r.within_one_ci95.high, r.error})
+        v.push_back(std::isfinite(x) ? TableExport::Decimal(x) : std::string());
+    v.push_back(r.thin ? "true" : "false");
+    return v;
+}
+
+std::string JsonInterval(const Interval& i) {
+    return "[" + TableExport::Decimal(i.low) + ", " + TableExport::Decimal(i.high) + "]";
+}
+
+std::string StatsJson(const RowStats& r) {
+    std::string j;
+    Append(j, "{\"length\": ", r.total() ? std::string("\"total\"") : std::to_string(r.length),
+           ", \"n\": ", TableExport::Decimal(r.n), ", \"mean\": ", TableExport::Decimal(r.mean),
+           ", \"sd\": ", TableExport::Decimal(r.sd), ", \"ci95\": ", JsonInterval(r.ci95));
+    Append(j, ", \"exact\": ", TableExport::Decimal(r.exact),
+           ", \"exact_ci95\": ", JsonInterval(r.exact_ci95),
+           ", \"within_one\": ", TableExport::Decimal(r.within_one),
+           ", \"within_one_ci95\": ", JsonInterval(r.within_one_ci95));
+    Append(j, ", \"error\": ", TableExport::Decimal(r.error),
+           ", \"thin\": ", r.thin ? "true" : "false", "}");
+    return j;
+}
+
+template <class T, class F>
+std::string JsonList(const std::vector<T>& items, F write) {
+    std::string j = "[";
+    for (std::size_t i = 0; i < items.size(); ++i)
+        Append(j, i ? "," : "", kEol, "      ", write(items[i]));
+    return j + (items.empty() ? "]" : std::string(kEol) + "    ]");
+}
+
 }  // namespace
+
+std::string TableExport::Decimal(double v) {
+    if (!std::isfinite(v)) return "null";
+    if (v == 0.0) return "0";
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+std::vector<std::string> TableExport::StatsColumns() {
+    return {"n",
+            "stats_mean",
+            "sd",
+            "ci95_low",
+            "ci95_high",
+            "exact",
+            "exact_ci95_low",
+            "exact_ci95_high",
+            "within_one",
+            "within_one_ci95_low",
+            "within_one_ci95_high",
+            "stats_error",
+            "thin"};
+}
 
 std::string TableExport::Number(float v) {
     if (!std::isfinite(v)) return {};
@@ -171,7 +234,8 @@ std::vector<std::string> TableExport::Columns() {
 
 std::string TableExport::ResultCsv(const CountingTables& t, const Settings& s,
                                    const std::string& resultName) {
-    const std::vector<std::string> columns = Columns();
+    std::vector<std::string> columns = Columns();
+    for (std::string& c : StatsColumns()) columns.push_back(std::move(c));
     std::string csv;
     for (std::size_t i = 0; i < columns.size(); ++i) Append(csv, i ? "," : "", columns[i]);
     csv += kEol;
@@ -181,6 +245,8 @@ std::string TableExport::ResultCsv(const CountingTables& t, const Settings& s,
     for (const Row& r : Rows(t, s)) {
         csv += lead;
         for (const std::string& v : RowValues(r)) Append(csv, ",", CsvField(v));
+        for (const std::string& v : StatsValues(RowStats::Of(t, r.kind, r.length)))
+            Append(csv, ",", v);
         csv += kEol;
     }
     return csv;
@@ -215,7 +281,26 @@ std::string TableExport::ResultJson(const CountingTables& t, const Settings& s,
         }
         Append(j, "}", i + 1 < rows.size() ? "," : "", kEol);
     }
-    Append(j, "  ]", kEol, "}", kEol);
+    Append(j, "  ],", kEol, "  \"stats\": {", kEol);
+    const bool standard = s.SettingMode == SettingMode::Standard;
+    const std::vector<RowStats> suit = RowStats::Rows(t, KindSuit);
+    Append(j, "    \"suit\": ", JsonList(suit, StatsJson), ",", kEol, "    \"nt\": ",
+           JsonList(standard ? RowStats::Rows(t, KindNT) : std::vector<RowStats>{}, StatsJson),
+           kEol, "  }");
+    if (s.SettingMode == SettingMode::Ostrevan) {
+        auto study = [](const StudyComparison& c) {
+            std::string row;
+            Append(row, "{\"length\": ", std::to_string(c.study.length),
+                   ", \"study_deals\": ", std::to_string(c.study.deals),
+                   ", \"study_mean\": ", Decimal(c.study.mean),
+                   ", \"study_error\": ", Decimal(c.study.error), ", \"mean\": ", Decimal(c.mean),
+                   ", \"ci95\": ", JsonInterval(c.ci95),
+                   ", \"inside\": ", c.inside() ? "true" : "false", "}");
+            return row;
+        };
+        Append(j, ",", kEol, "  \"study\": ", JsonList(StudyComparison::Of(suit), study));
+    }
+    Append(j, kEol, "}", kEol);
     return j;
 }
 

@@ -35,10 +35,19 @@ class TableExport {
     // row; each row carries the result name and the settings.
     static std::string ResultCsv(const CountingTables& t, const Settings& s,
                                  const std::string& resultName);
-    // The same rows under "rows", with "result", "settings" and the header lines once.
+    // The same rows under "rows", with "result", "settings" and the header lines once; then the
+    // rows' statistics under "stats" and, under the Ostrevan preset, the study beside them under
+    // "study".
     static std::string ResultJson(const CountingTables& t, const Settings& s,
                                   const std::string& resultName,
                                   const std::array<std::string, 3>& headers);
+
+    // The statistics columns ResultCsv adds to each row (blank for a row without deals); the
+    // table's own "mean" and "error" keep their names, so the statistics' are "stats_mean" and
+    // "stats_error".
+    static std::vector<std::string> StatsColumns();
+    // A double as the shortest decimal text that reads back as the same double.
+    static std::string Decimal(double v);
 
     // A CSV field, quoted when it holds a comma, a quote or a line break.
     static std::string CsvField(std::string_view text);

@@ -71,6 +71,10 @@ Form1::Form1(const StartOptions& options, QWidget* parent)
     // The run talks to the window through these.
     a_.beep = [] { QApplication::beep(); };
     a_.LoadTab = [this] { NewTable(false); };
+    // The live table's statistics and report come from the run's own tables.
+    a_.runCompleted = [this](const CountingTables& t, const Settings& s) {
+        if (frmTab* w = tab_.data()) w->SetResultTables(t, s);
+    };
     a_.progress = [this](std::int32_t n) { Progress(n); };
     a_.buttonsChanged = [this] { SyncButtons(); };
     // Another run is scanning this folder: say so and stay responsive; Stop gives up waiting.
@@ -299,6 +303,7 @@ frmTab* Form1::NewTable(bool prepareHeaders) {
     a_.TableState = TableState::Live;
     t->InitLabels(a_.settings.SettingMode);
     t->SetHeaders(a_.Headers);
+    t->SetReportContext(a_.folder, a_.fitOdds, a_.library.DealCount);
     const QRect screenRect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
     int left = frameGeometry().right() + 8;
     if (left + t->width() > screenRect.right()) left = screenRect.right() - t->width() - 8;

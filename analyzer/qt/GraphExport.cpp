@@ -1,16 +1,43 @@
 #include "GraphExport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPixmap>
 #include <ostream>
 
 #include "Analyzer.h"
+#include "FileWriter.h"
+#include "Fonts.h"
 #include "PictureBox.h"
 #include "ProgramFiles.h"
 #include "SvgWriter.h"
 #include "frmGrph.h"
 
 namespace lott {
+
+bool GraphExport::Render(const GraphRequest& r, std::string& bytes, std::string& error) {
+    const int index = r.settings.SettingMode == SettingMode::Standard ? 1 : 0;
+    frmGrph g(index, r.tables, r.settings, r.odds, r.language, JapaneseFamily(FindJapaneseFont()),
+              {});
+    if (r.svg) {
+        bytes = SvgWriter::Svg(*g.p).toStdString();
+        return true;
+    }
+    // Painted at scale times the pixels, as a screen of that pixel ratio shows the window.
+    const qreal scale = r.scale < 1 ? 1 : r.scale;
+    QPixmap picture(g.p->size() * scale);
+    picture.setDevicePixelRatio(scale);
+    g.p->render(&picture);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.toImage().save(&buffer, "PNG")) {
+        error = "the picture could not be made";
+        return false;
+    }
+    bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
+    return true;
+}
 
 int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& file,
                                           std::ostream& out, std::ostream& err) {
@@ -51,15 +78,18 @@ int GraphExport::SaveDefaultStandardGraph(const QString& folder, const QString& 
             << ".dat; run the analysis first (trickscan-batch " << dir << " --preset standard)\n";
         return 1;
     }
-    frmGrph g(1, a.tables, a.settings, a.fitOdds, Language::English, QString(), a.folder);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QString error;
-    const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-                        ? SvgWriter::Save(*g.p, path, error)
-                        : g.p->SavePng(path, &error);
-    if (!ok) {
+    const GraphRequest request{a.tables,
+                               a.settings,
+                               a.fitOdds,
+                               Language::English,
+                               path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive),
+                               1};
+    std::string bytes, error;
+    if (!Render(request, bytes, error) ||
+        !FileWriter::WriteFile(path.toStdString(), bytes, error)) {
         err << "trickscan: cannot write " << path.toStdString()
-            << (error.isEmpty() ? std::string() : ": " + error.toStdString()) << "\n";
+            << (error.empty() ? std::string() : ": " + error) << "\n";
         return 1;
     }
     if (!r.complete)

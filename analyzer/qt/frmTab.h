@@ -1,21 +1,26 @@
 // The counting-table window: three header lines over the grid of the counting tables, the
-// result file's name and the buttons to hide it, explain it, read the paper and copy the grid.
+// result file's name and the buttons to hide it, explain it, read the paper and copy the grid;
+// the statistics of each row in a second grid in the same place, and the research report.
 #pragma once
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 
+#include "CountingTables.h"
+#include "FitOdds.h"
 #include "Modes.h"
+#include "Settings.h"
 #include "TableGrid.h"
 
 class QLabel;
 class QPushButton;
+class QTableWidget;
 
 namespace lott {
-
-class CountingTables;
-class Settings;
 
 class frmTab : public QWidget {
     Q_OBJECT
@@ -33,6 +38,9 @@ class frmTab : public QWidget {
     // The full redraw from the tables (the name label follows the cells' rule).
     void WriteWholeTable(const CountingTables& t, const Settings& s, std::int32_t dealNo,
                          bool runGoing);
+    // The tables the statistics and the report are made from: those drawn whole, or a finished
+    // run's in full precision.
+    void SetResultTables(const CountingTables& t, const Settings& s);
     // Repaints the cells a live run changed since the last call.
     std::size_t RepaintChanged() { return grid_->RepaintChanged(); }
     // Puts the grid on the clipboard as tab-separated text and says whether it is there.
@@ -43,6 +51,18 @@ class frmTab : public QWidget {
     void Say(const QString& message, bool failure = true);
     // The Standard preset's file-name label, once a run's result file is written.
     void ShowResultName(const std::string& fileName);
+
+    // What the report needs beyond the tables shown: the program folder (where the report is
+    // offered and which files it must not replace), the graph's odds and the library's size.
+    void SetReportContext(std::filesystem::path folder, const FitOddsTable& odds,
+                          std::int64_t libraryDeals);
+    // "Report...": asks for a file (askReportFile) and saves the report of the table shown.
+    void cmdReport_Click();
+    bool SaveReport(const QString& file);
+    // The statistics grid in place of the counts (on), or the counts again.
+    void ShowStats(bool on);
+    // Asked for the report's file with a suggestion; "" cancels. A save dialog unless replaced.
+    std::function<QString(const QString& suggested)> askReportFile;
 
     TableGrid* grid() const { return grid_; }
     TableCells& cells() { return grid_->cells(); }
@@ -55,6 +75,9 @@ class frmTab : public QWidget {
     QPushButton* cmdReadOstrevan = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdCopyCsv = nullptr;
+    QPushButton* cmdReport = nullptr;
+    QPushButton* cmdStats = nullptr;
+    QTableWidget* statsGrid = nullptr;
     QLabel* lblStatus = nullptr;
 
   signals:
@@ -69,8 +92,15 @@ class frmTab : public QWidget {
   private:
     int Width() const;
     void PlaceButtons();
+    void FillStats();
 
     Language language_;
+    CountingTables tables_;  // as last drawn whole, for the statistics and the report
+    Settings settings_;
+    std::array<std::string, 3> headers_;
+    std::filesystem::path folder_;
+    FitOddsTable odds_;
+    std::int64_t libraryDeals_ = 0;
     SettingMode settingMode_ = SettingMode::Ostrevan;
     TableGrid* grid_;
 };

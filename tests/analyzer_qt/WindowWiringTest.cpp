@@ -4,6 +4,7 @@
 // stored result back and copies its grid.
 #include "AnalyzerProgram.h"
 #include "ClickLabel.h"
+#include "Indices.h"
 #include "ResultFile.h"
 #include "TableExport.h"
 
@@ -134,6 +135,20 @@ class WindowWiringTest : public QObject {
         Click(t->cmdCopyCsv);
         QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
                  lott::TableExport::GridCsv(t->cells(), lott::SettingMode::Standard));
+        Click(t->cmdStats);  // the statistics in place of the counts: the rows with deals
+        QVERIFY(t->statsGrid->isVisible() && !t->grid()->isVisible());
+        const int last = t->statsGrid->rowCount() - 1;  // the notrump total, as the grid counts
+        QCOMPARE(t->statsGrid->item(last, 0)->text(), QStringLiteral("NT Total"));
+        QCOMPARE(t->statsGrid->item(last, 1)->text().toStdString(),
+                 t->cells().Cell(lott::KindNT, lott::TableMaxLen(lott::KindNT) + 1, -6));
+        const std::string report = (prog.path() / "ReportFiles" / "r.html").string();
+        t->askReportFile = [&](const QString& suggested) {
+            return suggested.endsWith("(none)40LenCo.html") ? QString::fromStdString(report)
+                                                            : QString();
+        };
+        Click(t->cmdReport);  // the page of the table shown, its graph inline
+        QVERIFY(ReadFile(report).find("<svg") != std::string::npos &&
+                t->lblStatus->text().contains(QString::fromStdString(report)));
         const std::string text = ReadFile(prog.Result("(none)40LenCo"));
         WriteFile(prog.Result("(none)40LenCo"), text.substr(0, text.size() / 2));
         Click(c.cmdTable[1]);  // after the run: a window of the stored file, damaged here

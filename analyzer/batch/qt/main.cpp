@@ -1,0 +1,51 @@
+// trickscan-batch with the graph window's drawing: --graph and the report's picture are drawn by
+// the windows' own code, on the offscreen platform, and nothing else of Qt is started.
+#include <QApplication>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BatchCommand.h"
+#include "BatchRun.h"
+#include "GraphExport.h"
+
+namespace {
+
+int appArgc = 1;
+char appName[] = "trickscan-batch";
+char* appArgv[] = {appName, nullptr};
+// Made at the first picture, so runs that draw none never start Qt; ended before main returns.
+std::unique_ptr<QApplication> app;
+
+bool Draw(const lott::GraphRequest& request, std::string& bytes, std::string& error) {
+    if (!app) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The tool's error stream carries its own one-line messages only, not Qt's chatter.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        app = std::make_unique<QApplication>(appArgc, appArgv);
+    }
+    return lott::GraphExport::Render(request, bytes, error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    auto cmd = lott::ParseBatchCommand(args, error);
+    if (!cmd) {
+        std::cerr << "trickscan-batch: " << error << "\n" << lott::kBatchUsage;
+        return 2;
+    }
+    if (cmd->help) {
+        std::cout << lott::kBatchUsage;
+        return 0;
+    }
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    auto exeFolder = ec ? std::filesystem::current_path() : exe.parent_path();
+    const int code = lott::RunBatch(*cmd, exeFolder, std::cout, std::cerr, Draw);
+    app.reset();
+    return code;
+}
