@@ -69,7 +69,7 @@ void LibraryWriter::CloseFiles() {
 }
 
 bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t target,
-                           std::string& error) {
+                           std::string& error, std::int64_t shards, std::int64_t shard) {
     CloseFiles();
     std::error_code ec;
     fs::create_directories(dir, ec);
@@ -88,7 +88,7 @@ bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t
                  std::string(kMarkerName) + " to start again";
         return false;
     }
-    for (const char* name : {kBinLibName, kAscLibName}) {
+    for (const char* name : {kBinLibName, kAscLibName, kShardName}) {
         if (fs::exists(fs::symlink_status(dir / name, ec))) {
             error = (dir / name).string() +
                     " already exists and makelibrary does not overwrite a library it did not "
@@ -100,6 +100,8 @@ bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t
     marker_ = MakingMarker{};
     marker_.seed = seed;
     marker_.target = target;
+    marker_.shards = shards;
+    marker_.shard = shard;
     // The marker comes first: from then on the files are recognisably ours.
     if (!WriteMarker(error)) return false;
     // O_EXCL: a file that appeared in the meantime is not ours to truncate.
@@ -210,6 +212,9 @@ bool LibraryWriter::Append(std::span<const DealRecord> deals, std::string& error
 
 bool LibraryWriter::Finish(std::string& error) {
     CloseFiles();
+    if (marker_.shards > 0 &&
+        !FileWriter::WriteFile(dir_ / kShardName, marker_.Text(kShardTitle), error))
+        return false;
     std::error_code ec;
     fs::remove(dir_ / kMarkerName, ec);
     if (ec) {
