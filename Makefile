@@ -7,7 +7,7 @@ FUZZ_CI_SECONDS ?= 30
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: run test setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan bench clean
+.PHONY: run test test-cluster setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan bench clean
 
 setup:
 	@bash scripts/setup
@@ -41,6 +41,10 @@ test: build build-asan
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -E '^slow_'
 	@$(MAKE) --no-print-directory fuzz-short
+
+# A one-node Slurm cluster on this machine (root) makes a library with submit-slurm.
+test-cluster: build
+	@cd $(BUILD) && ctest --output-on-failure -R '^slow_makelibrary_slurm_route$$'
 
 run: build
 	@bash scripts/run-demo $(BUILD)/bin

@@ -41,7 +41,9 @@ std::string MakingMarker::Text(std::string_view title) const {
       << "done " << done << "\n"
       << "bin-hash " << Hex(binHash) << "\n"
       << "asc-hash " << Hex(ascHash) << "\n";
-    if (shards > 0) s << "shards " << shards << "\n" << "shard " << shard << "\n";
+    if (shards > 0)
+        s << "shards " << shards << "\n"
+          << "shard " << shard << "\n";
     return s.str();
 }
 
@@ -81,7 +83,8 @@ std::optional<MakingMarker> MakingMarker::Parse(std::string_view text, std::stri
         if (!ok) return std::nullopt;
     }
     if (first || !haveSeed || !haveTarget || !haveDone || !haveBin || !haveAsc) return std::nullopt;
-    if (m.target < 1 || m.shards > m.target || m.shard < 0 || m.shard >= std::max<std::int64_t>(m.shards, 1))
+    if (m.target < 1 || m.shards > m.target || m.shard < 0 ||
+        m.shard >= std::max<std::int64_t>(m.shards, 1))
         return std::nullopt;
     if (m.done < 0 || m.done > m.Count()) return std::nullopt;
     return m;

@@ -64,8 +64,8 @@ ShardMerger::Outcome ShardMerger::Merge(const fs::path& out, std::span<const fs:
                        " shards";
             };
             if (m->seed != first.seed || m->target != first.target || m->shards != first.shards) {
-                error = "the shards are of different libraries: " + what(firstDir, first) +
-                        ", " + what(dir, *m);
+                error = "the shards are of different libraries: " + what(firstDir, first) + ", " +
+                        what(dir, *m);
                 return Outcome::Refused;
             }
         }
@@ -87,7 +87,8 @@ ShardMerger::Outcome ShardMerger::Merge(const fs::path& out, std::span<const fs:
     }
     // Sorted, each once and all below their count: a missing number is a gap.
     for (std::int64_t i = 0, k = slot.front().first.shards; i < k; ++i) {
-        if (static_cast<std::size_t>(i) >= slot.size() || slot[static_cast<std::size_t>(i)].first.shard != i) {
+        if (static_cast<std::size_t>(i) >= slot.size() ||
+            slot[static_cast<std::size_t>(i)].first.shard != i) {
             error = "shard " + std::to_string(i) + "/" + std::to_string(k) + " is missing";
             return Outcome::Refused;
         }
@@ -140,8 +141,8 @@ bool ShardMerger::Status(const fs::path& dir, std::ostream& out, std::string& er
         if (!m) m = MakingMarker::Read(d / kShardName, kShardTitle);
         if (!m || m->shards < 1) continue;
         rows << std::left << std::setw(24) << fs::relative(d, dir, ec).string() << std::right
-             << std::setw(8) << Split(*m) << std::setw(12) << m->done << std::setw(12)
-             << m->Count() << "  " << (unfinished ? "making" : "finished") << "\n";
+             << std::setw(8) << Split(*m) << std::setw(12) << m->done << std::setw(12) << m->Count()
+             << "  " << (unfinished ? "making" : "finished") << "\n";
         count += m->Count(), done += m->done, target = m->target, shards = m->shards;
         finished += unfinished ? 0 : 1;
     }
@@ -150,10 +151,11 @@ bool ShardMerger::Status(const fs::path& dir, std::ostream& out, std::string& er
         return false;
     }
     out << std::left << std::setw(24) << "folder" << std::right << std::setw(8) << "shard"
-        << std::setw(12) << "done" << std::setw(12) << "deals" << "  state\n"
-        << rows.str() << std::left << std::setw(24) << "all" << std::right << std::setw(8)
-        << shards << std::setw(12) << done << std::setw(12) << target << "  " << finished
-        << " of " << shards << " finished, " << std::fixed << std::setprecision(1)
+        << std::setw(12) << "done" << std::setw(12) << "deals"
+        << "  state\n"
+        << rows.str() << std::left << std::setw(24) << "all" << std::right << std::setw(8) << shards
+        << std::setw(12) << done << std::setw(12) << target << "  " << finished << " of " << shards
+        << " finished, " << std::fixed << std::setprecision(1)
         << 100.0 * static_cast<double>(done) / static_cast<double>(target) << " %\n";
     if (count != target) out << "deals of missing shards: " << target - count << "\n";
     return true;

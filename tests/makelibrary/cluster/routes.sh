@@ -1,0 +1,81 @@
+#!/bin/bash
+# routes.sh parallel|slurm BINDIR SUBMIT: a library made in shards by GNU parallel (the README's
+# command line) or by submit-slurm on a one-node Slurm cluster started here, then merged, must be
+# the library one run makes. Exit 77: skipped, with the reason.
+set -u
+route=$1 bin=$2 submit=$3
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; for f in "$dir"/*.log "$dir"/lib/*.log; do [[ -f $f ]] && tail -n 5 "$f"; done; exit 1; }
+dir=$(mktemp -d) pids=()
+# Everything started here goes, whatever happens.
+trap 'for p in "${pids[@]}"; do kill "$p" 2> /dev/null; done; wait; rm -rf "$dir"' EXIT
+export PATH="$bin:$PATH"
+
+if [[ $route == parallel ]]; then
+    n=21 k=3
+    command -v parallel > /dev/null || skip "GNU parallel is not installed"
+    mkdir -p "$dir/lib"
+    parallel --will-cite makelibrary --deals $n --seed 9 --shard {}/$k --threads 1 --out "$dir/lib/shard-{}" \
+        '2>' "$dir/lib/shard-{}.log" ::: $(seq 0 $((k - 1))) || fail "a shard failed"
+    makelibrary --merge --out "$dir/lib" "$dir"/lib/shard-*/ || fail "the merge failed"
+else
+    n=24 k=4
+    [[ $(id -u) == 0 ]] || skip "starting slurmd needs root"
+    for d in munged slurmctld slurmd sbatch squeue sinfo; do
+        command -v $d > /dev/null || skip "$d is not installed"
+    done
+    port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
+    host=$(hostname -s)
+    mkdir -p "$dir/state" "$dir/spool" && chmod 700 "$dir"
+    dd if=/dev/urandom of="$dir/munge.key" bs=1024 count=1 status=none && chmod 600 "$dir/munge.key"
+    export SLURM_CONF="$dir/slurm.conf"
+    cat > "$SLURM_CONF" << CONF
+ClusterName=shardtest
+SlurmctldHost=$host(127.0.0.1)
+SlurmctldPort=$(port)
+SlurmdPort=$(port)
+SlurmUser=root
+AuthType=auth/munge
+AuthInfo=socket=$dir/munge.socket
+StateSaveLocation=$dir/state
+SlurmdSpoolDir=$dir/spool
+SlurmctldPidFile=$dir/slurmctld.pid
+SlurmdPidFile=$dir/slurmd.pid
+SlurmctldLogFile=$dir/slurmctld.log
+SlurmdLogFile=$dir/slurmd.log
+ProctrackType=proctrack/linuxproc
+TaskPlugin=task/none
+SelectType=select/cons_tres
+SelectTypeParameters=CR_CPU
+AccountingStorageType=accounting_storage/none
+JobAcctGatherType=jobacct_gather/none
+MpiDefault=none
+ReturnToService=2
+NodeName=$host NodeAddr=127.0.0.1 CPUs=$(nproc) State=UNKNOWN
+PartitionName=shardtest Nodes=$host Default=YES MaxTime=INFINITE State=UP
+CONF
+    munged -F --force --socket="$dir/munge.socket" --key-file="$dir/munge.key" \
+        --pid-file="$dir/munged.pid" --log-file="$dir/munged.log" --seed-file="$dir/munged.seed" 2> "$dir/munged.err" &
+    pids+=($!)
+    sleep 1
+    slurmctld -D -i 2> "$dir/slurmctld.err" & pids+=($!)
+    slurmd -D -N "$host" 2> "$dir/slurmd.err" & pids+=($!)
+    for ((t = 0; t < 60; t++)); do
+        sinfo -h -o %T 2> /dev/null | grep -qx idle && break
+        sleep 1
+    done
+    ((t < 60)) || skip "the Slurm daemons did not start: $(tail -qn 2 "$dir"/*.err "$dir"/*.log 2> /dev/null | tr '\n' ' ')"
+    ids=$("$submit" $n 9 $k "$dir/lib") || fail "submit-slurm failed"
+    echo "$ids"
+    jobs=$(grep -o 'job [0-9]*' <<< "$ids" | cut -d' ' -f2 | paste -sd,)
+    for ((t = 0; t < 900; t++)); do
+        [[ -z $(squeue -h -j "$jobs" 2> /dev/null) ]] && break
+        sleep 1
+    done
+    echo "Slurm jobs seen: $jobs"
+fi
+makelibrary --deals $n --seed 9 --threads 1 --out "$dir/one" 2> /dev/null || fail "the single run failed"
+for f in Library.bin Library.asc; do
+    cmp "$dir/one/$f" "$dir/lib/$f" || fail "$f of the $route route differs from one run's"
+done
+echo "$route: $k shards of $n deals merged into the library one run makes"
