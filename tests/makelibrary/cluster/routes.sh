@@ -18,6 +18,9 @@ if [[ $route == parallel ]]; then
     parallel --will-cite makelibrary --deals $n --seed 9 --shard {}/$k --threads 1 --out "$dir/lib/shard-{}" \
         '2>' "$dir/lib/shard-{}.log" ::: $(seq 0 $((k - 1))) || fail "a shard failed"
     makelibrary --merge --out "$dir/lib" "$dir"/lib/shard-*/ || fail "the merge failed"
+    # Without --threads, DDS takes the cores the process may use, not the machine's.
+    taskset -c 0 makelibrary --deals 1 --seed 9 --out "$dir/pinned" 2>&1 | grep -qx ".*with 1 thread" ||
+        fail "DDS's threads do not follow the CPU affinity"
 else
     n=24 k=4
     [[ $(id -u) == 0 ]] || skip "starting slurmd needs root"
