@@ -6,9 +6,9 @@ set -u
 route=$1 bin=$2 submit=$3
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; for f in "$dir"/*.log "$dir"/lib/*.log; do [[ -f $f ]] && tail -n 5 "$f"; done; exit 1; }
-dir=$(mktemp -d) pids=()
-# Everything started here goes, whatever happens.
-trap 'for p in "${pids[@]}"; do kill "$p" 2> /dev/null; done; wait; rm -rf "$dir"' EXIT
+dir=$(mktemp -d) pids=() jobs=
+# Everything started here goes, whatever happens: the jobs, then the daemons.
+trap '[[ -n $jobs ]] && scancel ${jobs//,/ }; for p in "${pids[@]}"; do kill "$p"; done; wait; rm -rf "$dir"' EXIT
 export PATH="$bin:$PATH"
 
 if [[ $route == parallel ]]; then
@@ -32,35 +32,14 @@ else
     mkdir -p "$dir/state" "$dir/spool" && chmod 700 "$dir"
     dd if=/dev/urandom of="$dir/munge.key" bs=1024 count=1 status=none && chmod 600 "$dir/munge.key"
     export SLURM_CONF="$dir/slurm.conf"
-    cat > "$SLURM_CONF" << CONF
-ClusterName=shardtest
-SlurmctldHost=$host(127.0.0.1)
-SlurmctldPort=$(port)
-SlurmdPort=$(port)
-SlurmUser=root
-AuthType=auth/munge
-AuthInfo=socket=$dir/munge.socket
-StateSaveLocation=$dir/state
-SlurmdSpoolDir=$dir/spool
-SlurmctldPidFile=$dir/slurmctld.pid
-SlurmdPidFile=$dir/slurmd.pid
-SlurmctldLogFile=$dir/slurmctld.log
-SlurmdLogFile=$dir/slurmd.log
-ProctrackType=proctrack/linuxproc
-TaskPlugin=task/none
-SelectType=select/cons_tres
-SelectTypeParameters=CR_CPU
-AccountingStorageType=accounting_storage/none
-JobAcctGatherType=jobacct_gather/none
-MpiDefault=none
-ReturnToService=2
-NodeName=$host NodeAddr=127.0.0.1 CPUs=$(nproc) State=UNKNOWN
-PartitionName=shardtest Nodes=$host Default=YES MaxTime=INFINITE State=UP
-CONF
+    # The cluster's settings; @NAME@ stands for the value of the shell's $NAME.
+    ctlport=$(port) nodeport=$(port) cpus=$(nproc)
+    sed -e "s|@dir@|$dir|g; s|@host@|$host|g; s|@ctlport@|$ctlport|g" \
+        -e "s|@nodeport@|$nodeport|g; s|@cpus@|$cpus|g" "${0%/*}/slurm.conf.in" > "$SLURM_CONF"
     munged -F --force --socket="$dir/munge.socket" --key-file="$dir/munge.key" \
         --pid-file="$dir/munged.pid" --log-file="$dir/munged.log" --seed-file="$dir/munged.seed" 2> "$dir/munged.err" &
     pids+=($!)
-    sleep 1
+    for ((t = 0; t < 100; t++)); do [[ -S $dir/munge.socket ]] && break; sleep 0.1; done
     slurmctld -D -i 2> "$dir/slurmctld.err" & pids+=($!)
     slurmd -D -N "$host" 2> "$dir/slurmd.err" & pids+=($!)
     for ((t = 0; t < 60; t++)); do
