@@ -128,7 +128,7 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
             fault = "--status takes only a folder";
     } else if (!fault && !help) {
         if (check) {
-            if (deals || seeded || c.resume || out)
+            if (deals || seeded || c.resume || out || c.shards > 0)
                 fault = "--check takes only a folder, --sample and --threads";
         } else if (sample) {
             fault = "--sample belongs to --check";

@@ -23,17 +23,24 @@ std::string Split(const MakingMarker& m) {
     return std::to_string(m.shard) + "/" + std::to_string(m.shards);
 }
 
-// The shard's file, whole, when it is exactly what its note says was written.
-bool ReadChecked(const fs::path& file, std::int64_t bytes, std::uint64_t hash,
-                 std::string& content) {
+// Copies the shard's file to w in pieces; false when it is not exactly what the shard's note
+// says was written (the copy is then abandoned by the caller).
+bool CopyChecked(const fs::path& file, std::int64_t bytes, std::uint64_t hash, FileWriter& w,
+                 std::string& error) {
     std::ifstream in(file, std::ios::binary);
     std::error_code ec;
     if (!in || fs::file_size(file, ec) != static_cast<std::uintmax_t>(bytes)) return false;
-    content.resize(static_cast<std::size_t>(bytes));
-    in.read(content.data(), bytes);
+    std::vector<char> piece(1 << 22);
     ContentHash h;
-    h.Add(content.data(), content.size());
-    return in.gcount() == bytes && h.value() == hash;
+    for (std::int64_t left = bytes; left > 0;) {
+        const auto n = static_cast<std::streamsize>(
+            std::min<std::int64_t>(left, static_cast<std::int64_t>(piece.size())));
+        if (!in.read(piece.data(), n)) return false;
+        h.Add(piece.data(), static_cast<std::size_t>(n));
+        if (!w.Write(piece.data(), static_cast<std::size_t>(n), error)) return false;
+        left -= n;
+    }
+    return h.value() == hash;
 }
 
 }  // namespace
@@ -109,17 +116,17 @@ ShardMerger::Outcome ShardMerger::Merge(const fs::path& out, std::span<const fs:
     };
     FileWriter bin(out / kBinLibName), asc(out / kAscLibName);
     if (!bin.Open(error) || !asc.Open(error)) return undo(Outcome::Failed);
-    std::string content;
     for (const auto& [m, dir] : slot) {
         for (auto [w, name, len, hash] : {std::tuple{&bin, kBinLibName, kBinRecLen, m.binHash},
                                           {&asc, kAscLibName, kAscRecLen, m.ascHash}}) {
-            if (!ReadChecked(dir / name, m.Count() * len, hash, content)) {
+            error.clear();
+            if (!CopyChecked(dir / name, m.Count() * len, hash, *w, error)) {
+                bin.Abandon(), asc.Abandon();
+                if (!error.empty()) return undo(Outcome::Failed);
                 error = (dir / name).string() + " of shard " + Split(m) +
                         " is not what makelibrary wrote; make that shard again";
-                bin.Abandon(), asc.Abandon();
                 return undo(Outcome::Refused);
             }
-            if (!w->Write(content, error)) return Outcome::Failed;
         }
     }
     return bin.Finish(error) && asc.Finish(error) && bin.Commit(error) && asc.Commit(error)
