@@ -18,6 +18,8 @@ if [[ $route == parallel ]]; then
     parallel --will-cite makelibrary --deals $n --seed 9 --shard {}/$k --threads 1 --out "$dir/lib/shard-{}" \
         '2>' "$dir/lib/shard-{}.log" ::: $(seq 0 $((k - 1))) || fail "a shard failed"
     makelibrary --merge --out "$dir/lib" "$dir"/lib/shard-*/ || fail "the merge failed"
+    makelibrary --deals $n --seed 9 --shard 1/$k --out "$dir/lib/shard-1" 2>&1 | grep -q "made already" ||
+        fail "a shard run again does not find its shard made"
     # Without --threads, DDS takes the cores the process may use, not the machine's.
     taskset -c 0 makelibrary --deals 1 --seed 9 --out "$dir/pinned" 2>&1 | grep -qx ".*with 1 thread" ||
         fail "DDS's threads do not follow the CPU affinity"
