@@ -166,6 +166,13 @@ bool LibraryWriter::Resume(const fs::path& dir, std::string& error) {
         CloseFiles();
         return false;
     }
+    const std::int64_t upTo = marker_.done + marker_.pending;
+    if (FileLength(binFd_) > upTo * kBinRecLen || FileLength(ascFd_) > upTo * kAscRecLen) {
+        error = "the library in " + dir.string() + " is longer than makelibrary was writing (" +
+                std::to_string(upTo) + " deals); it is not the one to resume";
+        CloseFiles();
+        return false;
+    }
     if (::ftruncate(binFd_, static_cast<off_t>(binBytes)) != 0 ||
         ::ftruncate(ascFd_, static_cast<off_t>(ascBytes)) != 0 ||
         ::lseek(binFd_, 0, SEEK_END) < 0 || ::lseek(ascFd_, 0, SEEK_END) < 0) {
@@ -195,6 +202,9 @@ bool LibraryWriter::Append(std::span<const DealRecord> deals, std::string& error
         std::copy(b.begin(), b.end(), bin.begin() + static_cast<std::ptrdiff_t>(i * kBinRecLen));
         std::copy(a.begin(), a.end(), asc.begin() + static_cast<std::ptrdiff_t>(i * kAscRecLen));
     }
+    // Said before the files grow, so that a resume knows how far past the checkpoint they may.
+    marker_.pending = static_cast<std::int64_t>(deals.size());
+    if (!WriteMarker(error)) return false;
     if (!WriteAll(binFd_, bin.data(), bin.size()) || !WriteAll(ascFd_, asc.data(), asc.size()) ||
         ::fdatasync(binFd_) != 0 || ::fdatasync(ascFd_) != 0) {
         error = "cannot write the library in " + dir_.string() + ": " + Reason();
@@ -207,6 +217,7 @@ bool LibraryWriter::Append(std::span<const DealRecord> deals, std::string& error
     marker_.binHash = bh.value();
     marker_.ascHash = ah.value();
     marker_.done += static_cast<std::int64_t>(deals.size());
+    marker_.pending = 0;
     return WriteMarker(error);
 }
 

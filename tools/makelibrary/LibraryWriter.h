@@ -26,7 +26,8 @@ class LibraryWriter {
     bool Create(const std::filesystem::path& dir, std::uint64_t seed, std::int64_t target,
                 std::string& error, std::int64_t shards = 0, std::int64_t shard = 0);
     // Continues the unfinished library in dir: checks that both files still hold what the
-    // last checkpoint recorded and cuts both back to it.
+    // last checkpoint recorded, and past it no more than the batch that was being written, and
+    // cuts both back to it.
     bool Resume(const std::filesystem::path& dir, std::string& error);
 
     // Appends the deals to both files and records a checkpoint once both are on disk.

@@ -76,6 +76,8 @@ std::optional<MakingMarker> MakingMarker::Parse(std::string_view text, std::stri
             ok = haveBin = ParseNumber(value, m.binHash, 16);
         else if (key == "asc-hash")
             ok = haveAsc = ParseNumber(value, m.ascHash, 16);
+        else if (key == "pending")
+            ok = ParseNumber(value, m.pending) && m.pending >= 0;
         else if (key == "shards")
             ok = ParseNumber(value, m.shards) && m.shards > 0;
         else if (key == "shard")
@@ -86,7 +88,7 @@ std::optional<MakingMarker> MakingMarker::Parse(std::string_view text, std::stri
     if (m.target < 1 || m.shards > m.target || m.shard < 0 ||
         m.shard >= std::max<std::int64_t>(m.shards, 1))
         return std::nullopt;
-    if (m.done < 0 || m.done > m.Count()) return std::nullopt;
+    if (m.done < 0 || m.done > m.Count() || m.pending > m.Count() - m.done) return std::nullopt;
     return m;
 }
 

@@ -34,6 +34,9 @@ struct MakingMarker {
     std::uint64_t seed = 0;
     std::int64_t target = 0;  // deals asked for (of the whole library, for a shard)
     std::int64_t done = 0;    // whole records in both files at the last checkpoint
+    // Records being written after the checkpoint: past it the files may hold no more than these
+    // (a foreign library copied over a checkpoint of no deals is not taken for ours).
+    std::int64_t pending = 0;
     // A shard (shards > 0) holds deals First() .. First() + Count() - 1 of the library.
     std::int64_t shards = 0;
     std::int64_t shard = 0;
