@@ -206,6 +206,7 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
             bytes.at(at) = static_cast<char>(op == "xor" ? (bytes.at(at) ^ v) : v);
         }
         if (key == "cut") bytes.resize(bytes.size() - at);
+        for (const std::string once = bytes; key == "repeat" && at > 1; --at) bytes += once;
         if (key == "swap-asc-2-3")
             std::swap_ranges(bytes.begin() + kAscRecLen, bytes.begin() + 2 * kAscRecLen,
                              bytes.begin() + 2 * kAscRecLen);
