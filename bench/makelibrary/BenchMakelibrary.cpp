@@ -79,8 +79,7 @@ void BM_DdsCalcAllTables(benchmark::State& state, DdsSolver* solver) {
 
 fs::path ScratchFolder() {
     std::mt19937_64 rng{std::random_device{}()};
-    return fs::temp_directory_path() /
-           ("bench_makelibrary_" + std::to_string(rng() % 1000000000));
+    return fs::temp_directory_path() / ("bench_makelibrary_" + std::to_string(rng() % 1000000000));
 }
 
 // The pipeline as makelibrary runs it (or shard 1 of 3 of a library three times the size), into

@@ -112,8 +112,8 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
     const auto merge = std::find(args.begin(), args.end(), "--merge");
     for (auto a = merge; !fault && c.merge && ++a < args.end();) {
         if (*a == "--out" || a->starts_with("--out="))
-            fault = Folder("--out", c.out, out)(*a == "--out" ? (++a < args.end() ? *a : "")
-                                                              : a->substr(6));
+            fault = Folder("--out", c.out,
+                           out)(*a == "--out" ? (++a < args.end() ? *a : "") : a->substr(6));
         else if (a->starts_with("-"))
             fault = "--merge takes --out and the shard folders, not \"" + std::string(*a) + "\"";
         else

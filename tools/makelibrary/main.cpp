@@ -53,8 +53,8 @@ int Make(const CommandLine& c) {
     LibraryWriter writer;
     // A shard run started again (a requeued or repeated job) continues its shard, or finds it
     // made already.
-    MakingMarker asked{.seed = c.seed.value_or(0), .target = c.deals, .shards = c.shards,
-                       .shard = c.shard};
+    MakingMarker asked{
+        .seed = c.seed.value_or(0), .target = c.deals, .shards = c.shards, .shard = c.shard};
     auto made = MakingMarker::Read(c.out / kMarkerName);
     const bool resume = c.resume || (c.shards > 0 && made && made->SameShard(asked));
     if (made = MakingMarker::Read(c.out / kShardName, kShardTitle);
@@ -118,8 +118,8 @@ int Make(const CommandLine& c) {
                       << " in " << RoughDuration(elapsed) << std::endl;
             return 0;
         case LibraryMaker::Outcome::Stopped:
-            std::cerr << "makelibrary: stopped after " << m.done << " of " << m.Count() << " deals; "
-                      << ResumeHint(c) << std::endl;
+            std::cerr << "makelibrary: stopped after " << m.done << " of " << m.Count()
+                      << " deals; " << ResumeHint(c) << std::endl;
             return 128 + stop.Signal();
         case LibraryMaker::Outcome::Failed:
             break;
@@ -176,7 +176,8 @@ int main(int argc, char** argv) {
     }
     if (c->merge) return Merge(*c);
     if (!c->statusDir.empty())
-        return lott::ShardMerger::Status(c->statusDir, std::cout, error) ? 0
-                                                                         : Fail(error, kBadArguments);
+        return lott::ShardMerger::Status(c->statusDir, std::cout, error)
+                   ? 0
+                   : Fail(error, kBadArguments);
     return Make(*c);
 }
