@@ -11,8 +11,8 @@ PREFIX ?= /usr/local
 # sudo only when the prefix cannot be written as the user who builds.
 SUDO = $(shell [ -w "$(PREFIX)" ] || [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan bench clean \
-        install package
+.PHONY: run test test-cluster setup build build-asan build-fuzz fuzz fuzz-short test-pure test-asan \
+        bench clean install package
 
 setup:
 	@bash scripts/setup
@@ -46,6 +46,10 @@ test: build build-asan
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -E '^slow_'
 	@$(MAKE) --no-print-directory fuzz-short
+
+# A one-node Slurm cluster on this machine (root) makes a library with submit-slurm.
+test-cluster: build
+	@cd $(BUILD) && ctest --output-on-failure -R '^slow_makelibrary_slurm_route$$'
 
 run: build
 	@bash scripts/run-demo $(BUILD)/bin

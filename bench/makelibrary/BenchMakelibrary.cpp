@@ -1,6 +1,7 @@
 // makelibrary's speed against DDS's own: CalcAllTables alone on a fixed set of deals, and the
 // whole pipeline (generate, solve, encode, write with checkpoints) making a library of the same
-// deals. The ratio is what the pipeline keeps of DDS's throughput.
+// deals. The ratio is what the pipeline keeps of DDS's throughput. Also a shard of the same size
+// against the whole run, and the merge of a library of the published size from its shards.
 #include <benchmark/benchmark.h>
 #include <dds/dll.h>
 #include <sys/resource.h>
@@ -16,6 +17,7 @@
 #include "DealGenerator.h"
 #include "LibraryMaker.h"
 #include "LibraryWriter.h"
+#include "ShardMerger.h"
 
 namespace {
 
@@ -75,11 +77,15 @@ void BM_DdsCalcAllTables(benchmark::State& state, DdsSolver* solver) {
     SetCounters(state, cpu);
 }
 
-// The pipeline as makelibrary runs it, into a fresh scratch folder each time.
-void BM_MakelibraryPipeline(benchmark::State& state, DdsSolver* solver) {
+fs::path ScratchFolder() {
     std::mt19937_64 rng{std::random_device{}()};
-    const fs::path base =
-        fs::temp_directory_path() / ("bench_makelibrary_" + std::to_string(rng() % 1000000000));
+    return fs::temp_directory_path() / ("bench_makelibrary_" + std::to_string(rng() % 1000000000));
+}
+
+// The pipeline as makelibrary runs it (or shard 1 of 3 of a library three times the size), into
+// a fresh scratch folder each time.
+void BM_MakelibraryPipeline(benchmark::State& state, DdsSolver* solver) {
+    const fs::path base = ScratchFolder();
     int round = 0;
     double cpu = 0;
     for (auto _ : state) {
@@ -87,7 +93,8 @@ void BM_MakelibraryPipeline(benchmark::State& state, DdsSolver* solver) {
         fs::path dir = base / std::to_string(round++);
         LibraryWriter writer;
         std::string error;
-        if (!writer.Create(dir, kSeed, kDeals, error) ||
+        const int shards = static_cast<int>(state.range(0));
+        if (!writer.Create(dir, kSeed, kDeals * std::max(shards, 1), error, shards, shards / 2) ||
             LibraryMaker(*solver).Run(writer, nullptr, nullptr, error) !=
                 LibraryMaker::Outcome::Finished) {
             state.SkipWithError(error.c_str());
@@ -98,6 +105,36 @@ void BM_MakelibraryPipeline(benchmark::State& state, DdsSolver* solver) {
     std::error_code ec;
     fs::remove_all(base, ec);
     SetCounters(state, cpu);
+}
+
+// Merging 717,102 deals (the published library's size) from 8 shards. The shards' deals are not
+// solved: the merge copies and checks bytes and does not look at tricks.
+void BM_MergeShards(benchmark::State& state) {
+    constexpr std::int64_t kLibrary = 717102, kShards = 8;
+    const fs::path base = ScratchFolder();
+    std::vector<fs::path> shards;
+    std::string error;
+    DealGenerator gen(kSeed);
+    for (std::int64_t i = 0; i < kShards && error.empty(); ++i) {
+        shards.push_back(base / ("shard-" + std::to_string(i)));
+        LibraryWriter w;
+        if (!w.Create(shards.back(), kSeed, kLibrary, error, kShards, i)) break;
+        std::vector<DealRecord> deals;
+        for (std::int64_t k = 0; k < w.Marker().Count(); ++k) deals.push_back(gen.Next());
+        if (!w.Append(deals, error) || !w.Finish(error)) break;
+    }
+    int round = 0;
+    for (auto _ : state) {
+        if (!error.empty() || ShardMerger::Merge(base / ("merged-" + std::to_string(round++)),
+                                                 shards, error) != ShardMerger::Outcome::Merged) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    std::error_code ec;
+    fs::remove_all(base, ec);
+    state.counters["deals_per_s"] =
+        benchmark::Counter(kLibrary, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 }  // namespace
@@ -127,6 +164,16 @@ int main(int argc, char** argv) {
         ->UseRealTime()
         ->Unit(benchmark::kSecond);
     benchmark::RegisterBenchmark("BM_MakelibraryPipeline", BM_MakelibraryPipeline, &solver)
+        ->Arg(0)
+        ->Iterations(1)
+        ->UseRealTime()
+        ->Unit(benchmark::kSecond);
+    benchmark::RegisterBenchmark("BM_MakelibraryShard", BM_MakelibraryPipeline, &solver)
+        ->Arg(3)
+        ->Iterations(1)
+        ->UseRealTime()
+        ->Unit(benchmark::kSecond);
+    benchmark::RegisterBenchmark("BM_MergeShards", BM_MergeShards)
         ->Iterations(1)
         ->UseRealTime()
         ->Unit(benchmark::kSecond);
@@ -134,7 +181,12 @@ int main(int argc, char** argv) {
     lott::bench::CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto dds = reporter.Get("BM_DdsCalcAllTables");
-    auto pipe = reporter.Get("BM_MakelibraryPipeline");
+    auto pipe = reporter.Get("BM_MakelibraryPipeline/0");
+    auto shard = reporter.Get("BM_MakelibraryShard/3");
+    if (pipe && shard)
+        std::printf("a shard: %.2f deals/s, %.3f of the whole run's\n",
+                    shard->counters["deals_per_s"],
+                    shard->counters["deals_per_s"] / pipe->counters["deals_per_s"]);
     if (dds && pipe) {
         double a = dds->counters["deals_per_s"], b = pipe->counters["deals_per_s"];
         double ac = dds->counters["deals_per_cpu_s"], bc = pipe->counters["deals_per_cpu_s"];

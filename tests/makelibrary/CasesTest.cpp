@@ -7,11 +7,13 @@
 #include <memory>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "CommandLine.h"
 #include "DealGenerator.h"
 #include "LibraryChecker.h"
 #include "LibraryMaker.h"
+#include "ShardMerger.h"
 #include "TestLibrary.h"
 
 namespace lott {
@@ -35,11 +37,27 @@ std::string LineEnds(const std::string& value) {
     return text;
 }
 
+// Libraries made with DDS once (folder, seed, deals, shards, shard), as folder/file -> bytes.
+using Made = std::tuple<std::string, int, int, int, int>;
+std::map<std::string, std::string> MakeWithDds(const std::vector<Made>& libraries) {
+    test::TempFolder dir;
+    DdsSolver solver(0);
+    std::string why;
+    for (const auto& [name, seed, deals, shards, shard] : libraries) {
+        LibraryWriter w;
+        if (!w.Create(dir / name, seed, deals, why, shards, shard) ||
+            LibraryMaker(solver).Run(w, nullptr, nullptr, why) != LibraryMaker::Outcome::Finished)
+            throw std::runtime_error(why);
+    }
+    return test::FilesIn(dir.path());
+}
+
 class MakelibraryCase : public ::testing::TestWithParam<test::DataCase> {
   protected:
     std::string Run(const std::string& key, const std::string& value);
     std::string Dir(std::string text) const {  // the case's folder written as DIR
-        if (const auto at = text.find(dir_.path().string()); at != std::string::npos)
+        for (auto at = text.find(dir_.path().string()); at != std::string::npos;
+             at = text.find(dir_.path().string()))
             text.replace(at, dir_.path().string().size(), "DIR");
         return text;
     }
@@ -71,6 +89,11 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         const std::vector<std::string_view> args(words.begin(), words.end());
         const auto c = CommandLine::Parse(args, error);
         if (!c) return "refused: " + error;
+        if (c->merge || !c->statusDir.empty()) {
+            out << (c->merge ? "merge out " + c->out.string() : "status " + c->statusDir.string());
+            for (const auto& d : c->mergeDirs) out << ' ' << d.string();
+            return out.str();
+        }
         if (c->mode != CommandLine::Mode::Make)
             return c->mode == CommandLine::Mode::Help
                        ? "help"
@@ -78,6 +101,7 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         out << "make deals " << c->deals << " seed "
             << (c->seed ? std::to_string(*c->seed) : "none") << " threads " << c->threads << " out "
             << c->out.string() << (c->resume ? " resume" : "");
+        if (c->shards > 0) out << " shard " << c->shard << '/' << c->shards;
     } else if (key == "dds") {
         std::string w, n, e, s;
         int strains = 0;  // the first strains (NT S H D C) worked out by hand
@@ -102,20 +126,31 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
         if (!m) return "marker refused";
         out << "marker seed " << m->seed << " deals " << m->target << " done " << m->done
             << std::hex << " bin-hash " << m->binHash << " asc-hash " << m->ascHash;
-    } else if (key == "library") {  // made once; no solver outlives its use: DDS's threads would
-                                    // not block the signals StopSignal takes
-        static const std::map<std::string, std::string> made = [] {
-            test::TempFolder dir;
-            DdsSolver solver(0);
-            LibraryWriter w;
-            std::string why;
-            if (!w.Create(dir.path(), 12, 4, why) ||
-                LibraryMaker(solver).Run(w, nullptr, nullptr, why) !=
-                    LibraryMaker::Outcome::Finished)
-                throw std::runtime_error(why);
-            return test::FilesIn(dir.path());
-        }();
-        for (const auto& [file, bytes] : made) test::WriteFile(dir_ / file, bytes);
+    } else if (key == "library" || key == "shards") {  // made once; no solver outlives its use:
+                                                       // DDS's threads would not block the
+                                                       // signals StopSignal takes
+        static const auto library = MakeWithDds({{".", 12, 4, 0, 0}});
+        static const auto shards = MakeWithDds({{"shard-0", 12, 7, 3, 0},
+                                                {"shard-1", 12, 7, 3, 1},
+                                                {"shard-2", 12, 7, 3, 2},
+                                                {"other-seed-1", 13, 7, 3, 1},
+                                                {"other-deals-1", 12, 8, 3, 1}});
+        for (const auto& [file, bytes] : key == "library" ? library : shards) {
+            fs::create_directories((dir_ / file).parent_path());
+            test::WriteFile(dir_ / file, bytes);
+        }
+    } else if (key == "merge") {  // the shard folders into DIR/out
+        std::vector<fs::path> dirs;
+        for (std::string w; in >> w;) dirs.push_back(dir_ / w);
+        const auto o = ShardMerger::Merge(dir_ / "out", dirs, error);
+        if (o != ShardMerger::Outcome::Merged)
+            return (o == ShardMerger::Outcome::Refused ? "refused: " : "failed: ") + Dir(error);
+        for (const auto& [n, bytes] : test::FilesIn(dir_ / "out"))
+            text += " " + n + " " + std::to_string(bytes.size());
+        return "merged" + text;
+    } else if (key == "status") {
+        if (!ShardMerger::Status(dir_.path(), out, error)) return "refused: " + Dir(error);
+        return Dir(out.str().substr(0, out.str().size() - 1));
     } else if (key == "check") {  // solve or nosolve
         CheckSummary s;
         DdsSolver solver(0);
@@ -160,23 +195,25 @@ std::string MakelibraryCase::Run(const std::string& key, const std::string& valu
     } else {  // the changes to a file
         std::getline(in >> name >> std::ws, text);
         const fs::path file = dir_ / name;
+        if (key == "remove") return fs::remove_all(file), "";
         std::string bytes = key == "put" || !fs::exists(file) ? "" : test::ReadFile(file), op, arg;
         std::size_t at = 0;
         std::istringstream(text) >> at >> op >> arg;
         if (key == "put" || key == "add") bytes += LineEnds(text);
+        fs::create_directories(file.parent_path());
         if (key == "byte") {
             const int v = op == "char" ? arg[0] : std::stoi(arg, nullptr, 16);
             bytes.at(at) = static_cast<char>(op == "xor" ? (bytes.at(at) ^ v) : v);
         }
         if (key == "cut") bytes.resize(bytes.size() - at);
+        for (const std::string once = bytes; key == "repeat" && at > 1; --at) bytes += once;
         if (key == "swap-asc-2-3")
             std::swap_ranges(bytes.begin() + kAscRecLen, bytes.begin() + 2 * kAscRecLen,
                              bytes.begin() + 2 * kAscRecLen);
         if (key == "other-asc")
             bytes =
                 Text(deals[at]) + Text(deals[at + 1]) + Text(deals[at + 2]) + Text(deals[at + 3]);
-        if (key == "remove") fs::remove(file);
-        if (key != "remove") test::WriteFile(file, bytes);
+        test::WriteFile(file, bytes);
     }
     return ok ? out.str() : "refused: " + Dir(error);
 }

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "Arguments.h"
@@ -35,14 +36,37 @@ Arguments::Take Folder(std::string_view name, std::filesystem::path& to, bool& g
     };
 }
 
+// "I/K": shard I (from 0) of K.
+Arguments::Take ShardOf(std::int64_t& shard, std::int64_t& shards) {
+    return [&](std::string_view s) -> Fault {
+        const auto slash = s.find('/');
+        std::int64_t i = -1, k = 0;
+        const auto a = std::from_chars(s.data(), s.data() + std::min(slash, s.size()), i);
+        const auto b = slash == std::string_view::npos
+                           ? a
+                           : std::from_chars(s.data() + slash + 1, s.data() + s.size(), k);
+        if (slash == std::string_view::npos || a.ptr != s.data() + slash || a.ec != std::errc() ||
+            b.ptr != s.data() + s.size() || b.ec != std::errc() || k < 1 || k > kMaxDeals ||
+            i < 0 || i >= k)
+            return "--shard: \"" + std::string(s) + "\" is not I/K with 0 <= I < K";
+        shard = i, shards = k;
+        return {};
+    };
+}
+
 }  // namespace
 
 std::string Usage() {
     return "usage: makelibrary --deals N --seed S [--threads T] [--out DIR]\n"
            "       makelibrary --resume [--out DIR] [--threads T]\n"
            "       makelibrary --check DIR [--sample K] [--threads T]\n"
+           "       makelibrary --deals N --seed S --shard I/K [--threads T] --out DIR\n"
+           "       makelibrary --merge --out DIR SHARD_DIR...\n"
+           "       makelibrary --status DIR\n"
            "Writes Library.bin and Library.asc with N random deals dealt from seed S and solved\n"
-           "double-dummy by DDS, or checks such a pair of files.\n";
+           "double-dummy by DDS, or checks such a pair of files. A shard holds deals I*N/K+1 to\n"
+           "(I+1)*N/K of that library (rounded down); the merge of all K shards is the library.\n"
+           "--threads defaults to the cores this process may run on.\n";
 }
 
 std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> args,
@@ -51,6 +75,7 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
     CommandLine c;
     std::uint64_t seed = 0;
     bool help = false, deals = false, seeded = false, sample = false, out = false, check = false;
+    bool status = false;
     const std::string unknown = "unknown argument \"%\" (see --help)";
     const A reader(
         {A::Flag("--help", A::Set(help), true), A::Flag("-h", A::Set(help), true),
@@ -74,20 +99,45 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
                               &sample),
                   "a number of deals"),
          A::Value("--out", Folder("--out", c.out, out), "a folder"),
-         A::Value("--check", Folder("--check", c.checkDir, check), "a folder")},
+         A::Value("--check", Folder("--check", c.checkDir, check), "a folder"),
+         A::Value("--shard", ShardOf(c.shard, c.shards), "I/K"),
+         A::Value("--status", Folder("--status", c.statusDir, status), "a folder"),
+         A::Flag("--merge", A::Set(c.merge), true)},
         {.unknown = unknown, .unexpected = unknown});
     Fault fault = args.empty()
                       ? "nothing to do: give --deals and --seed, --resume or --check (see --help)"
                       : reader.Read(args);
     if (seeded) c.seed = seed;
-    if (!fault && !help) {
+    // --merge ends the options: then --out and the shard folders, in any order.
+    const auto merge = std::find(args.begin(), args.end(), "--merge");
+    for (auto a = merge; !fault && c.merge && ++a < args.end();) {
+        if (*a == "--out" || a->starts_with("--out="))
+            fault = Folder("--out", c.out,
+                           out)(*a == "--out" ? (++a < args.end() ? *a : "") : a->substr(6));
+        else if (a->starts_with("-"))
+            fault = "--merge takes --out and the shard folders, not \"" + std::string(*a) + "\"";
+        else
+            c.mergeDirs.emplace_back(*a);
+        if (a == args.end()) break;
+    }
+    const bool others = deals || seeded || c.resume || check || sample || c.shards > 0;
+    if (!fault && !help && (c.merge || status)) {
+        if (c.merge && (others || status || !out || c.mergeDirs.empty()))
+            fault = "--merge needs --out DIR and the shard folders, and nothing else";
+        else if (status && (others || out))
+            fault = "--status takes only a folder";
+    } else if (!fault && !help) {
         if (check) {
-            if (deals || seeded || c.resume || out)
+            if (deals || seeded || c.resume || out || c.shards > 0)
                 fault = "--check takes only a folder, --sample and --threads";
         } else if (sample) {
             fault = "--sample belongs to --check";
         } else if (!c.resume && (!deals || !seeded)) {
             fault = deals ? "--seed is missing" : "--deals is missing";
+        } else if (c.shards > 0 && (c.resume || c.shards > c.deals)) {
+            fault = c.resume ? "a --shard run continues its shard by itself; leave out --resume"
+                             : "--shard: " + std::to_string(c.shards) + " shards need at least " +
+                                   std::to_string(c.shards) + " deals";
         }
     }
     if (fault) {

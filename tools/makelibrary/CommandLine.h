@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "LibraryFile.h"  // kMaxDeals: the most deals the programs can read
 
@@ -22,6 +23,13 @@ struct CommandLine {
     std::filesystem::path out = ".";
     std::filesystem::path checkDir;
     int sample = 20;  // deals the check solves again
+    // Shard `shard` of `shards` of the library (shards 0: all of it); the shard folders that
+    // --merge puts together into `out`; the folder of shards --status sums up. A merge or a
+    // status has Mode::Make with merge or statusDir set.
+    std::int64_t shard = 0, shards = 0;
+    bool merge = false;
+    std::vector<std::filesystem::path> mergeDirs;
+    std::filesystem::path statusDir;
 
     // The arguments after the program name. Nothing, with a one-line reason, when they do not
     // make a command.

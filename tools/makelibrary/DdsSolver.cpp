@@ -1,6 +1,7 @@
 #include "DdsSolver.h"
 
 #include <dds/dll.h>
+#include <sched.h>
 
 #include <algorithm>
 #include <cstring>
@@ -35,8 +36,12 @@ struct DdsSolver::Buffers {
 };
 
 DdsSolver::DdsSolver(int threads) : buf_(std::make_unique<Buffers>()) {
-    // On Linux DDS wants this call before any solving; 0 means auto-configuration.
-    SetMaxThreads(std::max(threads, 0));
+    // On Linux DDS wants this call before any solving. Left to itself (0) it would start a
+    // thread per core of the machine, however few of them a cluster job was given.
+    cpu_set_t cpus;
+    CPU_ZERO(&cpus);
+    const int usable = sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 0;
+    SetMaxThreads(threads > 0 ? threads : usable);
 }
 
 DdsSolver::~DdsSolver() = default;

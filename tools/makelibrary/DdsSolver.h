@@ -16,7 +16,8 @@ class DdsSolver {
     // Full tables (all five strains) per CalcAllTables call in DDS 2.9.
     static constexpr int kMaxTables = 40;
 
-    // threads = 0 lets DDS choose (one per core, as memory allows).
+    // threads = 0: one per core this process may run on (its CPU affinity, which a batch
+    // scheduler sets), not one per core of the machine.
     explicit DdsSolver(int threads = 0);
     ~DdsSolver();
     DdsSolver(const DdsSolver&) = delete;

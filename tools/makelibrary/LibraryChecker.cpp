@@ -1,10 +1,12 @@
 #include "LibraryChecker.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <set>
 #include <sstream>
+#include <unordered_map>
 
 #include "DealGenerator.h"
 #include "FitOdds.h"
@@ -123,6 +125,12 @@ bool CheckBin(std::int32_t dealNo, const std::uint8_t* rec, Deal& d, CheckSummar
 // The faults of one ASCII record; true when it decodes.
 bool CheckAsc(std::int32_t dealNo, const std::uint8_t* rec, Deal& d, CheckSummary& s) {
     const char* text = reinterpret_cast<const char*>(rec);
+    // The readers pass over the separators, so only a check can see a record out of place.
+    for (int seat = 0; seat < 4; ++seat)
+        if (text[16 + 17 * seat] != ' ')
+            s.Fault(Where(dealNo) + "Library.asc: no space after " + kSeatWord[seat] + "'s hand");
+    if (text[88] != '\n' && text[88] != '\r')
+        s.Fault(Where(dealNo) + "Library.asc: the record does not end in a line end");
     bool ok = d.DecodeAscDeal(text) == RecordStatus::Ok;
     if (!ok)
         s.Fault(Where(dealNo) + "Library.asc: the hands are not four hands of 13 different cards");
@@ -145,6 +153,25 @@ void CompareForms(std::int32_t dealNo, const Deal& b, const Deal& a, CheckSummar
                 " of 20 results, first " + DigitPlace(d.strain, d.pos) + ": " +
                 std::to_string(vb(d.strain, d.pos)) + " against " +
                 std::to_string(va(d.strain, d.pos)) + " tricks for North-South");
+}
+
+// Chi-square of the deals by Total Length against the odds, over the lengths expected to hold
+// at least five deals (fewer would dominate the sum by chance); their number in cells.
+double ChiSquare(const CheckSummary& s, int& cells) {
+    std::int64_t counted = 0;
+    for (auto c : s.byTotalLength) counted += c;
+    FitOddsTable odds = FitOdds();
+    double chi2 = 0;
+    cells = 0;
+    for (int len = 14; len <= 26; ++len) {
+        const auto c = static_cast<double>(s.byTotalLength[static_cast<std::size_t>(len)]);
+        const double e = static_cast<double>(odds(1, len)) * static_cast<double>(counted);
+        if (e >= 5) {
+            chi2 += (c - e) * (c - e) / e;
+            ++cells;
+        }
+    }
+    return chi2;
 }
 
 }  // namespace
@@ -190,6 +217,9 @@ bool LibraryChecker::Check(const fs::path& dir, int sample, std::uint64_t sample
     std::vector<std::int32_t> sampleNos;
     std::vector<DealRecord> sampleRecs;
     auto next = wanted.begin();
+    // Deals by a hash of their cards (tricks aside), each hit confirmed byte for byte.
+    std::unordered_multimap<std::uint64_t, std::int32_t> seen;
+    seen.reserve(static_cast<std::size_t>(n));
     Deal b, a;
     for (std::int32_t dealNo = 1; dealNo <= n; ++dealNo) {
         ReadStatus sb, sa;
@@ -203,6 +233,20 @@ bool LibraryChecker::Check(const fs::path& dir, int sample, std::uint64_t sample
         }
         if (ascOk) CompareForms(dealNo, b, a, s);
         if (binOk) ++s.byTotalLength[static_cast<std::size_t>(TotalLength(b))];
+        if (binOk) {
+            ContentHash h;
+            h.Add(rb, 16);
+            const auto [from, to] = seen.equal_range(h.value());
+            const auto same = std::find_if(from, to, [&](const auto& e) {
+                ReadStatus st;
+                const std::uint8_t* earlier = bin.RecordBytes(e.second, st);
+                return earlier && std::equal(rb, rb + 16, earlier);
+            });
+            if (same != to)
+                s.Fault(Where(dealNo) + "the same hands as deal " + std::to_string(same->second));
+            else
+                seen.emplace(h.value(), dealNo);
+        }
         if (next != wanted.end() && *next == dealNo) {
             ++next;
             if (binOk) {
@@ -212,6 +256,24 @@ bool LibraryChecker::Check(const fs::path& dir, int sample, std::uint64_t sample
         }
     }
     if (!sampleRecs.empty()) Resolve(sampleNos, sampleRecs, s);
+    // Random deals spread over Total Length as the odds say; a library that does not (deals
+    // left out or repeated by a faulty generator) fails. The bound is chi-square's upper
+    // one-in-a-million point (Wilson-Hilferty), so a sound library fails practically never.
+    int cells = 0;
+    const double chi2 = ChiSquare(s, cells);
+    const double df = cells - 1, z = 4.753;
+    if (n >= 1000 && df >= 1 &&
+        chi2 > df * std::pow(1 - 2 / (9 * df) + z * std::sqrt(2 / (9 * df)), 3)) {
+        char line[160];
+        std::snprintf(line, sizeof line,
+                      "the Total Length spread is not that of random deals (chi-square %.1f "
+                      "with %d degrees of freedom)",
+                      chi2, cells - 1);
+        // A fault of the whole library is listed before those of single deals.
+        ++s.faultCount;
+        s.faults.insert(s.faults.begin(), line);
+        if (s.faults.size() > CheckSummary::kListed) s.faults.pop_back();
+    }
     return true;
 }
 
@@ -260,8 +322,6 @@ void LibraryChecker::Report(const CheckSummary& s, const fs::path& dir, std::ost
     if (counted > 0) {
         FitOddsTable odds = FitOdds();
         out << "Total Length   deals   share  expected\n";
-        double chi2 = 0;
-        int cells = 0;
         char line[160];
         for (int len = 14; len <= 26; ++len) {
             auto c = s.byTotalLength[static_cast<std::size_t>(len)];
@@ -270,13 +330,9 @@ void LibraryChecker::Report(const CheckSummary& s, const fs::path& dir, std::ost
             std::snprintf(line, sizeof line, "%12d %7lld %6.2f %%  %6.2f %%\n", len,
                           static_cast<long long>(c), share, expected);
             out << line;
-            double e = expected / 100.0 * static_cast<double>(counted);
-            // Cells expected to hold fewer than five deals would dominate the sum by chance.
-            if (e >= 5) {
-                chi2 += (static_cast<double>(c) - e) * (static_cast<double>(c) - e) / e;
-                ++cells;
-            }
         }
+        int cells = 0;
+        const double chi2 = ChiSquare(s, cells);
         if (cells > 1) {
             std::snprintf(line, sizeof line,
                           "Chi-square against the odds: %.1f over %d lengths (%d degrees of "

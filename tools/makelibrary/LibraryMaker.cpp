@@ -11,16 +11,16 @@ LibraryMaker::Outcome LibraryMaker::Run(LibraryWriter& writer, const StopCheck& 
                                         const ProgressSink& progress, std::string& error) {
     const MakingMarker& m = writer.Marker();
     DealGenerator gen(m.seed);
-    // The deals already written come first in the seed's sequence.
-    gen.Skip(m.done);
+    // Deals before the shard's and those already written are passed over.
+    gen.Skip(m.First() - 1 + m.done);
     std::vector<DealRecord> batch;
-    while (m.done < m.target) {
+    while (m.done < m.Count()) {
         if (stop && stop()) return Outcome::Stopped;
-        auto n = static_cast<std::size_t>(std::min<std::int64_t>(batch_, m.target - m.done));
+        auto n = static_cast<std::size_t>(std::min<std::int64_t>(batch_, m.Count() - m.done));
         batch.clear();
         for (std::size_t i = 0; i < n; ++i) batch.push_back(gen.Next());
         if (!solver_.Solve(batch, error) || !writer.Append(batch, error)) return Outcome::Failed;
-        if (progress) progress(m.done, m.target);
+        if (progress) progress(m.done, m.Count());
     }
     return writer.Finish(error) ? Outcome::Finished : Outcome::Failed;
 }

@@ -69,7 +69,7 @@ void LibraryWriter::CloseFiles() {
 }
 
 bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t target,
-                           std::string& error) {
+                           std::string& error, std::int64_t shards, std::int64_t shard) {
     CloseFiles();
     std::error_code ec;
     fs::create_directories(dir, ec);
@@ -88,7 +88,7 @@ bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t
                  std::string(kMarkerName) + " to start again";
         return false;
     }
-    for (const char* name : {kBinLibName, kAscLibName}) {
+    for (const char* name : {kBinLibName, kAscLibName, kShardName}) {
         if (fs::exists(fs::symlink_status(dir / name, ec))) {
             error = (dir / name).string() +
                     " already exists and makelibrary does not overwrite a library it did not "
@@ -100,6 +100,8 @@ bool LibraryWriter::Create(const fs::path& dir, std::uint64_t seed, std::int64_t
     marker_ = MakingMarker{};
     marker_.seed = seed;
     marker_.target = target;
+    marker_.shards = shards;
+    marker_.shard = shard;
     // The marker comes first: from then on the files are recognisably ours.
     if (!WriteMarker(error)) return false;
     // O_EXCL: a file that appeared in the meantime is not ours to truncate.
@@ -164,6 +166,13 @@ bool LibraryWriter::Resume(const fs::path& dir, std::string& error) {
         CloseFiles();
         return false;
     }
+    const std::int64_t upTo = marker_.done + marker_.pending;
+    if (FileLength(binFd_) > upTo * kBinRecLen || FileLength(ascFd_) > upTo * kAscRecLen) {
+        error = "the library in " + dir.string() + " is longer than makelibrary was writing (" +
+                std::to_string(upTo) + " deals); it is not the one to resume";
+        CloseFiles();
+        return false;
+    }
     if (::ftruncate(binFd_, static_cast<off_t>(binBytes)) != 0 ||
         ::ftruncate(ascFd_, static_cast<off_t>(ascBytes)) != 0 ||
         ::lseek(binFd_, 0, SEEK_END) < 0 || ::lseek(ascFd_, 0, SEEK_END) < 0) {
@@ -193,6 +202,9 @@ bool LibraryWriter::Append(std::span<const DealRecord> deals, std::string& error
         std::copy(b.begin(), b.end(), bin.begin() + static_cast<std::ptrdiff_t>(i * kBinRecLen));
         std::copy(a.begin(), a.end(), asc.begin() + static_cast<std::ptrdiff_t>(i * kAscRecLen));
     }
+    // Said before the files grow, so that a resume knows how far past the checkpoint they may.
+    marker_.pending = static_cast<std::int64_t>(deals.size());
+    if (!WriteMarker(error)) return false;
     if (!WriteAll(binFd_, bin.data(), bin.size()) || !WriteAll(ascFd_, asc.data(), asc.size()) ||
         ::fdatasync(binFd_) != 0 || ::fdatasync(ascFd_) != 0) {
         error = "cannot write the library in " + dir_.string() + ": " + Reason();
@@ -205,11 +217,15 @@ bool LibraryWriter::Append(std::span<const DealRecord> deals, std::string& error
     marker_.binHash = bh.value();
     marker_.ascHash = ah.value();
     marker_.done += static_cast<std::int64_t>(deals.size());
+    marker_.pending = 0;
     return WriteMarker(error);
 }
 
 bool LibraryWriter::Finish(std::string& error) {
     CloseFiles();
+    if (marker_.shards > 0 &&
+        !FileWriter::WriteFile(dir_ / kShardName, marker_.Text(kShardTitle), error))
+        return false;
     std::error_code ec;
     fs::remove(dir_ / kMarkerName, ec);
     if (ec) {

@@ -21,16 +21,19 @@ class LibraryWriter {
     LibraryWriter& operator=(const LibraryWriter&) = delete;
 
     // Starts a new library in dir (created when missing). Refuses when dir already holds
-    // Library.bin, Library.asc or Library.making: those files are never overwritten.
+    // Library.bin, Library.asc or Library.making: those files are never overwritten. With
+    // shards > 0 the files are shard `shard` of that many of the target's library.
     bool Create(const std::filesystem::path& dir, std::uint64_t seed, std::int64_t target,
-                std::string& error);
+                std::string& error, std::int64_t shards = 0, std::int64_t shard = 0);
     // Continues the unfinished library in dir: checks that both files still hold what the
-    // last checkpoint recorded and cuts both back to it.
+    // last checkpoint recorded, and past it no more than the batch that was being written, and
+    // cuts both back to it.
     bool Resume(const std::filesystem::path& dir, std::string& error);
 
     // Appends the deals to both files and records a checkpoint once both are on disk.
     bool Append(std::span<const DealRecord> deals, std::string& error);
-    // Closes the files of a complete library and removes the marker.
+    // Closes the files of a complete library and removes the marker; a shard keeps it as its
+    // Library.shard note.
     bool Finish(std::string& error);
 
     // The marker of the unfinished library in dir, or nothing with the reason.

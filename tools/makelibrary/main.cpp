@@ -17,6 +17,7 @@
 #include "LibraryWriter.h"
 #include "ProgramFolder.h"
 #include "ProgressMeter.h"
+#include "ShardMerger.h"
 #include "StopSignal.h"
 
 namespace {
@@ -51,7 +52,19 @@ int Make(const CommandLine& c) {
     StopSignal stop;
     std::string error;
     LibraryWriter writer;
-    if (c.resume) {
+    // A shard run started again (a requeued or repeated job) continues its shard, or finds it
+    // made already.
+    MakingMarker asked{
+        .seed = c.seed.value_or(0), .target = c.deals, .shards = c.shards, .shard = c.shard};
+    auto made = MakingMarker::Read(c.out / kMarkerName);
+    const bool resume = c.resume || (c.shards > 0 && made && made->SameShard(asked));
+    if (made = MakingMarker::Read(c.out / kShardName, kShardTitle);
+        c.shards > 0 && made && made->SameShard(asked)) {
+        std::cerr << "makelibrary: shard " << c.shard << "/" << c.shards << " is made already in "
+                  << c.out.string() << std::endl;
+        return 0;
+    }
+    if (resume) {
         auto m = LibraryWriter::ReadMarker(c.out, error);
         if (!m) return Fail(error, kBadArguments);
         if (c.seed && *c.seed != m->seed)
@@ -63,7 +76,7 @@ int Make(const CommandLine& c) {
                             std::to_string(m->target),
                         kBadArguments);
         if (!writer.Resume(c.out, error)) return Fail(error, kFailed);
-    } else if (!writer.Create(c.out, *c.seed, c.deals, error)) {
+    } else if (!writer.Create(c.out, *c.seed, c.deals, error, c.shards, c.shard)) {
         return Fail(error, kFailed);
     }
     const MakingMarker& m = writer.Marker();
@@ -71,11 +84,14 @@ int Make(const CommandLine& c) {
     std::cerr << "makelibrary: " << m.target << " deals from seed " << m.seed << " into "
               << c.out.string() << ", DDS " << solver.Version() << " with " << solver.Threads()
               << (solver.Threads() == 1 ? " thread" : " threads");
-    if (m.done > 0) std::cerr << ", continuing after deal " << m.done;
+    if (m.shards > 0)
+        std::cerr << ", shard " << m.shard << "/" << m.shards << ": deals " << m.First() << " to "
+                  << m.First() + m.Count() - 1;
+    if (m.done > 0) std::cerr << ", continuing after " << m.done << " of them";
     std::cerr << std::endl;
 
     const bool tty = ::isatty(STDERR_FILENO) != 0;
-    ProgressMeter meter(m.done, m.target);
+    ProgressMeter meter(m.done, m.Count());
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     auto lastLine = start;
@@ -90,7 +106,7 @@ int Make(const CommandLine& c) {
             lastLine = now;
         }
     };
-    if (tty) progress(m.done, m.target);
+    if (tty) progress(m.done, m.Count());
     LibraryMaker maker(solver);
     auto outcome = maker.Run(
         writer, [&] { return stop.Requested(); }, progress, error);
@@ -103,8 +119,8 @@ int Make(const CommandLine& c) {
                       << " in " << RoughDuration(elapsed) << std::endl;
             return 0;
         case LibraryMaker::Outcome::Stopped:
-            std::cerr << "makelibrary: stopped after " << m.done << " of " << m.target << " deals; "
-                      << ResumeHint(c) << std::endl;
+            std::cerr << "makelibrary: stopped after " << m.done << " of " << m.Count()
+                      << " deals; " << ResumeHint(c) << std::endl;
             return 128 + stop.Signal();
         case LibraryMaker::Outcome::Failed:
             break;
@@ -128,6 +144,21 @@ int Check(const CommandLine& c) {
     return summary.Ok() ? 0 : kFailed;
 }
 
+int Merge(const CommandLine& c) {
+    std::string error;
+    switch (ShardMerger::Merge(c.out, c.mergeDirs, error)) {
+        case ShardMerger::Outcome::Merged:
+            std::cerr << "makelibrary: merged " << c.mergeDirs.size() << " shards into "
+                      << c.out.string() << std::endl;
+            return 0;
+        case ShardMerger::Outcome::Refused:
+            return Fail(error, kBadArguments);
+        case ShardMerger::Outcome::Failed:
+            break;
+    }
+    return Fail(error, kFailed);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,5 +177,10 @@ int main(int argc, char** argv) {
         case lott::CommandLine::Mode::Make:
             break;
     }
+    if (c->merge) return Merge(*c);
+    if (!c->statusDir.empty())
+        return lott::ShardMerger::Status(c->statusDir, std::cout, error)
+                   ? 0
+                   : Fail(error, kBadArguments);
     return Make(*c);
 }
