@@ -41,8 +41,10 @@ std::string Usage() {
     return "usage: makelibrary --deals N --seed S [--threads T] [--out DIR]\n"
            "       makelibrary --resume [--out DIR] [--threads T]\n"
            "       makelibrary --check DIR [--sample K] [--threads T]\n"
+           "       makelibrary --import FILE... --out DIR [--threads T] [--verify K]\n"
            "Writes Library.bin and Library.asc with N random deals dealt from seed S and solved\n"
-           "double-dummy by DDS, or checks such a pair of files.\n";
+           "double-dummy by DDS, or checks such a pair of files, or makes them of the deals of PBN\n"
+           "files (with Sources.tsv), solving those that come without double-dummy results.\n";
 }
 
 std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> args,
@@ -51,6 +53,14 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
     CommandLine c;
     std::uint64_t seed = 0;
     bool help = false, deals = false, seeded = false, sample = false, out = false, check = false;
+    bool import = false, verify = false;
+    // "--import" takes the words up to the next option as its files.
+    std::vector<std::string_view> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        rest.push_back(args[i]);
+        while (args[i] == "--import" && i + 1 < args.size() && !args[i + 1].starts_with("--"))
+            c.imports.emplace_back(args[++i]);
+    }
     const std::string unknown = "unknown argument \"%\" (see --help)";
     const A reader(
         {A::Flag("--help", A::Set(help), true), A::Flag("-h", A::Set(help), true),
@@ -73,15 +83,27 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
                   WholeNumber("--sample", 0, 1000000, "a whole number from 0 to 1000000", c.sample,
                               &sample),
                   "a number of deals"),
+         A::Flag("--import", A::Set(import)),
+         A::Value("--verify",
+                  WholeNumber("--verify", 0, 1000000, "a whole number from 0 to 1000000",
+                              c.verify, &verify),
+                  "a number of deals"),
          A::Value("--out", Folder("--out", c.out, out), "a folder"),
          A::Value("--check", Folder("--check", c.checkDir, check), "a folder")},
         {.unknown = unknown, .unexpected = unknown});
     Fault fault = args.empty()
                       ? "nothing to do: give --deals and --seed, --resume or --check (see --help)"
-                      : reader.Read(args);
+                      : reader.Read(rest);
     if (seeded) c.seed = seed;
     if (!fault && !help) {
-        if (check) {
+        if (import) {
+            if (c.imports.empty()) fault = "--import needs at least one PBN file";
+            else if (!out) fault = "--import needs --out";
+            else if (deals || seeded || c.resume || check || sample)
+                fault = "--import takes only files, --out, --threads and --verify";
+        } else if (verify) {
+            fault = "--verify belongs to --import";
+        } else if (check) {
             if (deals || seeded || c.resume || out)
                 fault = "--check takes only a folder, --sample and --threads";
         } else if (sample) {
@@ -94,7 +116,7 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
         error = *fault;
         return std::nullopt;
     }
-    c.mode = help ? Mode::Help : check ? Mode::Check : Mode::Make;
+    c.mode = help ? Mode::Help : import ? Mode::Import : check ? Mode::Check : Mode::Make;
     return c;
 }
 

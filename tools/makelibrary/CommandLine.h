@@ -7,13 +7,14 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "LibraryFile.h"  // kMaxDeals: the most deals the programs can read
 
 namespace lott {
 
 struct CommandLine {
-    enum class Mode { Make, Check, Help };
+    enum class Mode { Make, Check, Help, Import };
     Mode mode = Mode::Make;
     std::int64_t deals = 0;  // 0: not given (a resumed run takes it from the marker)
     std::optional<std::uint64_t> seed;
@@ -22,6 +23,8 @@ struct CommandLine {
     std::filesystem::path out = ".";
     std::filesystem::path checkDir;
     int sample = 20;  // deals the check solves again
+    std::vector<std::filesystem::path> imports;  // --import FILE...: PBN files, in this order
+    int verify = 0;                              // given tables the import solves again
 
     // The arguments after the program name. Nothing, with a one-line reason, when they do not
     // make a command.
