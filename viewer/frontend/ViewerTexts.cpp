@@ -84,8 +84,8 @@ std::string ViewerTexts::LibraryLine2(Language language, std::int32_t dealCount,
 
 std::string ViewerTexts::SourceLine(Language language, const DealSource& s) {
     if (language == Language::Japanese)
-        return Cat("  出典: ", s.event, "、ボード ", s.board, "、", s.date);
-    return Cat("  Source: ", s.event, ", board ", s.board, ", ", s.date);
+        return Cat("出典: ", s.event, "、ボード ", s.board, "、", s.date);
+    return Cat("Source: ", s.event, ", board ", s.board, ", ", s.date);
 }
 
 std::string ViewerTexts::NotFoundLine1(const std::string& fileName) {

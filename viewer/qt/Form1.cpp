@@ -259,6 +259,9 @@ void Form1::LibraryNotFound(const std::string& fileName) {
 void Form1::MainProc(std::int32_t dealNo) {
     c_.txtCount->setText(QString::number(dealNo));
     const ReadStatus st = s_.Show(dealNo);
+    const auto source = s_.Source();
+    c_.lblSource->setText(source ? Text(ViewerTexts::SourceLine(s_.Language, *source)) : QString());
+    c_.lblSource->setToolTip(c_.lblSource->text());
     if (st == ReadStatus::Ok) {
         painter_.ShowDeal(s_.deal(), s_.decision(), s_.TrumpBy);
     } else if (st == ReadStatus::Damaged) {
