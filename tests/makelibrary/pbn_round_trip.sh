@@ -15,6 +15,9 @@ cmp "$work/all/Library.asc" <(head_of Library.asc 200 89)
 grep -q "imported 200 deals, 0 repeated, 0 skipped" "$work/all.err"
 
 "$batch" "$sample" --deals 1-4 --pbn --pbn-file "$work/four.pbn" >/dev/null
+"$make" --import "$work/all.pbn" "$work/four.pbn" --out "$work/both" 2>"$work/both.err"
+grep -q "imported 200 deals, 4 repeated, 0 skipped" "$work/both.err"
+cmp "$work/both/Library.bin" "$work/all/Library.bin"
 sed '/^\[OptimumResultTable/,+20d' "$work/four.pbn" >"$work/bare.pbn"
 "$make" --import "$work/bare.pbn" --out "$work/bare" 2>/dev/null
 cmp "$work/bare/Library.bin" <(head_of Library.bin 4 26)

@@ -43,8 +43,8 @@ std::string Usage() {
            "       makelibrary --check DIR [--sample K] [--threads T]\n"
            "       makelibrary --import FILE... --out DIR [--threads T] [--verify K]\n"
            "Writes Library.bin and Library.asc with N random deals dealt from seed S and solved\n"
-           "double-dummy by DDS, or checks such a pair of files, or makes them of the deals of PBN\n"
-           "files (with Sources.tsv), solving those that come without double-dummy results.\n";
+           "double-dummy by DDS, or checks such a pair of files, or makes them of the deals of\n"
+           "PBN files (with Sources.tsv), solving those that come without double-dummy results.\n";
 }
 
 std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> args,
@@ -58,7 +58,8 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
     std::vector<std::string_view> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         rest.push_back(args[i]);
-        while (args[i] == "--import" && i + 1 < args.size() && !args[i + 1].starts_with("--"))
+        if (args[i] != "--import") continue;
+        while (i + 1 < args.size() && !args[i + 1].starts_with("--"))
             c.imports.emplace_back(args[++i]);
     }
     const std::string unknown = "unknown argument \"%\" (see --help)";
@@ -85,8 +86,8 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
                   "a number of deals"),
          A::Flag("--import", A::Set(import)),
          A::Value("--verify",
-                  WholeNumber("--verify", 0, 1000000, "a whole number from 0 to 1000000",
-                              c.verify, &verify),
+                  WholeNumber("--verify", 0, 1000000, "a whole number from 0 to 1000000", c.verify,
+                              &verify),
                   "a number of deals"),
          A::Value("--out", Folder("--out", c.out, out), "a folder"),
          A::Value("--check", Folder("--check", c.checkDir, check), "a folder")},
@@ -97,8 +98,10 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
     if (seeded) c.seed = seed;
     if (!fault && !help) {
         if (import) {
-            if (c.imports.empty()) fault = "--import needs at least one PBN file";
-            else if (!out) fault = "--import needs --out";
+            if (c.imports.empty())
+                fault = "--import needs at least one PBN file";
+            else if (!out)
+                fault = "--import needs --out";
             else if (deals || seeded || c.resume || check || sample)
                 fault = "--import takes only files, --out, --threads and --verify";
         } else if (verify) {

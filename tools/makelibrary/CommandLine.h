@@ -23,8 +23,9 @@ struct CommandLine {
     std::filesystem::path out = ".";
     std::filesystem::path checkDir;
     int sample = 20;  // deals the check solves again
-    std::vector<std::filesystem::path> imports;  // --import FILE...: PBN files, in this order
-    int verify = 0;                              // given tables the import solves again
+    // --import FILE...: PBN files, in this order, and how many given tables to solve again.
+    std::vector<std::filesystem::path> imports;
+    int verify = 0;
 
     // The arguments after the program name. Nothing, with a one-line reason, when they do not
     // make a command.
