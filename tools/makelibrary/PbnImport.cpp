@@ -1,6 +1,10 @@
 #include "PbnImport.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <system_error>
 
@@ -120,16 +124,25 @@ PbnImport::Outcome PbnImport::Write(const fs::path& out, const Solve& solve, int
         error = "no deal to import";
         return Outcome::Failed;
     }
+    std::error_code ec;
+    fs::create_directories(out, ec);
+    for (const char* name : {kBinLibName, kAscLibName, kMarkerName})
+        if (fs::exists(fs::symlink_status(out / name, ec))) {
+            error = (out / name).string() + " already exists; choose another --out folder";
+            return Outcome::Failed;
+        }
+    // The library is made in a folder of its own and moved into out when whole: a run killed on
+    // the way leaves no marker in out that --resume would continue with random deals.
+    const fs::path staging = out / (".import." + std::to_string(::getpid()));
     std::optional<LibraryWriter> writer(std::in_place);
-    if (!writer->Create(out, 0, static_cast<std::int64_t>(deals_.size()), error))
-        return Outcome::Failed;
     // Only what this run created goes when it does not finish.
     auto undo = [&](Outcome o) {
         writer.reset();
-        std::error_code ec;
-        for (const char* name : {kBinLibName, kAscLibName, kMarkerName}) fs::remove(out / name, ec);
+        fs::remove_all(staging, ec);
         return o;
     };
+    if (!writer->Create(staging, 0, static_cast<std::int64_t>(deals_.size()), error))
+        return undo(Outcome::Failed);
     std::vector<std::size_t> todo;
     for (std::size_t i = 0; i < deals_.size(); ++i)
         if (!deals_[i].solved) todo.push_back(i);
@@ -162,9 +175,19 @@ PbnImport::Outcome PbnImport::Write(const fs::path& out, const Solve& solve, int
     std::string sources = SourceTable::Header();
     for (std::size_t i = 0; i < deals_.size(); ++i)
         sources += SourceTable::Line(static_cast<std::int64_t>(i + 1), deals_[i].source);
-    if (!FileWriter::WriteFile(out / SourceTable::kFileName, sources, error) ||
-        !writer->Finish(error))
+    if (!writer->Finish(error) ||
+        !FileWriter::WriteFile(out / SourceTable::kFileName, sources, error))
         return undo(Outcome::Failed);
+    // link() never replaces a library that appeared in out meanwhile.
+    for (const char* name : {kBinLibName, kAscLibName})
+        if (::link((staging / name).c_str(), (out / name).c_str()) != 0) {
+            error = "cannot place " + (out / name).string() + ": " + std::strerror(errno);
+            // Both forms or neither.
+            if (std::string_view(name) == kAscLibName) fs::remove(out / kBinLibName, ec);
+            return undo(Outcome::Failed);
+        }
+    SyncFolder(out);
+    fs::remove_all(staging, ec);
     return Outcome::Finished;
 }
 

@@ -47,8 +47,8 @@ class PbnImport {
     // first difference, naming the game.
     bool Verify(int k, const Solve& solve, std::string& error) const;
     // Solves the deals without a table, batch by batch, and writes Library.bin, Library.asc and
-    // Sources.tsv into out (which must hold no library). A run that does not finish removes
-    // the library files it started, so the folder is as it was.
+    // Sources.tsv into out (which must hold no library). The library is made in a folder of
+    // its own inside out and moved in when whole; a run that does not finish removes it.
     Outcome Write(const std::filesystem::path& out, const Solve& solve, int batch,
                   const StopCheck& stop, const Progress& progress, std::string& error);
 
