@@ -408,6 +408,8 @@ void Form1::Language_Click() {
     SetFontSize(c_.cmdRead, japanese ? 10.5 : 11);
     ShowNegNT();
 
+    if (const auto source = s_.Source())
+        c_.lblSource->setText(Text(ViewerTexts::SourceLine(lang, *source)));
     // The library lines again, in the new language.
     PictureBox& w = *c_.canvas;
     w.Box(5000, 1000, 0, 0, kFormBackColor, true);
