@@ -1,5 +1,5 @@
 // The viewer's state between clicks: steps that wrap round the library, and a library that
-// cannot be opened.
+// cannot be opened; the source of an imported deal.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -32,6 +32,19 @@ TEST(ViewerSession, StepsWrapRoundTheEndsAndAFailedOpenKeepsTheLibrary) {
     EXPECT_FALSE(s.OpenLibrary(LibMode::Ascii, "Missing.asc"));
     EXPECT_EQ(s.BinLibName, kBinLibName);
     EXPECT_EQ(s.Show(25), ReadStatus::Ok);
+}
+
+// Sources.tsv describes the library of as many deals: the imported one, not another beside it.
+TEST(ViewerSession, ShowsTheSourceOfADealOnlyForTheLibraryOfTheSourceTable) {
+    ViewerSession s(std::filesystem::path(TEST_GOLDEN_DIR) / "program");
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Binary, "Imported.bin"));
+    ASSERT_EQ(s.Show(3), ReadStatus::Ok);
+    ASSERT_TRUE(s.Source().has_value());
+    EXPECT_EQ(s.Source()->board, "3");
+    EXPECT_EQ(s.ExportPage().source, s.Source());
+    ASSERT_TRUE(s.OpenLibrary(LibMode::Ascii, "Rules.asc"));
+    ASSERT_EQ(s.Show(3), ReadStatus::Ok);
+    EXPECT_FALSE(s.Source().has_value());
 }
 
 }  // namespace

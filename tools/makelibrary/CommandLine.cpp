@@ -63,9 +63,12 @@ std::string Usage() {
            "       makelibrary --deals N --seed S --shard I/K [--threads T] --out DIR\n"
            "       makelibrary --merge --out DIR SHARD_DIR...\n"
            "       makelibrary --status DIR\n"
+           "       makelibrary --import FILE... --out DIR [--threads T] [--verify K]\n"
            "Writes Library.bin and Library.asc with N random deals dealt from seed S and solved\n"
-           "double-dummy by DDS, or checks such a pair of files. A shard holds deals I*N/K+1 to\n"
-           "(I+1)*N/K of that library (rounded down); the merge of all K shards is the library.\n"
+           "double-dummy by DDS, or checks such a pair of files, or makes them of the deals of\n"
+           "PBN files (with Sources.tsv), solving those that come without double-dummy results.\n"
+           "A shard holds deals I*N/K+1 to (I+1)*N/K of that library (rounded down); the merge of\n"
+           "all K shards is the library.\n"
            "--threads defaults to the cores this process may run on.\n";
 }
 
@@ -76,6 +79,15 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
     std::uint64_t seed = 0;
     bool help = false, deals = false, seeded = false, sample = false, out = false, check = false;
     bool status = false;
+    bool import = false, verify = false;
+    // "--import" takes the words up to the next option as its files.
+    std::vector<std::string_view> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        rest.push_back(args[i]);
+        if (args[i] != "--import") continue;
+        while (i + 1 < args.size() && !args[i + 1].starts_with("--"))
+            c.imports.emplace_back(args[++i]);
+    }
     const std::string unknown = "unknown argument \"%\" (see --help)";
     const A reader(
         {A::Flag("--help", A::Set(help), true), A::Flag("-h", A::Set(help), true),
@@ -98,6 +110,11 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
                   WholeNumber("--sample", 0, 1000000, "a whole number from 0 to 1000000", c.sample,
                               &sample),
                   "a number of deals"),
+         A::Flag("--import", A::Set(import)),
+         A::Value("--verify",
+                  WholeNumber("--verify", 0, 1000000, "a whole number from 0 to 1000000", c.verify,
+                              &verify),
+                  "a number of deals"),
          A::Value("--out", Folder("--out", c.out, out), "a folder"),
          A::Value("--check", Folder("--check", c.checkDir, check), "a folder"),
          A::Value("--shard", ShardOf(c.shard, c.shards), "I/K"),
@@ -105,8 +122,8 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
          A::Flag("--merge", A::Set(c.merge), true)},
         {.unknown = unknown, .unexpected = unknown});
     Fault fault = args.empty()
-                      ? "nothing to do: give --deals and --seed, --resume or --check (see --help)"
-                      : reader.Read(args);
+                      ? "nothing to do: give --deals and --seed, --resume, --check or --import (see --help)"
+                      : reader.Read(rest);
     if (seeded) c.seed = seed;
     // --merge ends the options: then --out and the shard folders, in any order.
     const auto merge = std::find(args.begin(), args.end(), "--merge");
@@ -121,7 +138,16 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
         if (a == args.end()) break;
     }
     const bool others = deals || seeded || c.resume || check || sample || c.shards > 0;
-    if (!fault && !help && (c.merge || status)) {
+    if (!fault && !help && import) {
+        if (c.imports.empty())
+            fault = "--import needs at least one PBN file";
+        else if (!out)
+            fault = "--import needs --out";
+        else if (others || c.merge || status)
+            fault = "--import takes only files, --out, --threads and --verify";
+    } else if (!fault && !help && verify) {
+        fault = "--verify belongs to --import";
+    } else if (!fault && !help && (c.merge || status)) {
         if (c.merge && (others || status || !out || c.mergeDirs.empty()))
             fault = "--merge needs --out DIR and the shard folders, and nothing else";
         else if (status && (others || out))
@@ -144,7 +170,7 @@ std::optional<CommandLine> CommandLine::Parse(std::span<const std::string_view> 
         error = *fault;
         return std::nullopt;
     }
-    c.mode = help ? Mode::Help : check ? Mode::Check : Mode::Make;
+    c.mode = help ? Mode::Help : import ? Mode::Import : check ? Mode::Check : Mode::Make;
     return c;
 }
 

@@ -14,7 +14,7 @@
 namespace lott {
 
 struct CommandLine {
-    enum class Mode { Make, Check, Help };
+    enum class Mode { Make, Check, Help, Import };
     Mode mode = Mode::Make;
     std::int64_t deals = 0;  // 0: not given (a resumed run takes it from the marker)
     std::optional<std::uint64_t> seed;
@@ -30,6 +30,9 @@ struct CommandLine {
     bool merge = false;
     std::vector<std::filesystem::path> mergeDirs;
     std::filesystem::path statusDir;
+    // --import FILE...: PBN files, in this order, and how many given tables to solve again.
+    std::vector<std::filesystem::path> imports;
+    int verify = 0;
 
     // The arguments after the program name. Nothing, with a one-line reason, when they do not
     // make a command.

@@ -11,6 +11,7 @@
 
 #include "CommandLine.h"
 #include "DdsSolver.h"
+#include "ImportCommand.h"
 #include "LibraryChecker.h"
 #include "LibraryFile.h"
 #include "LibraryMaker.h"
@@ -174,6 +175,8 @@ int main(int argc, char** argv) {
             return 0;
         case lott::CommandLine::Mode::Check:
             return Check(*c);
+        case lott::CommandLine::Mode::Import:
+            return lott::RunImport(*c);
         case lott::CommandLine::Mode::Make:
             break;
     }

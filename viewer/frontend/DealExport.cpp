@@ -172,6 +172,7 @@ PbnExport::Game DealExport::PbnGame(const Page& page) {
     g.prediction = totals.prediction;
     g.TrumpBy = page.TrumpBy;
     g.NoNT = page.NoNT;
+    g.source = page.source;
     return g;
 }
 

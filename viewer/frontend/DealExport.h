@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ class DealExport {
         std::array<StrainIndexed<std::int32_t>, 4> Tricks{};  // [declarer][strain]
         lott::TrumpBy TrumpBy = lott::TrumpBy::Score;
         lott::NoNT NoNT = lott::NoNT::Allowed;
+        std::optional<DealSource> source;  // an imported deal's game
     };
 
     static std::vector<std::string> FoutHtml(const Page& page);

@@ -35,11 +35,16 @@ std::vector<std::string> PbnExport::FileHeader() {
 
 std::string PbnExport::Escape(std::string_view value) {
     std::string out;
+    bool inCharacter = false;  // within the bytes of one UTF-8 character
     for (char ch : value) {
         const auto u = static_cast<unsigned char>(ch);
+        const bool continuation = inCharacter && (u & 0xC0) == 0x80;
+        inCharacter = u >= 0xC0 || continuation;
         if (ch == '\\' || ch == '"') {
             out += '\\';
             out += ch;
+        } else if (continuation) {
+            continue;  // one "?" stands for the whole character
         } else if (u < 32 || u > 126) {
             out += '?';
         } else {
@@ -88,18 +93,21 @@ std::string PbnExport::ContractComment(const Game& g) {
 }
 
 std::vector<std::string> PbnExport::GameLines(const Game& g) {
-    // Tags that describe the table and the play of a deal that was never played are unknown.
+    // Tags that describe the table and the play of a deal that was never played are unknown;
+    // an imported deal keeps those of the game it came from.
+    const DealSource* s = g.source ? &*g.source : nullptr;
+    const auto known = [](const std::string& v) { return v.empty() ? std::string("?") : v; };
     std::vector<std::string> out = {
-        Tag("Event", g.event),
-        Tag("Site", "?"),
-        Tag("Date", "?"),
-        Tag("Board", std::to_string(g.board)),
+        Tag("Event", s ? known(s->event) : g.event),
+        Tag("Site", s ? known(s->site) : "?"),
+        Tag("Date", s ? known(s->date) : "?"),
+        Tag("Board", s ? known(s->board) : std::to_string(g.board)),
         Tag("West", "?"),
         Tag("North", "?"),
         Tag("East", "?"),
         Tag("South", "?"),
-        Tag("Dealer", "N"),
-        Tag("Vulnerable", "None"),
+        Tag("Dealer", s ? known(s->dealer) : "N"),
+        Tag("Vulnerable", s ? known(s->vulnerable) : "None"),
         Tag("Deal", DealValue(g.Hand)),
         Tag("Scoring", "?"),
         Tag("Declarer", "?"),

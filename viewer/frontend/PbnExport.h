@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "Contracts.h"
 #include "Deal.h"
 #include "Modes.h"
+#include "SourceTable.h"
 
 namespace lott {
 
@@ -28,6 +30,8 @@ class PbnExport {
         // The switches the contracts were decided under.
         lott::TrumpBy TrumpBy = lott::TrumpBy::Score;
         lott::NoNT NoNT = lott::NoNT::Allowed;
+        // Where an imported deal was played: its tags replace the unknown ones and the board.
+        std::optional<DealSource> source;
     };
 
     // Longest line a reader has to take, without its line end.
@@ -41,7 +45,7 @@ class PbnExport {
     static std::vector<std::string> GameLines(const Game& g);
 
     // A tag value with backslash and quote escaped; characters outside printable ASCII become
-    // "?" (the file is plain ASCII), and a value too long for one line is cut.
+    // one "?" each (the file is plain ASCII), and a value too long for one line is cut.
     static std::string Escape(std::string_view value);
     // "[Name "value"]" with the value escaped.
     static std::string Tag(std::string_view name, std::string_view value);

@@ -29,6 +29,9 @@ bool ViewerSession::OpenLibrary(lott::LibMode mode, const std::string& name) {
     LibMode = mode;
     (LibMode == lott::LibMode::Binary ? BinLibName : AscLibName) = name;
     if (DealNo > lib_->DealCount()) DealNo = lib_->DealCount();
+    // A table of another number of deals belongs to another library.
+    if (!sources_.Load(folder_) || sources_.size() != static_cast<std::size_t>(DealCount()))
+        sources_ = SourceTable{};
     return true;
 }
 
@@ -124,7 +127,12 @@ DealExport::Page ViewerSession::ExportPage() const {
     p.Tricks = deal_.Tricks;
     p.TrumpBy = shownTrumpBy_;
     p.NoNT = shownNoNT_;
+    p.source = Source();
     return p;
+}
+
+std::optional<DealSource> ViewerSession::Source() const {
+    return sources_.Of(shownNo_);
 }
 
 DealExport::Result ViewerSession::Export(DealExport::Kind kind) const {

@@ -12,6 +12,7 @@
 #include "Deal.h"
 #include "DealExport.h"
 #include "LibraryFile.h"
+#include "SourceTable.h"
 #include "ViewerContracts.h"
 
 namespace lott {
@@ -70,10 +71,14 @@ class ViewerSession {
     DealExport::Result Export(DealExport::Kind kind) const;
     // The file name of the library in use, without its folder.
     std::string LibraryFileName() const;
+    // Where the deal shown last was played, when the folder's Sources.tsv is that of an
+    // imported library of as many deals as the library in use.
+    std::optional<DealSource> Source() const;
 
   private:
     std::filesystem::path folder_;
     std::unique_ptr<LibraryFile> lib_;
+    SourceTable sources_;
     Deal deal_;
     ViewerDecision decision_;
     std::int32_t shownNo_ = 0;

@@ -82,6 +82,12 @@ std::string ViewerTexts::LibraryLine2(Language language, std::int32_t dealCount,
                " byte each).");
 }
 
+std::string ViewerTexts::SourceLine(Language language, const DealSource& s) {
+    if (language == Language::Japanese)
+        return Cat("出典: ", s.event, "、ボード ", s.board, "、", s.date);
+    return Cat("Source: ", s.event, ", board ", s.board, ", ", s.date);
+}
+
 std::string ViewerTexts::NotFoundLine1(const std::string& fileName) {
     return Cat("   Library File \"", fileName, "\" is not found.");
 }

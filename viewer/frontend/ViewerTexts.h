@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Modes.h"
+#include "SourceTable.h"
 
 namespace lott {
 
@@ -21,6 +22,9 @@ class ViewerTexts {
                                     const std::string& sep);
     static std::string LibraryLine2(Language language, std::int32_t dealCount, int recLen,
                                     const std::string& sep);
+
+    // The line under them for a deal of an imported library: event, board and date.
+    static std::string SourceLine(Language language, const DealSource& s);
 
     // The missing-library message, two lines.
     static std::string NotFoundLine1(const std::string& fileName);

@@ -260,6 +260,9 @@ void Form1::LibraryNotFound(const std::string& fileName) {
 void Form1::MainProc(std::int32_t dealNo) {
     c_.txtCount->setText(QString::number(dealNo));
     const ReadStatus st = s_.Show(dealNo);
+    const auto source = s_.Source();
+    c_.lblSource->setText(source ? Text(ViewerTexts::SourceLine(s_.Language, *source)) : QString());
+    c_.lblSource->setToolTip(c_.lblSource->text());
     if (st == ReadStatus::Ok) {
         painter_.ShowDeal(s_.deal(), s_.decision(), s_.TrumpBy);
     } else if (st == ReadStatus::Damaged) {
@@ -406,6 +409,8 @@ void Form1::Language_Click() {
     SetFontSize(c_.cmdRead, japanese ? 10.5 : 11);
     ShowNegNT();
 
+    if (const auto source = s_.Source())
+        c_.lblSource->setText(Text(ViewerTexts::SourceLine(lang, *source)));
     // The library lines again, in the new language.
     PictureBox& w = *c_.canvas;
     w.Box(5000, 1000, 0, 0, kFormBackColor, true);

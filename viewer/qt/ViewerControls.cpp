@@ -160,6 +160,8 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
     c.lblStatus = new QLabel(c.central);
     Place(c.lblStatus, 135, 7170, 9300, 300);
     c.lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    c.lblSource = new QLabel(c.central);
+    Place(c.lblSource, 3720, 6930, 5400, 240);
 
     static const char* const kMenu[10] = {"",        "Library",    "Go / Back",  "Length / Score",
                                           "NoTrump", "Top Box",    "Middle Box", "Bottom Box",
@@ -176,7 +178,7 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
              c.cmdGo,          c.cmdBack,  c.LibName,   c.OptAsc,    c.OptBin,    c.SelectTrump,
              c.lblLength,      c.lblScore, c.lblNegNT,  c.Language,  c.cmdOver20, c.fraTT,
              c.cmdOutput,      c.Frame1,   c.Optout[0], c.Optout[1], c.Optout[2], c.cmdDownload[0],
-             c.cmdDownload[1], c.cmdRead,  c.cmdEnd,    c.lblStatus}) {
+             c.cmdDownload[1], c.cmdRead,  c.cmdEnd,    c.lblStatus, c.lblSource}) {
         w->setPalette(pal);
         w->setAutoFillBackground(false);
     }

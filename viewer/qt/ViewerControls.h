@@ -56,6 +56,7 @@ struct ViewerControls {
     QPushButton* cmdRead = nullptr;
     QPushButton* cmdEnd = nullptr;
     QLabel* lblStatus = nullptr;      // failures that the window reports (pages, export)
+    QLabel* lblSource = nullptr;      // where a deal of an imported library was played
     std::array<QAction*, 10> menu{};  // 1..9
 
     // Creates every control on window (its central widget and menu bar).
