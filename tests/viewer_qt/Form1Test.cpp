@@ -98,7 +98,7 @@ class Form1Test : public QObject {
         QCOMPARE(
             lott::test::ReadFile(dir_ / "PbnFiles/No519.pbn"),
             lott::test::ReadFile(fs::path(TEST_GOLDEN_DIR) / "real_pbn/files/PbnFiles/No519.pbn"));
-        QVERIFY(c.lblStatus->text().isEmpty());
+        QVERIFY(c.lblStatus->toolTip().endsWith(QStringLiteral("PbnFiles/No519.pbn")));
     }
 
     void theOver20ListAndTheMenuOpenWhatTheyName() {
