@@ -9,23 +9,58 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <QGroupBox>
+#include <QMenuBar>
+
 #include "ClickLabel.h"
 #include "Form1.h"
+#include "PictureBox.h"
 #include "ScrollSteps.h"
 #include "TestLibrary.h"
 #include "ViewerHelpTexts.h"
+#include "ViewerTexts.h"
 #include "frmInfo.h"
 
+using lott::PictureBox;
 using lott::boardlook::Form1;
 namespace fs = std::filesystem;
+
+namespace {
+// The ink of a printed text, measured with the font it was drawn in, in the pixels of the
+// window's central widget.
+QRectF Ink(const PictureBox* b, const PictureBox::DrawOp& op) {
+    QFont f(op.fontName);
+    f.setPointSizeF(op.fontSize);
+    f.setBold(op.bold);
+    const QFontMetricsF fm(f, b);
+    const QPointF at =
+        b->OpPixel(op, op.x1, op.y1) + QPointF(b->mapTo(b->parentWidget(), QPoint()));
+    // Blanks have no ink (and would stretch the glyphs' box to the pen).
+    qsizetype lead = 0;
+    while (lead < op.text.size() && op.text[lead].isSpace()) ++lead;
+    return fm.tightBoundingRect(op.text.trimmed())
+        .translated(at + QPointF(fm.horizontalAdvance(op.text.left(lead)), fm.ascent()));
+}
+// Every caption a language switch may change (the hidden download buttons have one each).
+QStringList Captions(const Form1& f) {
+    QStringList t;
+    for (const QAction* a : f.menuBar()->actions()) t << a->text();
+    for (const QPushButton* b : f.findChildren<QPushButton*>())
+        if (!b->isHidden()) t << b->text();
+    for (const QGroupBox* g : f.findChildren<QGroupBox*>())
+        if (!g->title().isEmpty()) t << g->title();
+    for (const lott::ClickLabel* l : f.findChildren<lott::ClickLabel*>()) t << l->text();
+    return t;
+}
+}  // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
 
     lott::test::TempFolder dir_;
-    std::unique_ptr<Form1> Start(bool inArchive = false) {
+    std::unique_ptr<Form1> Start(bool inArchive = false, fs::path folder = {}) {
         lott::boardlook::StartOptions o;
-        o.programFolder = QString::fromStdString(dir_.path().string());
+        o.programFolder = QString::fromStdString((folder.empty() ? dir_.path() : folder).string());
         o.inArchive = inArchive;
         o.japaneseFont = QString();
         return std::make_unique<Form1>(o);
@@ -115,6 +150,106 @@ class Form1Test : public QObject {
         QVERIFY(f->InfoWindow() && f->InfoWindow()->isVisible());
         QCOMPARE(f->InfoWindow()->txt()->toPlainText().toStdString(),
                  lott::ViewerHelpTexts::Text(5, lott::Language::English));
+    }
+
+    // Over the first deals in both languages: no text runs outside its picture or into another,
+    // neighbouring numbers of the trick table keep a quarter digit apart, and the marks beside
+    // the table stand on its rows.
+    void everyTextStaysInItsPictureAndClearOfTheOthers() {
+        auto f = Start();
+        const auto& c = f->ui();
+        QFont table(QStringLiteral("Courier New"));
+        table.setPointSizeF(13);
+        const double quarter = QFontMetricsF(table, c.box).horizontalAdvance('0') / 4;
+        for (int language = 0; language < 2; ++language, f->Language_Click()) {
+            for (int deal = 1; deal <= 120; ++deal) {
+                f->MainProc(deal);
+                QMap<double, QList<QRectF>> cells;  // the trick table's ink by row
+                for (const PictureBox* b : {c.p, c.box, c.p2, c.p3, c.canvas}) {
+                    const QRectF frame = b == c.canvas
+                                             ? QRectF(c.central->rect())
+                                             : QRectF(b->geometry()).adjusted(1, 1, -1, -1);
+                    QList<QRectF> inks;
+                    double penEnd = 0;
+                    for (const auto& op : b->Ops()) {
+                        if (op.kind != PictureBox::OpKind::Text || op.text.trimmed().isEmpty())
+                            continue;
+                        const QRectF ink = Ink(b, op);
+                        QVERIFY2(frame.contains(ink), qPrintable(op.text));
+                        for (const QRectF& other : inks) QVERIFY(!ink.intersects(other));
+                        inks << ink;
+                        QList<QRectF>* row = b == c.box ? &cells[op.y1] : nullptr;
+                        if (row && !row->isEmpty() && op.x1 < penEnd + 1e-6)
+                            row->back() |= ink;  // the second digit of a squeezed ten
+                        else if (row)
+                            *row << ink;
+                        penEnd = op.x2;
+                        const auto mark = QStringList{"NT", "♠", "♥", "♦", "♣"}.indexOf(op.text);
+                        if (b == c.canvas && mark >= 0) {
+                            QRectF numbers;
+                            for (const QRectF& r : cells.values()[mark]) numbers |= r;
+                            QVERIFY(numbers.top() < ink.center().y() &&
+                                    ink.center().y() < numbers.bottom());
+                        }
+                    }
+                }
+                for (const QList<QRectF>& row : cells) {
+                    QCOMPARE(row.size(), 4);
+                    for (qsizetype i = 1; i < 4; ++i)
+                        QVERIFY(row[i].left() - row[i - 1].right() >= quarter);
+                }
+            }
+        }
+    }
+
+    // Every caption and help topic is in the language in force, each topic shows its whole
+    // text, and the English captions come back as they were.
+    void aLanguageSwitchChangesEveryCaptionAndBackAgain() {
+        auto f = Start();
+        const QStringList english = Captions(*f);
+        for (int language = 0; language < 2; ++language, f->Language_Click()) {
+            for (int topic = 1; topic <= lott::ViewerHelpTexts::kTopics; ++topic) {
+                f->menu_Click(topic);
+                QVERIFY(QTest::qWaitForWindowExposed(f->InfoWindow()));
+                QVERIFY(!f->InfoWindow()->NeedsScrolling());
+            }
+        }
+        f->Language_Click();
+        const QStringList japanese = Captions(*f);
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(japanese[i] != english[i], qPrintable(english[i]));
+        f->Language_Click();
+        QCOMPARE(Captions(*f), english);
+    }
+
+    // A name in upper case opens as typed; one that cannot be opened leaves the library in use
+    // on the screen and says why on the status line; without a library the download button
+    // stands over an empty picture.
+    void aLibraryThatCannotBeOpenedLeavesTheOneInUse() {
+        fs::copy_file(dir_ / "Library.bin", dir_ / "Small.BIN");
+        lott::test::WriteFile(dir_ / "Empty.asc", std::string(88, ' '));
+        auto f = Start();
+        const auto& c = f->ui();
+        Type(c.Lib, QStringLiteral("Small.BIN"));
+        const QStringList shown = c.canvas->Lines();
+        for (const char* name : {"Small.BIN", "Missing.bin", "Empty.asc"}) {
+            Type(c.Lib, QString::fromLatin1(name));
+            QCOMPARE(c.Lib->text(), QStringLiteral("Small.BIN"));
+            QCOMPARE(c.canvas->Lines(), shown);
+            QVERIFY(!c.cmdDownload[0]->isVisible());
+        }
+        QCOMPARE(
+            c.lblStatus->toolTip().toStdString(),
+            lott::ViewerTexts::LibraryNotOpened(
+                lott::Language::English, lott::LibraryFailure::NoDeals, "Empty.asc", "Small.BIN"));
+        f->MainProc(2);
+        QVERIFY(c.lblStatus->text().isEmpty());
+        lott::test::TempFolder empty;
+        lott::test::WriteFile(empty / "Library.bin", std::string(25, '\0'));
+        auto g = Start(false, empty.path());
+        QVERIFY(g->ui().cmdDownload[0]->isVisible() && g->ui().p->Ops().empty());
+        QVERIFY(g->ui().canvas->Lines().contains(QString::fromStdString(
+            lott::ViewerTexts::FailureLine1(lott::LibraryFailure::NoDeals, "Library.bin"))));
     }
 
     void anArchiveFolderLeavesOnlyTheEndButton() {

@@ -66,8 +66,12 @@ void DealPainter::ShowDeal(const Deal& d, const ViewerDecision& v, TrumpBy trump
     boxPrint(d, v.Contract);
 }
 
+void DealPainter::Clear() {
+    for (PictureBox* b : {p_, box_, p2_, p3_}) b->Cls();
+}
+
 void DealPainter::ShowUnreadable(const QString& message) {
-    p_->Cls();
+    Clear();
     p_->SetForeColor(QColor(192, 0, 0));
     QString font = p_->FontName();
     double size = p_->FontSize();
@@ -78,9 +82,6 @@ void DealPainter::ShowUnreadable(const QString& message) {
     p_->SetFontName(font);
     p_->SetFontSize(size);
     p_->SetForeColor(Qt::black);
-    box_->Cls();
-    p2_->Cls();
-    p3_->Cls();
 }
 
 void DealPainter::ShowHands(const Deal& d) {

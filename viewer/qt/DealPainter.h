@@ -28,6 +28,8 @@ class DealPainter {
     void ShowDeal(const Deal& d, const ViewerDecision& v, TrumpBy trumpBy);
     // A deal that could not be read: the message in the hands picture, the boxes empty.
     void ShowUnreadable(const QString& message);
+    // No deal: every surface empty.
+    void Clear();
 
     void ShowHands(const Deal& d);
     static void ShowCards(PictureBox& obj, const Holding& cards);

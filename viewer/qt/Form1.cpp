@@ -191,25 +191,26 @@ void Form1::ClrTopLeft() {
     c_.canvas->Box(0, 0, p.right(), p.top(), kFormBackColor, true);
 }
 
-void Form1::PrintLibraryLines() {
+// The two lines that describe the library in use, in the language in force. The Japanese
+// characters may come from a fallback face taller than the Latin one the pen steps by, so both
+// languages leave the same room between the lines.
+void Form1::PrintLibraryLines(double japaneseSize) {
     PictureBox& w = *c_.canvas;
     const LibraryFile& lib = s_.Library();
-    const double h = w.TextHeight();
+    const Language lang = s_.Language;
     const std::string sep = GroupSeparator();
-    if (s_.Language == Language::Japanese) {
+    if (lang == Language::Japanese) {
         w.SetFontName(JapaneseFamily());
-        w.Print(Text(ViewerTexts::LibraryLine1(Language::Japanese, lib.LibFileLen(), sep)));
-        w.SetCurrentY(w.CurrentY() + 0.05 * h);
-        w.Print(Text(
-            ViewerTexts::LibraryLine2(Language::Japanese, lib.DealCount(), lib.LibRecLen(), sep)));
-        w.SetFontName(QStringLiteral("Arial"));
+        w.SetFontSize(japaneseSize);
     } else {
         w.SetFontSize(12);
-        w.Print(Text(ViewerTexts::LibraryLine1(Language::English, lib.LibFileLen(), sep)));
-        w.SetCurrentY(w.CurrentY() + 0.3 * h);
-        w.Print(Text(
-            ViewerTexts::LibraryLine2(Language::English, lib.DealCount(), lib.LibRecLen(), sep)));
     }
+    const double h = w.TextHeight();
+    w.Print(Text(ViewerTexts::LibraryLine1(lang, lib.LibFileLen(), sep)));
+    w.SetCurrentY(w.CurrentY() + 0.3 * h);
+    w.Print(Text(ViewerTexts::LibraryLine2(lang, lib.DealCount(), lib.LibRecLen(), sep)));
+    w.SetFontName(QStringLiteral("Arial"));
+    w.SetFontSize(12);
 }
 
 bool Form1::ReStart() {
@@ -247,7 +248,7 @@ bool Form1::OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo)
     downloadTimer_.stop();
     if (resetDealNo) s_.DealNo = 1;
     SelectOption(s_.LibMode);
-    PrintLibraryLines();
+    PrintLibraryLines(c_.canvas->FontSize());
     ScrollSteps steps(s_.DealCount());
     c_.hsbar->setRange(ScrollSteps::kMin, ScrollSteps::kMax);
     c_.hsbar->setPageStep(steps.LargeChange());
@@ -261,7 +262,7 @@ void Form1::LibraryNotFound(const std::string& fileName, LibraryFailure why) {
     notFoundShown_ = fileName;
     notFoundWhy_ = why;
     // Without a library no hand is drawn, so the download button covers none.
-    painter_.ShowUnreadable(QString());
+    painter_.Clear();
     c_.canvas->prnt(Text(ViewerTexts::FailureLine1(why, fileName)));
     c_.canvas->Print(QString(), true);
     c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(fileName)));
@@ -447,7 +448,6 @@ void Form1::ShowLeads() {
 void Form1::Language_Click() {
     s_.Language = s_.Language == Language::Japanese ? Language::English : Language::Japanese;
     const Language lang = s_.Language;
-    const bool japanese = lang == Language::Japanese;
     ShowCaptions();
     // The lines under the trick table, drawn at start, again in the new language (not before
     // start has drawn them).
@@ -458,19 +458,7 @@ void Form1::Language_Click() {
     w.Box(5000, 1000, 0, 0, kFormBackColor, true);
     w.MoveTo(0, 0.2 * w.TextHeight());
     if (s_.HasLibrary()) {
-        const LibraryFile& lib = s_.Library();
-        const std::string sep = GroupSeparator();
-        if (japanese) {
-            w.SetFontName(JapaneseFamily());
-            w.SetFontSize(10.5);
-        } else {
-            w.SetFontSize(12);
-        }
-        w.Print(Text(ViewerTexts::LibraryLine1(lang, lib.LibFileLen(), sep)));
-        w.SetCurrentX(0);
-        w.Print(Text(ViewerTexts::LibraryLine2(lang, lib.DealCount(), lib.LibRecLen(), sep)));
-        w.SetFontName(QStringLiteral("Arial"));
-        w.SetFontSize(12);
+        PrintLibraryLines(10.5);
     } else if (!notFoundShown_.empty()) {
         // Without a library the missing-library message stays, and the download button
         // follows the language.

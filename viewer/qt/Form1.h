@@ -75,7 +75,7 @@ class Form1 : public QMainWindow {
     bool ReStart();
     bool OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo);
     void ClrTopLeft();
-    void PrintLibraryLines();
+    void PrintLibraryLines(double japaneseSize);
     void LibraryNotFound(const std::string& fileName, LibraryFailure why);
     std::string NameInUse() const;
     void ShowCaptions();
