@@ -229,7 +229,10 @@ bool Form1::OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo)
     if (!s_.OpenLibrary(mode, name)) {
         const LibraryFailure why = s_.Failure(name, mode);
         if (s_.HasLibrary()) {
+            // The deal is drawn again from the library in use, so that it always follows the
+            // switches in force (a trump or notrump switch re-opens the library).
             c_.Lib->setText(Text(NameInUse()));
+            MainProc(s_.DealNo);
             Report(Text(ViewerTexts::LibraryNotOpened(s_.Language, why, name, NameInUse())), true);
             return false;
         }
