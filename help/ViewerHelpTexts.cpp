@@ -16,7 +16,8 @@ const std::array<const char*, 9> kEnglish = {
     "   Another library name can be typed into the box; press Enter to open it.",
     // 2 Go / Back
     "   Deal number may be changed in several ways:\n"
-    " (1) Type the number into the top text box and press Enter.\n"
+    " (1) Type the number into the number box below the hands, left of Back, and press "
+    "Enter.\n"
     " (2) Move the scroll bar: a click in its trough jumps about 1000 deals, a click on an arrow "
     "about 100 deals.\n"
     " (3) Click Go or Back: a left click moves one deal, a right click ten deals.\n"
@@ -60,11 +61,13 @@ const std::array<const char*, 9> kEnglish = {
     "   Total Tricks = Number of Trumps + 7.\n"
     "   The Number of Trumps is that of the pair that plays in a suit. See deal #2.",
     // 8 Output
-    "   The button \"Output\" writes the deal shown into a file: an HTML page into the "
-    "sub-folder \"HtmlFiles\" or a text file into the sub-folder \"TextFiles\", as the options "
-    "beside it choose.\n"
-    "   The file is named after the deal, for example No1234.Html; writing the same deal again "
-    "replaces it.",
+    "   The button \"Output\" writes the deal shown into a file, as the options above it choose: "
+    "an HTML page into the sub-folder \"HtmlFiles\", a text file into the sub-folder "
+    "\"TextFiles\", or a PBN file (Portable Bridge Notation, which other bridge programs read) "
+    "into the sub-folder \"PbnFiles\".\n"
+    "   The file is named after the deal, for example No1234.Html, No1234.Txt or No1234.pbn; "
+    "writing the same deal again replaces it. The line at the bottom of the window says where "
+    "the file went.",
     // 9 View Over20
     "   \"Extraordinary\" deals, with 21 or more total tricks, can be viewed from the list file "
     "\"Over20.txt\". The companion program Trickscan writes this file into the same folder when "
@@ -84,7 +87,7 @@ const std::array<const char*, 9> kJapanese = {
     "   欄に別のライブラリ名を入力し，Enter キーを押して開くこともできます。",
     // 2 Go / Back
     "   ディール番号は，次の方法で変えることができます。\n"
-    " (1) 上のテキスト ボックスに番号を入力し，Enter キーを押す。\n"
+    " (1) 手札の下，「戻る」の左の番号欄に番号を入力し，Enter キーを押す。\n"
     " (2) スクロール バーを動かす。溝をクリックすると約 1000 ディール，矢印をクリックすると約 "
     "100 ディール移動します。\n"
     " (3)「進む」「戻る」をクリックする。左クリックで 1 ディール，右クリックで 10 ディール移動し"
@@ -129,16 +132,18 @@ const std::array<const char*, 9> kJapanese = {
     "      TTricks = TTrumps + 7 \n"
     "   TTrumps は，スートをプレーするペアの切り札の枚数です。ディール #2 を見てください。",
     // 8 Output
-    "   「Output」ボタンは，表示中のディールをファイルに書き出します。横のオプションの選択に"
+    "   「出力」ボタンは，表示中のディールをファイルに書き出します。上のオプションの選択に"
     "従って，HTML ページはサブフォルダ \"HtmlFiles\" に，テキスト ファイルはサブフォルダ "
-    "\"TextFiles\" に書かれます。\n"
-    "   ファイル名はディール番号から付けられ（たとえば No1234.Html），同じディールをもう一度書き"
-    "出すと置き換えられます。",
+    "\"TextFiles\" に，PBN ファイル（ほかのブリッジ プログラムが読める Portable Bridge "
+    "Notation 形式）はサブフォルダ \"PbnFiles\" に書かれます。\n"
+    "   ファイル名はディール番号から付けられ（たとえば No1234.Html，No1234.Txt，No1234.pbn），"
+    "同じディールをもう一度書き出すと置き換えられます。書き出した場所はウィンドウの一番下の行"
+    "に示されます。",
     // 9 View Over20
     "   合計トリック数が 21 以上の「特別な」ディールは，リスト ファイル \"Over20.txt\" から見る"
     "ことができます。このファイルは，姉妹プログラム Trickscan がライブラリを調べるときに同じ"
     "フォルダに書き出します。\n"
-    "   「View Over20」を押し，21 から 26 までの合計切り札枚数を選ぶと，その値のディールが並び"
+    "   「Over20 を見る」を押し，21 から 26 までの合計切り札枚数を選ぶと，その値のディールが並び"
     "ます。行をクリックすると，そのディールが表示されます。",
 };
 

@@ -1,9 +1,12 @@
 #include "frmInfo.h"
 
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QTextDocument>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -42,17 +45,37 @@ void frmInfo::Form_Load(Language language, const QString& japaneseFont, const In
     const QString text = QString::fromStdString(ViewerHelpTexts::Text(topic_, language));
     txt_->setPlainText(text);
 
-    // The window is as tall as its text needs, within the screen.
-    const int textWidth = static_cast<int>(width * textShare_);
-    QTextDocument layout;
-    layout.setDefaultFont(font);
-    layout.setPlainText(text);
-    layout.setTextWidth(textWidth - 4);
-    int height = static_cast<int>(std::ceil((layout.size().height() + 12) / 0.9));
+    // The window is as tall as its text needs, within the screen: the text is laid out line by
+    // line at the text box's width, in its font, as the box itself lays it out.
+    const int boxWidth = static_cast<int>(width * textShare_);
+    const double margin = txt_->document()->documentMargin();
+    const QFontMetricsF fm(font);
+    QTextOption option;
+    option.setWrapMode(txt_->wordWrapMode());
+    // Measured as if the scroll bar were there, so that the text fits with or without it.
+    const double wrapWidth =
+        boxWidth - 2 * margin - txt_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    double needed = 2 * margin;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(wrapWidth);
+            needed += std::max(line.height(), fm.lineSpacing());
+        }
+        layout.endLayout();
+    }
+    int height = static_cast<int>(std::ceil((needed + fm.descent()) / 0.9));
     if (QScreen* s = screen()) height = std::min(height, s->availableGeometry().height() - 100);
 
     InfoGeometry g = InfoPlacement::Place(topic_, width, anchor);
     setGeometry(g.left, g.top, width, height);
+}
+
+bool frmInfo::NeedsScrolling() const {
+    const QScrollBar* bar = txt_->verticalScrollBar();
+    return bar->maximum() > bar->minimum();
 }
 
 void frmInfo::resizeEvent(QResizeEvent* event) {

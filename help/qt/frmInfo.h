@@ -22,6 +22,8 @@ class frmInfo : public QWidget {
 
     int InfoTopic() const { return topic_; }
     QPlainTextEdit* txt() const { return txt_; }
+    // Whether the text box holds more than it shows.
+    bool NeedsScrolling() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

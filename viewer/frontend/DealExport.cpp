@@ -71,13 +71,15 @@ std::vector<std::string> DealExport::FoutHtml(const Page& page) {
     const ContractRec& NS = page.Contract[1];
     const ContractRec& WE = page.Contract[0];
     const auto& H = page.Hand;
+    const std::string number = std::to_string(page.dealNo);
+    // HTML5: every text stands in a block, and the title names the deal.
     std::vector<std::string> out = {
-        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\"",
-        "\"http://www.w3.org/TR/html4/strict.dtd\">",
-        "<html>",
+        "<!DOCTYPE html>",
+        "<html lang=\"en\">",
         "<head>",
-        "<meta http-equiv=\"Content-Type\" content=\"text/html;charset=UTF-8\">",
-        "<style type=\"text/css\">",
+        "<meta charset=\"UTF-8\">",
+        Cat("<title>Board #", number, "</title>"),
+        "<style>",
         "body.bdy{background-color:#ffe8e8;",
         "font-family:'Times New Roman'}",
         "td{white-space:nowrap}",
@@ -90,11 +92,11 @@ std::vector<std::string> DealExport::FoutHtml(const Page& page) {
         "span.dmd{font-family:'Symbol';color:fuchsia;font-size:125%}",
         "span.clb{font-family:'Symbol';color:blue;font-size:125%}",
         "table.hand{float:left;width:45%;line-height:1.8ex}",
-        "div.ctr{text-align:center}",
+        ".ctr{text-align:center}",
         "</style>",
         "</head>",
         "<body class=bdy>",
-        Cat("Board &#35;", std::to_string(page.dealNo)),
+        Cat("<p>Board &#35;", number, "</p>"),
         "<table style=\"line-height:90%\">",
     };
     auto pairLines = [&](const char* name, const ContractRec& c) {
@@ -105,14 +107,13 @@ std::vector<std::string> DealExport::FoutHtml(const Page& page) {
     pairLines("N-S", NS);
     pairLines("W-E", WE);
     ViewerTotals totals = Totals(page);
-    out.push_back(
-        Cat("<tr><td colspan=2 align=center>", str2Html(totals.tricks), " Total Tricks."));
+    out.push_back(Cat("<tr><td colspan=2 class=ctr>", str2Html(totals.tricks), " Total Tricks."));
     out.push_back(Cat("<td>(", str2Html(totals.prediction), ")"));
     out.push_back("</table>");
     out.push_back(" <br>");
 
     out.push_back("<!-- Hand -->");
-    out.push_back("<table border=0 class=hand>");
+    out.push_back("<table class=hand>");
     auto add = [&](std::initializer_list<std::string> items) {
         for (const auto& s : items) out.push_back(s);
     };

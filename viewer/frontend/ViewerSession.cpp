@@ -35,6 +35,19 @@ bool ViewerSession::OpenLibrary(lott::LibMode mode, const std::string& name) {
     return true;
 }
 
+LibraryFailure ViewerSession::Failure(const std::string& name, lott::LibMode mode) const {
+    std::error_code ec;
+    const auto path = folder_ / name;
+    if (name.empty() || !std::filesystem::exists(path, ec)) return LibraryFailure::NotFound;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const auto size = std::filesystem::file_size(path, ec);
+        if (!ec && size < static_cast<std::uintmax_t>(RecLenOfMode(mode)))
+            return LibraryFailure::NoDeals;
+    }
+    return Usable(name, mode) && LibraryFile().Open(path, mode) ? LibraryFailure::None
+                                                                : LibraryFailure::CannotOpen;
+}
+
 ViewerSession::Step ViewerSession::GoForward(int n) {
     Step s;
     if (!HasLibrary()) return s;
@@ -92,6 +105,7 @@ std::optional<LibMode> ViewerSession::ModeOfName(std::string_view name) {
 }
 
 std::string ViewerSession::WithExtension(std::string_view text, lott::LibMode mode) {
+    if (ModeOfName(text) == mode) return std::string(text);
     std::string_view stem = text;
     if (stem.size() >= 4 && stem[stem.size() - 4] == '.') stem.remove_suffix(4);
     return std::string(stem) + (mode == LibMode::Ascii ? ".asc" : ".bin");

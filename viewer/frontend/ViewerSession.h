@@ -17,6 +17,9 @@
 
 namespace lott {
 
+// Why a library could not be opened.
+enum class LibraryFailure { None, NotFound, NoDeals, CannotOpen };
+
 class ViewerSession {
   public:
     explicit ViewerSession(std::filesystem::path programFolder);
@@ -37,6 +40,9 @@ class ViewerSession {
     // Opens the named library in the given form. On success the library in use is closed and
     // replaced, and the deal shown is kept within the new library. On failure nothing changes.
     bool OpenLibrary(lott::LibMode mode, const std::string& name);
+    // Why the named library is not usable: no such file, a file without one whole record of the
+    // form, or one that cannot be opened or read (None when it is usable).
+    LibraryFailure Failure(const std::string& name, lott::LibMode mode) const;
     bool HasLibrary() const { return lib_->IsOpen() && lib_->DealCount() > 0; }
     const LibraryFile& Library() const { return *lib_; }
     std::int32_t DealCount() const { return HasLibrary() ? lib_->DealCount() : 0; }
@@ -54,8 +60,9 @@ class ViewerSession {
     // The form named by a typed library name's extension (case-blind): binary for ".bin",
     // ASCII for ".asc", nothing otherwise.
     static std::optional<lott::LibMode> ModeOfName(std::string_view name);
-    // text with its extension replaced by the form's (".bin" / ".asc"); a text without a
-    // three-letter extension gets the extension appended instead of losing characters.
+    // text with its extension replaced by the form's (".bin" / ".asc"); a text that already ends
+    // in the form's extension, in any case, is kept as it is; a text without a three-letter
+    // extension gets the extension appended instead of losing characters.
     static std::string WithExtension(std::string_view text, lott::LibMode mode);
 
     // Reads and decides deal dealNo (MainProc's reading and contract steps).

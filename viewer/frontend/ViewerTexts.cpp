@@ -1,51 +1,64 @@
 #include "ViewerTexts.h"
 
 #include <array>
+#include <cctype>
 
 #include "Cat.h"
 
 namespace lott {
 
 namespace {
-constexpr std::array<const char*, 17> kEnglish = {"",
-                                                  "Library",
-                                                  "Go / Back",
-                                                  "Length/Score",
-                                                  "Notrump",
-                                                  "Top Box",
-                                                  "Middle Box",
-                                                  "Bottom Box",
-                                                  "Length",
-                                                  "Score",
-                                                  "End",
-                                                  " NT Allowed",
-                                                  " NT Forbidden",
-                                                  "Read Ostrevan",
-                                                  "Go",
-                                                  "Back",
-                                                  "Select Total Tricks"};
+constexpr std::array<const char*, ViewerTexts::kCaptions + 1> kEnglish = {"",
+                                                                          "Library",
+                                                                          "Go / Back",
+                                                                          "Length / Score",
+                                                                          "NoTrump",
+                                                                          "Top Box",
+                                                                          "Middle Box",
+                                                                          "Bottom Box",
+                                                                          "Length",
+                                                                          "Score",
+                                                                          "End",
+                                                                          " NT Allowed",
+                                                                          " NT Forbidden",
+                                                                          "Read Ostrevan",
+                                                                          "Go",
+                                                                          "Back",
+                                                                          "Select Total Trumps",
+                                                                          "select trump",
+                                                                          "Library Name",
+                                                                          "View Over20",
+                                                                          "Output",
+                                                                          " (declarer)",
+                                                                          " (lead)"};
 // The blank after "/" in entry 3 is an ideographic space.
-constexpr std::array<const char*, 17> kJapanese = {"",
-                                                   "ライブラリ",
-                                                   "進む / 戻る",
-                                                   "長さ /　スコア",
-                                                   "ノートランプ",
-                                                   "上段の箱",
-                                                   "中段の箱",
-                                                   "下段の箱",
-                                                   "長さ",
-                                                   "スコア",
-                                                   "終了",
-                                                   " NT 許可状態",
-                                                   " NT 禁止状態",
-                                                   "Ostrevan を読む",
-                                                   "進む",
-                                                   "戻る",
-                                                   "合計トリック数を選択"};
+constexpr std::array<const char*, ViewerTexts::kCaptions + 1> kJapanese = {"",
+                                                                           "ライブラリ",
+                                                                           "進む / 戻る",
+                                                                           "長さ /　スコア",
+                                                                           "ノートランプ",
+                                                                           "上段の箱",
+                                                                           "中段の箱",
+                                                                           "下段の箱",
+                                                                           "長さ",
+                                                                           "スコア",
+                                                                           "終了",
+                                                                           " NT 許可状態",
+                                                                           " NT 禁止状態",
+                                                                           "Ostrevan を読む",
+                                                                           "進む",
+                                                                           "戻る",
+                                                                           "合計切り札枚数を選択",
+                                                                           "切り札の選択",
+                                                                           "ライブラリ名",
+                                                                           "Over20 を見る",
+                                                                           "出力",
+                                                                           " (宣言者)",
+                                                                           " (リード)"};
 }  // namespace
 
 std::string ViewerTexts::MenuText(Language language, int k) {
-    if (k < 1 || k > 16) return {};
+    if (k < 1 || k > kCaptions) return {};
     return language == Language::Japanese ? kJapanese[static_cast<std::size_t>(k)]
                                           : kEnglish[static_cast<std::size_t>(k)];
 }
@@ -92,8 +105,18 @@ std::string ViewerTexts::NotFoundLine1(const std::string& fileName) {
     return Cat("   Library File \"", fileName, "\" is not found.");
 }
 
+std::string ViewerTexts::FailureLine1(LibraryFailure why, const std::string& fileName) {
+    if (why == LibraryFailure::NoDeals)
+        return Cat("   Library File \"", fileName, "\" holds no deals.");
+    if (why == LibraryFailure::CannotOpen)
+        return Cat("   Library File \"", fileName, "\" cannot be opened.");
+    return NotFoundLine1(fileName);
+}
+
 std::string ViewerTexts::NotFoundLine2(const std::string& fileName) {
-    bool bin = fileName.find("bin") != std::string::npos;
+    std::string lower = fileName;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool bin = lower.find("bin") != std::string::npos;
     return Cat("   Download \"Library.", bin ? "bin" : "asc", "\".");
 }
 
@@ -124,6 +147,27 @@ std::string ViewerTexts::UnreadableDeal(Language language, std::int32_t dealNo) 
 std::string ViewerTexts::ExportFailed(Language language, const std::string& detail) {
     if (language == Language::Japanese) return Cat("出力できませんでした: ", detail);
     return Cat("Output failed: ", detail);
+}
+
+std::string ViewerTexts::LibraryNotOpened(Language language, LibraryFailure why,
+                                          const std::string& fileName, const std::string& inUse) {
+    if (language == Language::Japanese) {
+        const char* what = why == LibraryFailure::NotFound  ? "が見つかりません"
+                           : why == LibraryFailure::NoDeals ? "にはディールがありません"
+                                                            : "を開けません";
+        return Cat("ライブラリ ファイル \"", fileName, "\" ", what, "。表示中のライブラリ: \"",
+                   inUse, "\"");
+    }
+    const char* what = why == LibraryFailure::NotFound  ? "is not found"
+                       : why == LibraryFailure::NoDeals ? "holds no deals"
+                                                        : "cannot be opened";
+    return Cat("Library File \"", fileName, "\" ", what, "; the library shown is still \"", inUse,
+               "\".");
+}
+
+std::string ViewerTexts::Written(Language language, const std::string& file) {
+    if (language == Language::Japanese) return Cat("書き出しました: ", file);
+    return Cat("Written to ", file);
 }
 
 std::string ViewerTexts::PageNotOpened(Language language, const std::string& address) {

@@ -6,12 +6,16 @@
 
 #include "Modes.h"
 #include "SourceTable.h"
+#include "ViewerSession.h"
 
 namespace lott {
 
 class ViewerTexts {
   public:
-    // Caption k (1..16) of the caption table; "" for other k.
+    // Captions 1..16 are those the language switch has always set; 17..22 are the frames, the
+    // list and output buttons and the two lines under the trick table.
+    static constexpr int kCaptions = 22;
+    // Caption k (1..kCaptions) of the caption table; "" for other k.
     static std::string MenuText(Language language, int k);
 
     // n in decimal with sep between groups of three digits and no leading zeros; 0 gives "",
@@ -29,6 +33,14 @@ class ViewerTexts {
     // The missing-library message, two lines.
     static std::string NotFoundLine1(const std::string& fileName);
     static std::string NotFoundLine2(const std::string& fileName);
+    // The first line by the reason: not found, a file without one whole record ("holds no
+    // deals"), or one that cannot be opened.
+    static std::string FailureLine1(LibraryFailure why, const std::string& fileName);
+    // A library that could not be opened while another one stays in use (the status line).
+    static std::string LibraryNotOpened(Language language, LibraryFailure why,
+                                        const std::string& fileName, const std::string& inUse);
+    // A successful export, with the file it wrote.
+    static std::string Written(Language language, const std::string& file);
 
     // The refusal to run from an archive folder, two lines.
     static std::string ZipLine1(Language language);

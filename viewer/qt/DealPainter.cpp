@@ -1,5 +1,8 @@
 #include "DealPainter.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+
 #include "Names.h"
 #include "PictureBox.h"
 
@@ -7,6 +10,27 @@ namespace lott {
 
 namespace {
 const QColor kBlue(0, 0, 255);
+const QString kTableFont = QStringLiteral("Courier New");
+constexpr double kTableSize = 13;
+
+QFont MakeFont(const QString& family, double size, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(size);
+    f.setBold(bold);
+    return f;
+}
+
+// Units of the surface per pixel.
+double UnitsPerPixel(const PictureBox& b) {
+    return 1.0 / (b.ToPixelX(1) - b.ToPixelX(0));
+}
+
+// How far below the pen (the top of the text's cell) the middle of the text's ink lies, in the
+// surface's units.
+double InkMiddle(const PictureBox& b, const QFont& f, const QString& text) {
+    const QFontMetricsF fm(f, &b);
+    return (fm.ascent() + fm.tightBoundingRect(text).center().y()) * UnitsPerPixel(b);
+}
 
 QString SeatText(int declarer) {
     return QString::fromLatin1(
@@ -42,8 +66,12 @@ void DealPainter::ShowDeal(const Deal& d, const ViewerDecision& v, TrumpBy trump
     boxPrint(d, v.Contract);
 }
 
+void DealPainter::Clear() {
+    for (PictureBox* b : {p_, box_, p2_, p3_}) b->Cls();
+}
+
 void DealPainter::ShowUnreadable(const QString& message) {
-    p_->Cls();
+    Clear();
     p_->SetForeColor(QColor(192, 0, 0));
     QString font = p_->FontName();
     double size = p_->FontSize();
@@ -54,9 +82,6 @@ void DealPainter::ShowUnreadable(const QString& message) {
     p_->SetFontName(font);
     p_->SetFontSize(size);
     p_->SetForeColor(Qt::black);
-    box_->Cls();
-    p2_->Cls();
-    p3_->Cls();
 }
 
 void DealPainter::ShowHands(const Deal& d) {
@@ -81,7 +106,7 @@ void DealPainter::ShowCards(PictureBox& obj, const Holding& cards) {
         } else if (c == 'T') {
             // The ten shows as a tight "10".
             obj.Print(QStringLiteral("1"), false);
-            obj.SetCurrentX(obj.CurrentX() - 5);
+            obj.SetCurrentX(obj.CurrentX() - TenSqueeze(obj));
             obj.Print(QStringLiteral("0"), false);
         } else {
             obj.Print(QString(QChar::fromLatin1(c)), false);
@@ -162,19 +187,48 @@ void DealPainter::ShowNotrumpTry(const std::array<ContractRec, 2>& c, int pair) 
     ShowTotalTricks(c, kBlue, 1);
 }
 
+double DealPainter::TenSqueeze(const PictureBox& b) {
+    const QFontMetricsF fm(MakeFont(b.FontName(), b.FontSize(), b.FontBold()), &b);
+    const double gapAfterOne = fm.horizontalAdvance(QStringLiteral("1")) -
+                               fm.tightBoundingRect(QStringLiteral("1")).right();
+    const double gapBeforeZero = fm.tightBoundingRect(QStringLiteral("0")).left();
+    const double hairline = 0.12 * fm.horizontalAdvance(QStringLiteral("0"));
+    return std::max(0.0, gapAfterOne + gapBeforeZero - hairline) * UnitsPerPixel(b);
+}
+
+// Each column is as wide as the widest number it may hold in either of its fonts; the columns
+// and the margins share what is left of the width equally. Numbers stand flush right, so that
+// units stand under units and neighbouring two-digit numbers keep the same gap between them.
+DealPainter::Columns DealPainter::TableColumns(PictureBox& surface, double width) {
+    const QString font = surface.FontName();
+    const double size = surface.FontSize();
+    const bool bold = surface.FontBold();
+    surface.SetFontName(kTableFont);
+    surface.SetFontSize(kTableSize);
+    surface.SetFontBold(false);
+    double cell = surface.TextWidth(QStringLiteral("1")) - TenSqueeze(surface) +
+                  surface.TextWidth(QStringLiteral("0"));
+    surface.SetFontName(QStringLiteral("Arial"));
+    surface.SetFontBold(true);
+    for (int t = 10; t <= 13; ++t) cell = std::max(cell, surface.TextWidth(QString::number(t)));
+    surface.SetFontName(font);
+    surface.SetFontSize(size);
+    surface.SetFontBold(bold);
+    return Columns{cell, (width - 4 * cell) / 5};
+}
+
 void DealPainter::boxPrint(const Deal& d, const std::array<ContractRec, 2>& c) {
     box_->Cls();
-    box_->SetFontSize(13);
-    const double w = box_->TextWidth(QStringLiteral("A"));
+    const Columns col = TableColumns(*box_, box_->ScaleWidth());
+    box_->SetFontName(kTableFont);
+    box_->SetFontSize(kTableSize);
     const double h = box_->TextHeight();
-    box_->SetCurrentY(0.05 * h);
     static constexpr int kSeats[4] = {North, South, West, East};
     for (int r = -1; r <= 3; ++r) {
         for (int k = 1; k <= 4; ++k) {
-            box_->SetCurrentX(((k - 1) * 2.1 + 0.2) * w);
+            box_->MoveTo(col.Right(k), RowTop(r) * h);
             boxPrintSub(d, c, kSeats[k - 1], r);
         }
-        box_->SetCurrentY(box_->CurrentY() + 0.85 * h);
     }
 }
 
@@ -182,7 +236,6 @@ void DealPainter::boxPrintSub(const Deal& d, const std::array<ContractRec, 2>& c
                               int strain) {
     const int t = d.Tricks[seat][strain];
     const QString font = box_->FontName();
-    const double w = box_->TextWidth(QStringLiteral("A"));
     const ContractRec& k = c[static_cast<std::size_t>(seat % 2)];
     // A pair's contract cell is marked; both partners' cells when the pair itself declares.
     const bool marked = strain == k.Strain && (k.Declarer == seat || k.Declarer >= 4);
@@ -191,71 +244,83 @@ void DealPainter::boxPrintSub(const Deal& d, const std::array<ContractRec, 2>& c
         box_->SetFontBold(true);
         box_->SetFontName(QStringLiteral("Arial"));
     }
-    if (t >= 10) {
-        if (marked) {
-            box_->Print(QString::number(t), false);
-        } else {
-            box_->Print(QStringLiteral("1"), false);
-            box_->SetCurrentX(box_->CurrentX() - 0.1 * w);
-            box_->Print(QString::number(t - 10), false);
-        }
+    // The pen stands at the right edge of the cell.
+    if (t >= 10 && !marked) {
+        const double squeeze = TenSqueeze(*box_);
+        const QString units = QString::number(t - 10);
+        box_->SetCurrentX(box_->CurrentX() - box_->TextWidth(QStringLiteral("1")) + squeeze -
+                          box_->TextWidth(units));
+        box_->Print(QStringLiteral("1"), false);
+        box_->SetCurrentX(box_->CurrentX() - squeeze);
+        box_->Print(units, false);
     } else {
-        box_->SetCurrentX(box_->CurrentX() + 0.9 * w);
-        box_->Print(QString::number(t), false);
+        const QString text = QString::number(t);
+        box_->SetCurrentX(box_->CurrentX() - box_->TextWidth(text));
+        box_->Print(text, false);
     }
     box_->SetForeColor(Qt::black);
     box_->SetFontBold(false);
     box_->SetFontName(font);
 }
 
-void DealPainter::ShowSuitMarks(PictureBox& window, const QRectF& pRect) {
-    const double w = window.TextWidth(QStringLiteral("A"));
-    const double h = window.TextHeight();
-    const double size = window.FontSize();
-    const double x = pRect.right() + 0.3 * w;
-    window.MoveTo(x, pRect.top() + 0.4 * h);
-    window.SetFontSize(12);
-    window.SetFontName(QStringLiteral("Courier New"));
-    window.Print(QStringLiteral("NT"), false);
-    const double y0 = window.CurrentY() + 0.7 * h;
-    window.SetFontName(QStringLiteral("Arial"));
-    window.SetFontSize(15);
-    for (int s = 0; s < 4; ++s) {
-        window.MoveTo(x + 0.24 * w, y0 + s * 1.12 * h);
-        showMark(window, s);
-    }
-    window.SetFontSize(size);
-}
-
-void DealPainter::ShowLeads(PictureBox& window, const QRectF& boxRect) {
-    const double w = window.TextWidth(QStringLiteral("A"));
+// Each caption stands in the middle of the gap between the hands and the table, its ink centred
+// on the ink of its row's numbers, so the marks keep to their rows in any font.
+void DealPainter::ShowSuitMarks(PictureBox& window, const QRectF& pRect, const QRectF& boxRect) {
     const double size = window.FontSize();
     const QString font = window.FontName();
-    window.MoveTo(boxRect.left() + 0.4 * w, boxRect.bottom());
-    window.SetFontSize(14);
-    PrintCourier(window, QStringLiteral("NSWE"));
-    PrintArial(window, QStringLiteral(" (declarer)"));
-    window.SetCurrentX(boxRect.left() + 0.4 * w);
-    window.SetFontSize(14);
-    PrintCourier(window, QStringLiteral("EWNS"));
-    PrintArial(window, QStringLiteral(" (lead)"));
+    const QFont table = MakeFont(kTableFont, kTableSize, false);
+    const double rowHeight = QFontMetricsF(table, &window).height() * UnitsPerPixel(window);
+    const double digitMiddle = InkMiddle(window, table, QStringLiteral("0123456789"));
+    const double gapMiddle = (pRect.right() + boxRect.left()) / 2;
+    auto place = [&](int r, const QString& text, const QFont& f) {
+        const double middle = boxRect.top() + RowTop(r) * rowHeight + digitMiddle;
+        window.SetFontName(f.family());
+        window.SetFontSize(f.pointSizeF());
+        window.MoveTo(gapMiddle - window.TextWidth(text) / 2, middle - InkMiddle(window, f, text));
+    };
+    place(-1, QStringLiteral("NT"), MakeFont(QStringLiteral("Courier New"), 12, false));
+    window.Print(QStringLiteral("NT"), false);
+    for (int s = 0; s < 4; ++s) {
+        place(s, SuitSymbol(s), MakeFont(kSuitFont, 15, false));
+        showMark(window, s);
+    }
     window.SetFontSize(size);
     window.SetFontName(font);
 }
 
-void DealPainter::PrintCourier(PictureBox& win, const QString& a) {
+void DealPainter::ShowLeads(PictureBox& window, const QRectF& boxRect, const QString& declarer,
+                            const QString& lead, const QString& captionFont) {
+    const double size = window.FontSize();
+    const QString font = window.FontName();
+    // The lines of an earlier language go first.
+    window.SetFontSize(14);
+    window.SetFontName(QStringLiteral("Courier New"));
+    window.Box(boxRect.left(), boxRect.bottom(), boxRect.right() + 1000,
+               boxRect.bottom() + 2.2 * window.TextHeight(), window.BackColor(), true);
+    const Columns col = TableColumns(window, boxRect.width());
+    window.MoveTo(boxRect.left(), boxRect.bottom());
+    PrintCourier(window, QStringLiteral("NSWE"), boxRect.left(), col);
+    PrintArial(window, declarer, captionFont);
+    window.SetFontSize(14);
+    PrintCourier(window, QStringLiteral("EWNS"), boxRect.left(), col);
+    PrintArial(window, lead, captionFont);
+    window.SetFontSize(size);
+    window.SetFontName(font);
+}
+
+// The letters stand under the units of the table's columns.
+void DealPainter::PrintCourier(PictureBox& win, const QString& a, double left, const Columns& col) {
     win.SetFontName(QStringLiteral("Courier New"));
-    const double w = win.TextWidth(QStringLiteral("A"));
-    const double x0 = win.CurrentX() + 0.7 * w;
     for (int k = 1; k <= 4; ++k) {
-        win.SetCurrentX(x0 + (k - 1) * 1.9 * w);
-        win.Print(a.mid(k - 1, 1), false);
+        const QString letter = a.mid(k - 1, 1);
+        win.SetCurrentX(left + col.Right(k) - win.TextWidth(letter));
+        win.Print(letter, false);
     }
 }
 
-void DealPainter::PrintArial(PictureBox& win, const QString& a) {
+void DealPainter::PrintArial(PictureBox& win, const QString& a, const QString& captionFont) {
     const QString font = win.FontName();
-    win.SetFontName(QStringLiteral("Arial"));
+    win.SetFontName(captionFont);
     win.SetFontSize(11);
     win.Print(a, true);
     win.SetFontName(font);

@@ -28,6 +28,8 @@ class DealPainter {
     void ShowDeal(const Deal& d, const ViewerDecision& v, TrumpBy trumpBy);
     // A deal that could not be read: the message in the hands picture, the boxes empty.
     void ShowUnreadable(const QString& message);
+    // No deal: every surface empty.
+    void Clear();
 
     void ShowHands(const Deal& d);
     static void ShowCards(PictureBox& obj, const Holding& cards);
@@ -40,17 +42,32 @@ class DealPainter {
     void boxPrint(const Deal& d, const std::array<ContractRec, 2>& c);
     void boxPrintSub(const Deal& d, const std::array<ContractRec, 2>& c, int seat, int strain);
 
-    // The fixed captions beside the trick table, drawn once on the window at start: "NT" and the
-    // suit marks beside its rows, the declarer and lead letters beneath it. Rectangles in the
-    // window's twips.
-    static void ShowSuitMarks(PictureBox& window, const QRectF& pRect);
-    static void ShowLeads(PictureBox& window, const QRectF& boxRect);
+    // The fixed captions beside the trick table, drawn on the window: "NT" and the suit marks
+    // beside its rows (once at start), the declarer and lead letters beneath it with their
+    // captions in the language in force. Rectangles in the window's twips.
+    static void ShowSuitMarks(PictureBox& window, const QRectF& pRect, const QRectF& boxRect);
+    static void ShowLeads(PictureBox& window, const QRectF& boxRect, const QString& declarer,
+                          const QString& lead, const QString& captionFont);
+
+    // The top of row r (-1 notrump .. 3 clubs) of the trick table, in units of the table's font
+    // height; the table's rows and the marks beside them share it.
+    static double RowTop(int r) { return 0.05 + (r + 1) * 0.85; }
 
     std::int32_t TotalTricks() const { return totalTricks_; }
 
   private:
-    static void PrintCourier(PictureBox& w, const QString& a);
-    static void PrintArial(PictureBox& w, const QString& a);
+    // The trick table's columns: the width of a cell and of the gap before each, in the
+    // surface's units; Right(k) is the right edge of column k (1..4).
+    struct Columns {
+        double cell = 0, gap = 0;
+        double Right(int k) const { return k * (cell + gap); }
+    };
+    static Columns TableColumns(PictureBox& surface, double width);
+    static void PrintCourier(PictureBox& w, const QString& a, double left, const Columns& col);
+    static void PrintArial(PictureBox& w, const QString& a, const QString& font);
+    // How far to step back after the "1" of a ten so that the "0" stands close to it with a
+    // hairline of paper between them, whatever the font: in the surface's units.
+    static double TenSqueeze(const PictureBox& b);
 
     PictureBox* p_;
     PictureBox* box_;

@@ -117,7 +117,10 @@ void Form1::Form_Load(const StartOptions& options) {
     SetWidth(ViewerControls::kNarrowWidth);
 
     japaneseFont_ = JapaneseFontAtStart(options.japaneseFont);
-    if (!japaneseFont_.isEmpty()) Language_Click();
+    if (!japaneseFont_.isEmpty())
+        Language_Click();
+    else
+        ShowCaptions();
 
     s_.LibMode = LibMode::Binary;
     setWindowTitle(kDesignCaption + QStringLiteral(" Ver 3.3"));
@@ -126,7 +129,7 @@ void Form1::Form_Load(const StartOptions& options) {
     const bool over20 =
         QFileInfo(QDir(options.programFolder).filePath(Over20Reader::kFileName)).isFile();
     c_.cmdOver20->setVisible(over20);
-    c_.menu[9]->setText(over20 ? QStringLiteral("View Over20") : QString());
+    if (!over20) c_.menu[9]->setText(QString());
     c_.menu[9]->setEnabled(over20);
     c_.menu[9]->setVisible(over20);
 
@@ -140,10 +143,11 @@ void Form1::Form_Load(const StartOptions& options) {
     if (c_.OptAsc->isEnabled()) SelectOption(LibMode::Ascii);
     c_.OptBin->setEnabled(s_.Usable(s_.BinLibName, LibMode::Binary));
     if (c_.OptBin->isEnabled()) SelectOption(LibMode::Binary);
-    if (!c_.OptAsc->isChecked() && !c_.OptBin->isChecked()) LibraryNotFound(s_.BinLibName);
+    if (!c_.OptAsc->isChecked() && !c_.OptBin->isChecked())
+        LibraryNotFound(s_.BinLibName, s_.Failure(s_.BinLibName, LibMode::Binary));
 
-    DealPainter::ShowSuitMarks(*c_.canvas, TwipsRect(c_.p));
-    DealPainter::ShowLeads(*c_.canvas, TwipsRect(c_.box));
+    DealPainter::ShowSuitMarks(*c_.canvas, TwipsRect(c_.p), TwipsRect(c_.box));
+    ShowLeads();
     const QRectF box = TwipsRect(c_.box);
     const QRectF neg = TwipsRect(c_.lblNegNT);
     c_.canvas->Box(box.right() + 30, box.top() + 60, box.right() + 30 + neg.width() + 165,
@@ -188,25 +192,26 @@ void Form1::ClrTopLeft() {
     c_.canvas->Box(0, 0, p.right(), p.top(), kFormBackColor, true);
 }
 
-void Form1::PrintLibraryLines() {
+// The two lines that describe the library in use, in the language in force. The Japanese
+// characters may come from a fallback face taller than the Latin one the pen steps by, so both
+// languages leave the same room between the lines.
+void Form1::PrintLibraryLines(double japaneseSize) {
     PictureBox& w = *c_.canvas;
     const LibraryFile& lib = s_.Library();
-    const double h = w.TextHeight();
+    const Language lang = s_.Language;
     const std::string sep = GroupSeparator();
-    if (s_.Language == Language::Japanese) {
+    if (lang == Language::Japanese) {
         w.SetFontName(JapaneseFamily());
-        w.Print(Text(ViewerTexts::LibraryLine1(Language::Japanese, lib.LibFileLen(), sep)));
-        w.SetCurrentY(w.CurrentY() + 0.05 * h);
-        w.Print(Text(
-            ViewerTexts::LibraryLine2(Language::Japanese, lib.DealCount(), lib.LibRecLen(), sep)));
-        w.SetFontName(QStringLiteral("Arial"));
+        w.SetFontSize(japaneseSize);
     } else {
         w.SetFontSize(12);
-        w.Print(Text(ViewerTexts::LibraryLine1(Language::English, lib.LibFileLen(), sep)));
-        w.SetCurrentY(w.CurrentY() + 0.3 * h);
-        w.Print(Text(
-            ViewerTexts::LibraryLine2(Language::English, lib.DealCount(), lib.LibRecLen(), sep)));
     }
+    const double h = w.TextHeight();
+    w.Print(Text(ViewerTexts::LibraryLine1(lang, lib.LibFileLen(), sep)));
+    w.SetCurrentY(w.CurrentY() + 0.3 * h);
+    w.Print(Text(ViewerTexts::LibraryLine2(lang, lib.DealCount(), lib.LibRecLen(), sep)));
+    w.SetFontName(QStringLiteral("Arial"));
+    w.SetFontSize(12);
 }
 
 bool Form1::ReStart() {
@@ -214,24 +219,40 @@ bool Form1::ReStart() {
                        false);
 }
 
+std::string Form1::NameInUse() const {
+    return s_.LibMode == LibMode::Ascii ? s_.AscLibName : s_.BinLibName;
+}
+
 // Opens (again) a library and shows the deal DealNo in it. A library that cannot be opened
-// leaves the one in use, and its form, in use.
+// leaves the one in use, and its form, in use: its lines stay on the window, its name goes
+// back into the box, and the failure is told on the status line.
 bool Form1::OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo) {
-    // The missing-library message of this very name is already on the window (and its page on
-    // its way): say nothing twice.
-    if (!s_.HasLibrary() && notFoundShown_ == name && !s_.Usable(name, mode)) return false;
+    if (!s_.OpenLibrary(mode, name)) {
+        const LibraryFailure why = s_.Failure(name, mode);
+        if (s_.HasLibrary()) {
+            // The deal is drawn again from the library in use, so that it always follows the
+            // switches in force (a trump or notrump switch re-opens the library).
+            c_.Lib->setText(Text(NameInUse()));
+            MainProc(s_.DealNo);
+            Report(Text(ViewerTexts::LibraryNotOpened(s_.Language, why, name, NameInUse())), true);
+            return false;
+        }
+        // The message of this very name is already on the window (and its page on its way):
+        // say nothing twice.
+        if (notFoundShown_ == name) return false;
+        ClrTopLeft();
+        c_.canvas->MoveTo(0, 0.3 * c_.canvas->TextHeight());
+        LibraryNotFound(name, why);
+        return false;
+    }
     for (QPushButton* b : c_.cmdDownload) b->hide();
     ClrTopLeft();
     c_.canvas->MoveTo(0, 0.3 * c_.canvas->TextHeight());
-    if (!s_.OpenLibrary(mode, name)) {
-        LibraryNotFound(name);
-        return false;
-    }
     notFoundShown_.clear();
     downloadTimer_.stop();
     if (resetDealNo) s_.DealNo = 1;
     SelectOption(s_.LibMode);
-    PrintLibraryLines();
+    PrintLibraryLines(c_.canvas->FontSize());
     ScrollSteps steps(s_.DealCount());
     c_.hsbar->setRange(ScrollSteps::kMin, ScrollSteps::kMax);
     c_.hsbar->setPageStep(steps.LargeChange());
@@ -241,9 +262,12 @@ bool Form1::OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo)
     return true;
 }
 
-void Form1::LibraryNotFound(const std::string& fileName) {
+void Form1::LibraryNotFound(const std::string& fileName, LibraryFailure why) {
     notFoundShown_ = fileName;
-    c_.canvas->prnt(Text(ViewerTexts::NotFoundLine1(fileName)));
+    notFoundWhy_ = why;
+    // Without a library no hand is drawn, so the download button covers none.
+    painter_.Clear();
+    c_.canvas->prnt(Text(ViewerTexts::FailureLine1(why, fileName)));
     c_.canvas->Print(QString(), true);
     c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(fileName)));
     c_.canvas->Print(QString(), true);
@@ -264,6 +288,7 @@ void Form1::MainProc(std::int32_t dealNo) {
     c_.lblSource->setText(source ? Text(ViewerTexts::SourceLine(s_.Language, *source)) : QString());
     c_.lblSource->setToolTip(c_.lblSource->text());
     if (st == ReadStatus::Ok) {
+        ClearStatus();
         painter_.ShowDeal(s_.deal(), s_.decision(), s_.TrumpBy);
     } else if (st == ReadStatus::Damaged) {
         painter_.ShowUnreadable(Text(ViewerTexts::DamagedDeal(s_.Language, dealNo)));
@@ -386,15 +411,25 @@ void Form1::ShowNegNT() {
     SetFontSize(c_.lblNegNT, allowed ? 11 : 10.5);
 }
 
-void Form1::Language_Click() {
-    s_.Language = s_.Language == Language::Japanese ? Language::English : Language::Japanese;
+// The captions of the language in force. The language label names that language in its own
+// words, so it reads differently in each.
+void Form1::ShowCaptions() {
     const Language lang = s_.Language;
     const bool japanese = lang == Language::Japanese;
     const QString captionFont = japanese ? JapaneseFamily() : QStringLiteral("Verdana");
-    c_.Language->setText(japanese ? QStringLiteral("Japanese") : QStringLiteral("English"));
+    c_.Language->setText(japanese ? QStringLiteral("日本語") : QStringLiteral("English"));
     SetFont(c_.Language, captionFont, 0);
     for (int k = 1; k <= 7; ++k)
         c_.menu[static_cast<std::size_t>(k)]->setText(Text(ViewerTexts::MenuText(lang, k)));
+    c_.menu[8]->setText(Text(ViewerTexts::MenuText(lang, 20)));
+    if (c_.menu[9]->isEnabled()) c_.menu[9]->setText(Text(ViewerTexts::MenuText(lang, 19)));
+    c_.SelectTrump->setTitle(Text(ViewerTexts::MenuText(lang, 17)));
+    c_.LibName->setTitle(Text(ViewerTexts::MenuText(lang, 18)));
+    c_.cmdOver20->setText(Text(ViewerTexts::MenuText(lang, 19)));
+    c_.cmdOutput->setText(Text(ViewerTexts::MenuText(lang, 20)));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c_.SelectTrump, c_.LibName, c_.cmdOver20, c_.cmdOutput})
+        SetFont(w, japanese ? JapaneseFamily() : QApplication::font().family(), 0);
     c_.lblScore->setText(Text(ViewerTexts::MenuText(lang, 9)));
     c_.lblLength->setText(Text(ViewerTexts::MenuText(lang, 8)));
     c_.cmdEnd->setText(Text(ViewerTexts::MenuText(lang, 10)));
@@ -408,6 +443,22 @@ void Form1::Language_Click() {
         SetFont(w, captionFont, 0);
     SetFontSize(c_.cmdRead, japanese ? 10.5 : 11);
     ShowNegNT();
+}
+
+void Form1::ShowLeads() {
+    const Language lang = s_.Language;
+    DealPainter::ShowLeads(*c_.canvas, TwipsRect(c_.box), Text(ViewerTexts::MenuText(lang, 21)),
+                           Text(ViewerTexts::MenuText(lang, 22)),
+                           lang == Language::Japanese ? JapaneseFamily() : kLatinFont);
+}
+
+void Form1::Language_Click() {
+    s_.Language = s_.Language == Language::Japanese ? Language::English : Language::Japanese;
+    const Language lang = s_.Language;
+    ShowCaptions();
+    // The lines under the trick table, drawn at start, again in the new language (not before
+    // start has drawn them).
+    if (s_.DealNo != 0) ShowLeads();
 
     if (const auto source = s_.Source())
         c_.lblSource->setText(Text(ViewerTexts::SourceLine(lang, *source)));
@@ -416,23 +467,11 @@ void Form1::Language_Click() {
     w.Box(5000, 1000, 0, 0, kFormBackColor, true);
     w.MoveTo(0, 0.2 * w.TextHeight());
     if (s_.HasLibrary()) {
-        const LibraryFile& lib = s_.Library();
-        const std::string sep = GroupSeparator();
-        if (japanese) {
-            w.SetFontName(JapaneseFamily());
-            w.SetFontSize(10.5);
-        } else {
-            w.SetFontSize(12);
-        }
-        w.Print(Text(ViewerTexts::LibraryLine1(lang, lib.LibFileLen(), sep)));
-        w.SetCurrentX(0);
-        w.Print(Text(ViewerTexts::LibraryLine2(lang, lib.DealCount(), lib.LibRecLen(), sep)));
-        w.SetFontName(QStringLiteral("Arial"));
-        w.SetFontSize(12);
+        PrintLibraryLines(10.5);
     } else if (!notFoundShown_.empty()) {
         // Without a library the missing-library message stays, and the download button
         // follows the language.
-        c_.canvas->prnt(Text(ViewerTexts::NotFoundLine1(notFoundShown_)));
+        c_.canvas->prnt(Text(ViewerTexts::FailureLine1(notFoundWhy_, notFoundShown_)));
         w.Print(QString(), true);
         c_.canvas->prnt(Text(ViewerTexts::NotFoundLine2(notFoundShown_)));
         w.Print(QString(), true);
@@ -487,14 +526,20 @@ void Form1::cmdDownload_Click(int index) {
     if (page.empty()) return;
     if (!OpenWebPage(Text(page)))
         Report(Text(ViewerTexts::PageNotOpened(s_.Language,
-                                               WebPageUrl(Text(page)).toString().toStdString())));
+                                               WebPageUrl(Text(page)).toString().toStdString())),
+               true);
+    else
+        ClearStatus();
 }
 
 void Form1::cmdRead_Click() {
     const std::string page = ViewerTexts::NotesPage(s_.Language);
     if (!OpenWebPage(Text(page)))
         Report(Text(ViewerTexts::PageNotOpened(s_.Language,
-                                               WebPageUrl(Text(page)).toString().toStdString())));
+                                               WebPageUrl(Text(page)).toString().toStdString())),
+               true);
+    else
+        ClearStatus();
 }
 
 void Form1::cmdOutput_Click() {
@@ -507,13 +552,24 @@ void Form1::cmdOutput_Click() {
                                                   : DealExport::Kind::Pbn;
     const auto r = s_.Export(kind);
     if (r.ok)
-        c_.lblStatus->clear();
+        Report(Text(ViewerTexts::Written(s_.Language, r.file.string())), false);
     else
-        Report(Text(ViewerTexts::ExportFailed(s_.Language, r.error)));
+        Report(Text(ViewerTexts::ExportFailed(s_.Language, r.error)), true);
 }
 
-void Form1::Report(const QString& message) {
-    c_.lblStatus->setText(message);
+// A failure in red, a success in black; a text wider than the line is shortened in the middle
+// and kept whole in the tooltip.
+void Form1::Report(const QString& message, bool failure) {
+    c_.lblStatus->setStyleSheet(failure ? QStringLiteral("color: rgb(192, 0, 0)")
+                                        : QStringLiteral("color: black"));
+    const QFontMetrics fm(c_.lblStatus->font());
+    c_.lblStatus->setText(fm.elidedText(message, Qt::ElideMiddle, c_.lblStatus->width()));
+    c_.lblStatus->setToolTip(message);
+}
+
+void Form1::ClearStatus() {
+    c_.lblStatus->clear();
+    c_.lblStatus->setToolTip(QString());
 }
 
 void Form1::cmdEnd_Click() {

@@ -75,15 +75,19 @@ class Form1 : public QMainWindow {
     bool ReStart();
     bool OpenLibrary(LibMode mode, const std::string& name, bool resetDealNo);
     void ClrTopLeft();
-    void PrintLibraryLines();
-    void LibraryNotFound(const std::string& fileName);
+    void PrintLibraryLines(double japaneseSize);
+    void LibraryNotFound(const std::string& fileName, LibraryFailure why);
+    std::string NameInUse() const;
+    void ShowCaptions();
+    void ShowLeads();
     void SetScoreMode();
     void SetLengthMode();
     void ToggleNoNT();
     void ShowNegNT();
     void SelectOption(LibMode mode);
     void SetWidth(int twips);
-    void Report(const QString& message);
+    void Report(const QString& message, bool failure);
+    void ClearStatus();
     QString Text(const std::string& s) const { return QString::fromStdString(s); }
 
     ViewerControls c_;
@@ -94,6 +98,7 @@ class Form1 : public QMainWindow {
     int downloadDelayMs_ = 3000;
     bool refused_ = false;
     std::string notFoundShown_;  // the library whose missing message is on the window
+    LibraryFailure notFoundWhy_ = LibraryFailure::NotFound;
     QTimer downloadTimer_;
     QPointer<frmInfo> info_;
 };
