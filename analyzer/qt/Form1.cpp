@@ -21,6 +21,7 @@
 #include "MainTexts.h"
 #include "PictureBox.h"
 #include "ProgramFiles.h"
+#include "TablePlacement.h"
 #include "WebPages.h"
 #include "WindowLookup.h"
 
@@ -304,12 +305,25 @@ frmTab* Form1::NewTable(bool prepareHeaders) {
     t->InitLabels(a_.settings.SettingMode);
     t->SetHeaders(a_.Headers);
     t->SetReportContext(a_.folder, a_.fitOdds, a_.library.DealCount);
-    const QRect screenRect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
-    int left = frameGeometry().right() + 8;
-    if (left + t->width() > screenRect.right()) left = screenRect.right() - t->width() - 8;
-    t->move(std::max(screenRect.left(), left), frameGeometry().top());
+    PlaceTable(t);
     t->show();
     return t;
+}
+
+void Form1::PlaceTable(frmTab* t) {
+    const QRect screenRect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
+    const auto box = [](const QRect& r) { return ScreenBox{r.x(), r.y(), r.width(), r.height()}; };
+    QRect controls;
+    for (QWidget* w : {static_cast<QWidget*>(c_.cmdStart), static_cast<QWidget*>(c_.cmdEnd),
+                       static_cast<QWidget*>(c_.lblNo)})
+        controls |= QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    // The table's frame is as much larger than its inside as the main window's.
+    const QSize frame = frameGeometry().size() - size();
+    const TablePlace place =
+        lott::PlaceTable(box(screenRect), box(frameGeometry()), box(controls),
+                         t->width() + frame.width(), t->height() + frame.height());
+    if (place.mainDown > 0) move(pos() + QPoint(0, place.mainDown));
+    t->move(place.table.x, place.table.y);
 }
 
 void Form1::TableClosing(frmTab* window) {

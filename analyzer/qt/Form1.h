@@ -73,6 +73,8 @@ class Form1 : public QMainWindow {
     void SetLangMsg();
     // The table window of a run or of a Table click: replaces the one shown before.
     frmTab* NewTable(bool prepareHeaders);
+    // Opens the table where it leaves the buttons and counter of a run in sight.
+    void PlaceTable(frmTab* t);
     void TableClosing(frmTab* window);
     void OpenPage(const std::string& page, QWidget* window);
     void Progress(std::int32_t dealNo);

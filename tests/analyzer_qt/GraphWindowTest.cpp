@@ -77,6 +77,8 @@ class GraphWindowTest : public QObject {
                        lott::Opt::NTSingleton, lott::Opt::NTVoid})
             QTest::addRow("standard_graph_nt%d", nt) << 1 << true << nt;
         QTest::addRow("standard_graph_filter") << 1 << true << int(lott::Opt::FilterD1);
+        // The counts of a library of millions of deals and the widest averages in every cell.
+        QTest::addRow("standard_table_widest") << 1 << false << int(lott::Opt::DoubleFitOne);
     }
     void drawnAndNoTextOutsideItsPlace() {
         QFETCH(int, preset);
@@ -93,6 +95,17 @@ class GraphWindowTest : public QObject {
         };
         if (!graph) {
             lott::TableGrid* grid = f->TableWindow()->grid();
+            if (QByteArray(QTest::currentDataTag()).endsWith("widest")) {
+                lott::CountingTables t;
+                for (int kind : {0, -1})
+                    for (int L = 0; L <= 30; ++L) {
+                        for (int d = -5; d <= 5; ++d) t.DevTable(kind, L, d) = 8888888;
+                        for (int e = 1; e <= 3; ++e) t.EventTable(kind, L, e) = 8888888;
+                        t.DevTable(kind, L, 30) = 8888888;
+                        t.DevMean(kind, L) = t.DevAbsMean(kind, L) = -10;
+                    }
+                f->TableWindow()->WriteWholeTable(t, f->analyzer().settings, 0, false);
+            }
             const TextRecorder rec(grid);
             // Each cell's text is painted, right-aligned in its cell.
             for (std::int32_t i = 0; i < lott::TableCells::kCellCount; ++i) {

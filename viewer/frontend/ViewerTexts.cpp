@@ -121,14 +121,14 @@ std::string ViewerTexts::NotFoundLine2(const std::string& fileName) {
 }
 
 std::string ViewerTexts::ZipLine1(Language language) {
-    if (language == Language::Japanese) return " ZIP の中では実行できません。";
-    return "   UnZip \"Boardlook3.zip\"";
+    if (language == Language::Japanese) return " 圧縮ファイルの中では実行できません。";
+    return "   Unpack the boardlook archive";
 }
 
 std::string ViewerTexts::ZipLine2(Language language) {
     if (language == Language::Japanese)
-        return " 実行ファイル Boardlook.exe を ZIP の外へ抜き出してから，実行して下さい。";
-    return "   before Starting Boardlook.exe.";
+        return " boardlook を圧縮ファイルの外へ取り出してから，実行して下さい。";
+    return "   before starting boardlook.";
 }
 
 std::string ViewerTexts::DamagedDeal(Language language, std::int32_t dealNo) {

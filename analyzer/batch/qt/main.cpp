@@ -9,6 +9,7 @@
 #include "BatchCommand.h"
 #include "BatchRun.h"
 #include "GraphExport.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -31,21 +32,24 @@ bool Draw(const lott::GraphRequest& request, std::string& bytes, std::string& er
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (lott::AnswerHelpOrVersion(argc, argv, "trickscan-batch", lott::kBatchUsage, true,
+                                  std::cout))
+        return 0;
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     auto cmd = lott::ParseBatchCommand(args, error);
     if (!cmd) {
-        std::cerr << "trickscan-batch: " << error << "\n" << lott::kBatchUsage;
+        std::cerr << "trickscan-batch: " << error << "\n";
+        lott::PrintHelp(std::cerr, lott::kBatchUsage, true);
         return 2;
     }
     if (cmd->help) {
-        std::cout << lott::kBatchUsage;
+        lott::PrintHelp(std::cout, lott::kBatchUsage, true);
         return 0;
     }
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    auto exeFolder = ec ? std::filesystem::current_path() : exe.parent_path();
-    const int code = lott::RunBatch(*cmd, exeFolder, std::cout, std::cerr, Draw);
+    const auto where = lott::FindProgramFolder(cmd->folder, lott::ExecutableFolder());
+    if (!lott::ReportProgramFolder(where, "trickscan-batch", std::cerr)) return 1;
+    const int code = lott::RunBatch(*cmd, where.folder, std::cout, std::cerr, Draw);
     app.reset();
     return code;
 }
