@@ -76,6 +76,17 @@ class WindowWiringTest : public QObject {
                                     b->fontMetrics().horizontalAdvance(b->text()) <=
                                 b->width(),
                             qPrintable(b->text()));
+                // No caption runs into another option; the whole menu bar is in sight.
+                for (const QAbstractButton* a : c.o)
+                    for (const QAbstractButton* b : c.o)
+                        if (a && b && a != b && a->parent() == b->parent())
+                            QVERIFY2(!a->geometry().intersects(b->geometry()),
+                                     qPrintable(a->text() + " / " + b->text()));
+                QCoreApplication::processEvents();  // the menu bar lays itself out
+                const QRect initialize = f->menuBar()->actionGeometry(c.menu[7]);
+                QVERIFY(!initialize.isEmpty() && initialize.right() < f->menuBar()->width());
+                if (const QString shots = qEnvironmentVariable("TRICKSCAN_SHOTS"); !shots.isEmpty())
+                    f->grab().save(QStringLiteral("%1/main_%2.png").arg(shots).arg(language));
                 Click(c.Language);
             }
         }
