@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include <iostream>
 #include <optional>
 #include <sstream>
 #include <utility>
@@ -7,6 +8,7 @@
 #include "Analyzer.h"
 #include "DealJson.h"
 #include "ProgramFiles.h"
+#include "ProgramFolder.h"
 #include "ResearchReport.h"
 #include "TableExport.h"
 #include "TableText.h"
@@ -155,6 +157,25 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
     }
     if (cmd.table) out << TableText(a.tables, a.settings, a.Headers);
     return 0;
+}
+
+int BatchMain(int argc, char** argv, const GraphRenderer& graph) {
+    if (AnswerHelpOrVersion(argc, argv, "trickscan-batch", kBatchUsage, true, std::cout)) return 0;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    auto cmd = ParseBatchCommand(args, error);
+    if (!cmd) {
+        std::cerr << "trickscan-batch: " << error << "\n";
+        PrintHelp(std::cerr, kBatchUsage, true);
+        return 2;
+    }
+    if (cmd->help) {
+        PrintHelp(std::cout, kBatchUsage, true);
+        return 0;
+    }
+    const auto where = FindProgramFolder(cmd->folder, ExecutableFolder());
+    if (!ReportProgramFolder(where, "trickscan-batch", std::cerr)) return 1;
+    return RunBatch(*cmd, where.folder, std::cout, std::cerr, graph);
 }
 
 }  // namespace lott

@@ -17,4 +17,8 @@ namespace lott {
 int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, std::ostream& out,
              std::ostream& err, const GraphRenderer& graph = {});
 
+// The whole of trickscan-batch's main: --help and --version, the command line, the program
+// folder, the run. graph draws the pictures (none: --graph and the report's picture fail).
+int BatchMain(int argc, char** argv, const GraphRenderer& graph = {});
+
 }  // namespace lott

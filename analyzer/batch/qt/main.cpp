@@ -1,15 +1,10 @@
 // trickscan-batch with the graph window's drawing: --graph and the report's picture are drawn by
 // the windows' own code, on the offscreen platform, and nothing else of Qt is started.
 #include <QApplication>
-#include <iostream>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "BatchCommand.h"
 #include "BatchRun.h"
 #include "GraphExport.h"
-#include "ProgramFolder.h"
 
 namespace {
 
@@ -32,24 +27,7 @@ bool Draw(const lott::GraphRequest& request, std::string& bytes, std::string& er
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (lott::AnswerHelpOrVersion(argc, argv, "trickscan-batch", lott::kBatchUsage, true,
-                                  std::cout))
-        return 0;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    std::string error;
-    auto cmd = lott::ParseBatchCommand(args, error);
-    if (!cmd) {
-        std::cerr << "trickscan-batch: " << error << "\n";
-        lott::PrintHelp(std::cerr, lott::kBatchUsage, true);
-        return 2;
-    }
-    if (cmd->help) {
-        lott::PrintHelp(std::cout, lott::kBatchUsage, true);
-        return 0;
-    }
-    const auto where = lott::FindProgramFolder(cmd->folder, lott::ExecutableFolder());
-    if (!lott::ReportProgramFolder(where, "trickscan-batch", std::cerr)) return 1;
-    const int code = lott::RunBatch(*cmd, where.folder, std::cout, std::cerr, Draw);
+    const int code = lott::BatchMain(argc, argv, Draw);
     app.reset();
     return code;
 }
