@@ -106,6 +106,8 @@ class GraphWindowTest : public QObject {
                     }
                 f->TableWindow()->WriteWholeTable(t, f->analyzer().settings, 0, false);
             }
+            if (const QString shots = qEnvironmentVariable("TRICKSCAN_SHOTS"); !shots.isEmpty())
+                f->TableWindow()->grab().save(shots + '/' + QTest::currentDataTag() + ".png");
             const TextRecorder rec(grid);
             // Each cell's text is painted, right-aligned in its cell.
             for (std::int32_t i = 0; i < lott::TableCells::kCellCount; ++i) {
