@@ -37,8 +37,6 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
         return Fail(err, "the program folder " + resolved.string() +
                              " lies in an archive or temporary folder (its path holds \"zip\" or "
                              "\"tmp\"); move the programs out of it");
-    if (!cmd.graph.empty() && !graph)
-        return Fail(err, "--graph needs the windows' drawing, which this build was made without");
     for (const auto& [option, output] : {std::pair{"--csv", &cmd.csv},
                                          {"--json", &cmd.json},
                                          {"--report", &cmd.report},
@@ -49,6 +47,8 @@ int RunBatch(const BatchCommand& cmd, const std::filesystem::path& exeFolder, st
                               ", which the programs read; choose another file");
                 return 2;
             }
+    if (!cmd.graph.empty() && !graph)
+        return Fail(err, "--graph needs the windows' drawing, which this build was made without");
 
     if (cmd.deal) {
         std::string json, error;

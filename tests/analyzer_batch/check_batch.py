@@ -130,11 +130,15 @@ def shown(value, decimals):
     return text[1:] if text.startswith("-") and float(text) == 0 else text
 
 
+# Whether the tool draws graphs: it does in the builds with the windows (trickscan is given).
+DRAWN = len(sys.argv) > 5
+
+
 def check_report(report, doc):
     page = pathlib.Path(report).read_text()
     tables = Tables(page).tables
-    if not page.startswith("<!DOCTYPE html>") or page.count("<svg") != 1 or "<script" in page:
-        fail("report: doctype, one inline graph and no scripts")
+    if not page.startswith("<!DOCTYPE html>") or page.count("<svg") != DRAWN or "<script" in page:
+        fail("report: doctype, one inline graph (where graphs are drawn) and no scripts")
     for kind in ("suit", "nt"):
         rows = tables.get("stats-" + kind, [[]])[1:]
         want = [[str(r["length"]).replace("total", "Total"), shown(r["n"], 0 if r["n"] % 1 == 0
@@ -273,7 +277,8 @@ def main():
         print("%s: %d rows read back" % (line, count))
     if stats[0] != stats[-1]:
         fail("a replay's statistics differ from the scan's")
-    check_graphs(sys.argv[2], sys.argv[5] if len(sys.argv) > 5 else None, lib)
+    if DRAWN:
+        check_graphs(sys.argv[2], sys.argv[5], lib)
     check_pbn(sys.argv[3], lib, 200)
     print("200 PBN games read back")
 
