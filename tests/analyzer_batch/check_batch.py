@@ -131,7 +131,7 @@ def shown(value, decimals):
 
 
 # Whether the tool draws graphs: it does in the builds with the windows (trickscan is given).
-DRAWN = len(sys.argv) > 5
+DRAWN = len(sys.argv) > 5 and sys.argv[5] != ""
 
 
 def check_report(report, doc):
