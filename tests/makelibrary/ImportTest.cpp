@@ -66,18 +66,15 @@ TEST(PbnImport, WritesTheLibrarySolvingWhatHasNoResultsOrLeavesTheFolderAsItWas)
               PbnImport::Outcome::Stopped);
     EXPECT_TRUE(fs::is_empty(dir.path()));
 
-    // Together the files hold the first five deals of the bundled library, the last without
-    // results: DDS solves it as it solved the library.
+    // Together the files hold five deals of a library made by makelibrary (five-deals.*), the
+    // last without results: DDS solves it as it solved that library.
     PbnImport import = Imported("rotating.pbn utf8.pbn", report);
     EXPECT_TRUE(import.Verify(4, solve, error)) << error;
     ASSERT_EQ(import.Write(dir.path(), solve, 40, nullptr, nullptr, error),
               PbnImport::Outcome::Finished)
         << error;
-    const fs::path sample = TRICKSCAN_SAMPLE_DIR;
-    EXPECT_EQ(test::ReadFile(dir / "Library.bin"),
-              test::ReadFile(sample / "Library.bin").substr(0, 5 * kBinRecLen));
-    EXPECT_EQ(test::ReadFile(dir / "Library.asc"),
-              test::ReadFile(sample / "Library.asc").substr(0, 5 * kAscRecLen));
+    EXPECT_EQ(test::ReadFile(dir / "Library.bin"), test::ReadFile(kData / "pbn/five-deals.bin"));
+    EXPECT_EQ(test::ReadFile(dir / "Library.asc"), test::ReadFile(kData / "pbn/five-deals.asc"));
     SourceTable sources;
     ASSERT_TRUE(sources.Load(dir.path()));
     EXPECT_EQ(sources.size(), 5u);
