@@ -237,34 +237,12 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     const std::int32_t last = driver.DealNo - 1;
     runResultFile_.clear();
     if (r.outcome == RunOutcome::Completed && !singleDeal && last >= Nend) {
-        // A run over the first deals only is kept apart: it never replaces the result of the
-        // whole library, which the table and graph windows show.
-        const bool partial = Nend < library.DealCount;
-        const std::filesystem::path dir = partial ? DataDir / kPartialFolder : DataDir;
         std::string error;
-        std::error_code ec;
-        if (partial && !std::filesystem::is_directory(dir, ec) &&
-            !std::filesystem::create_directory(dir, ec))
-            error = "The folder DataFiles/" + std::string(kPartialFolder) +
-                    " cannot be made: " + ec.message();
-        if (!error.empty() || !Fout(dir, runResultName_, tables, runSettings, Headers, error)) {
+        if (!StoreResult(Nend, runSettings, error)) {
             r.outcome = RunOutcome::Failed;
             r.message = error;
-        } else {
-            runResultFile_ = dir / (runResultName_ + ".dat");
-            if (partial) {
-                const std::string file = std::string("DataFiles/") + kPartialFolder + "/" +
-                                         runResultName_ + ".dat";
-                const std::string deals = std::to_string(Nend), all =
-                                                                    std::to_string(library.DealCount);
-                Say("  The first " + deals + " of " + all + " deals: stored as " + file +
-                        " (DataFiles/" + runResultName_ + ".dat stays the whole library's).",
-                    "  全 " + all + " ディールのうち最初の " + deals + " 個の結果を " + file +
-                        " に保存しました（DataFiles/" + runResultName_ +
-                        ".dat はライブラリ全体の結果のままです）。",
-                    true);
-            }
-            if (runCompleted) runCompleted(tables, runSettings);
+        } else if (runCompleted) {
+            runCompleted(tables, runSettings);
         }
     } else if (r.outcome == RunOutcome::Stopped) {
         Say("  Stopped after deal " + std::to_string(last) + ": no result was stored.",
@@ -289,6 +267,33 @@ RunOutcome Analyzer::Start(std::int32_t Nstart, std::int32_t Nend, bool singleDe
     settings.UpdateResultButtons();
     if (buttonsChanged) buttonsChanged();
     return r.outcome;
+}
+
+bool Analyzer::StoreResult(std::int32_t Nend, const Settings& runSettings, std::string& error) {
+    // A run over the first deals only is kept apart: it never replaces the result of the whole
+    // library, which the table and graph windows show.
+    const bool partial = Nend < library.DealCount;
+    const std::filesystem::path dir = partial ? DataDir / kPartialFolder : DataDir;
+    const std::string partialDir = std::string("DataFiles/") + kPartialFolder;
+    std::error_code ec;
+    if (partial && !std::filesystem::is_directory(dir, ec) &&
+        !std::filesystem::create_directory(dir, ec)) {
+        error = "The folder " + partialDir + " cannot be made: " + ec.message();
+        return false;
+    }
+    if (!Fout(dir, runResultName_, tables, runSettings, Headers, error)) return false;
+    runResultFile_ = dir / (runResultName_ + ".dat");
+    if (partial) {
+        const std::string file = partialDir + "/" + runResultName_ + ".dat";
+        const std::string whole = "DataFiles/" + runResultName_ + ".dat";
+        const std::string deals = std::to_string(Nend), all = std::to_string(library.DealCount);
+        Say("  The first " + deals + " of " + all + " deals: stored as " + file + " (" + whole +
+                " stays the whole library's).",
+            "  全 " + all + " ディールのうち最初の " + deals + " 個の結果を " + file +
+                " に保存しました（" + whole + " はライブラリ全体の結果のままです）。",
+            true);
+    }
+    return true;
 }
 
 Analyzer::FolderRun Analyzer::Run(std::int32_t Nstart, std::int32_t Nend, bool singleDeal) {

@@ -149,6 +149,9 @@ class Analyzer : private ScanListener {
     // The run proper, under the folder's lock: a replay when the cache is valid and its list is
     // there, a scan otherwise.
     FolderRun Run(std::int32_t Nstart, std::int32_t Nend, bool singleDeal);
+    // Writes the result of a run over deals 1..Nend where it belongs and says so when that is
+    // apart from the whole library's; false with the reason in error.
+    bool StoreResult(std::int32_t Nend, const Settings& runSettings, std::string& error);
     // The run's listener: progress, the Table button after the live table was closed, and the
     // counted deals while a live table follows them.
     void Progress(std::int32_t dealNo) override;

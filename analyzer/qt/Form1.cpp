@@ -17,6 +17,7 @@
 
 #include "ClickLabel.h"
 #include "Fonts.h"
+#include "FormColors.h"
 #include "Headers.h"
 #include "MainTexts.h"
 #include "PictureBox.h"
@@ -230,8 +231,7 @@ void Form1::SyncAll() {
 
 void Form1::Report(const std::string& message) {
     // Faults in red, notices of what was done in black.
-    c_.lblStatus->setStyleSheet(a_.messageIsNotice ? QStringLiteral("color: black")
-                                                   : QStringLiteral("color: rgb(192, 0, 0)"));
+    SetStatusColour(c_.lblStatus, !a_.messageIsNotice);
     c_.lblStatus->setText(Q(message));
 }
 

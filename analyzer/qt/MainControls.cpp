@@ -177,7 +177,7 @@ MainControls MainControls::Build(QMainWindow* window) {
 
     c.lblStatus = new QLabel(c.central);
     c.lblStatus->setGeometry(12, 474, 696, 32);  // two lines: a long message wraps
-    c.lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    SetStatusColour(c.lblStatus, true);
     c.lblStatus->setWordWrap(true);
     c.lblStatus->setTextFormat(Qt::PlainText);
     c.lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -294,9 +294,7 @@ bool frmTab::SaveReport(const QString& file) {
 }
 
 void frmTab::Say(const QString& message, bool failure) {
-    // A failure in red, a notice in black.
-    lblStatus->setStyleSheet(failure ? QStringLiteral("color: rgb(192, 0, 0)")
-                                     : QStringLiteral("color: black"));
+    SetStatusColour(lblStatus, failure);
     lblStatus->setText(message);
 }
 

@@ -13,4 +13,9 @@ QPalette SetFormBackground(QWidget* w) {
     return pal;
 }
 
+void SetStatusColour(QWidget* w, bool failure) {
+    w->setStyleSheet(failure ? QStringLiteral("color: rgb(192, 0, 0)")
+                             : QStringLiteral("color: black"));
+}
+
 }  // namespace lott

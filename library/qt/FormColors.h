@@ -15,4 +15,7 @@ inline const QColor kFormBackColor{240, 240, 240};
 // returns the palette it now has.
 QPalette SetFormBackground(QWidget* w);
 
+// A status line's colour: a failure in red, a notice of something done in black.
+void SetStatusColour(QWidget* w, bool failure);
+
 }  // namespace lott

@@ -319,21 +319,21 @@ QImage PictureBox::Image(double scale) const {
 }
 
 bool PictureBox::SavePng(const QString& file, QString* error, double scale) {
-    QByteArray png;
-    QBuffer buffer(&png);
     std::string why = "the picture could not be made";
-    // Made in memory and written by the one writer, which never follows a link at its part name.
-    const bool ok = scale > 0 && scale <= 8 && buffer.open(QIODevice::WriteOnly) &&
-                    [&] {
-                        // The file says the resolution it was drawn at, so that it prints at the
-                        // size the screen shows.
-                        QImage image = Image(scale);
-                        image.setDotsPerMeterX(qRound(logicalDpiX() * scale / 0.0254));
-                        image.setDotsPerMeterY(qRound(logicalDpiY() * scale / 0.0254));
-                        return image.save(&buffer, "PNG");
-                    }() &&
-                    FileWriter::WriteFile(file.toStdString(),
-                                          std::string_view(png.constData(), png.size()), why);
+    bool ok = scale > 0 && scale <= 8;
+    if (ok) {
+        // The file says the resolution it was drawn at, so that it prints at the size the
+        // screen shows. Made in memory and written by the one writer, which never follows a
+        // link at its part name.
+        QImage image = Image(scale);
+        image.setDotsPerMeterX(qRound(logicalDpiX() * scale / 0.0254));
+        image.setDotsPerMeterY(qRound(logicalDpiY() * scale / 0.0254));
+        QByteArray png;
+        QBuffer buffer(&png);
+        ok = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") &&
+             FileWriter::WriteFile(file.toStdString(),
+                                   std::string_view(png.constData(), png.size()), why);
+    }
     if (error) *error = ok ? QString() : QString::fromStdString(why);
     return ok;
 }

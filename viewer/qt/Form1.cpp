@@ -560,8 +560,7 @@ void Form1::cmdOutput_Click() {
 // A failure in red, a success in black; a text wider than the line is shortened in the middle
 // and kept whole in the tooltip.
 void Form1::Report(const QString& message, bool failure) {
-    c_.lblStatus->setStyleSheet(failure ? QStringLiteral("color: rgb(192, 0, 0)")
-                                        : QStringLiteral("color: black"));
+    SetStatusColour(c_.lblStatus, failure);
     const QFontMetrics fm(c_.lblStatus->font());
     c_.lblStatus->setText(fm.elidedText(message, Qt::ElideMiddle, c_.lblStatus->width()));
     c_.lblStatus->setToolTip(message);

@@ -159,7 +159,7 @@ ViewerControls ViewerControls::Build(QMainWindow* window) {
 
     c.lblStatus = new QLabel(c.central);
     Place(c.lblStatus, 135, 7170, 9300, 300);
-    c.lblStatus->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    SetStatusColour(c.lblStatus, true);
     c.lblSource = new QLabel(c.central);
     Place(c.lblSource, 3720, 6930, 5400, 240);
 
